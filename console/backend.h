@@ -1,0 +1,51 @@
+#pragma once
+// What the console needs from a device: the terminal in a program, an
+// in-memory stand-in in tests.
+
+#include <deque>
+#include <memory>
+#include <string_view>
+
+#include "console/input_record.h"
+#include "console/screen.h"
+
+namespace tarvana {
+
+// A local date and time as the clock gives it.
+struct ClockReading {
+  int year = 2000, month = 1, day = 1;
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+class ConsoleBackend {
+ public:
+  virtual ~ConsoleBackend() = default;
+
+  // Size of the device's screen when the console starts.
+  virtual void InitialSize(int& cols, int& rows) = 0;
+  // Shows the screen model (on a terminal: only the cells that changed).
+  virtual void Present(const Screen& screen) = 0;
+  // Appends the input records that arrive: timeoutMs 0 takes only what is
+  // there, a negative timeout waits until at least one record has come.
+  virtual void ReadInput(std::deque<InputRecord>& queue, int timeoutMs) = 0;
+  virtual void Beep() = 0;
+  virtual void Sleep(int ms) = 0;
+  // Milliseconds on a clock that never goes back, for pacing.
+  virtual double MonotonicMs() = 0;
+  virtual ClockReading Now() = 0;
+  // Asks the device to show cols by rows cells.
+  virtual void RequestSize(int cols, int rows) = 0;
+  virtual void SetMouseReporting(bool on) = 0;
+  // Full screen (alternate screen, cell model) or plain lines.
+  virtual void SetFullScreen(bool on) = 0;
+  // Plain-line output, used while not full screen: text and line ends.
+  virtual void StreamText(std::string_view cp437) = 0;
+  virtual void StreamNewLine() = 0;
+};
+
+// Replaces the console's device, resetting the console to a new blank screen of
+// the device's size; returns the installed backend. Without a call, the first
+// console operation installs the terminal.
+ConsoleBackend& InstallConsoleBackend(std::unique_ptr<ConsoleBackend> backend);
+
+}  // namespace tarvana

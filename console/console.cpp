@@ -1,0 +1,265 @@
+#include "console/console.h"
+
+#include <cstdio>
+#include <deque>
+#include <memory>
+
+#include "console/backend.h"
+#include "console/key_translate.h"
+#include "console/terminal_backend.h"
+
+namespace tarvana {
+namespace {
+
+// Frames are shown at most this often while a program polls for input.
+constexpr double kFrameMs = 1000.0 / 60.0;
+
+struct ConsoleState {
+  explicit ConsoleState(std::unique_ptr<ConsoleBackend> b) : backend(std::move(b)), screen(1, 1) {
+    int cols = 80, rows = 25;
+    backend->InitialSize(cols, rows);
+    screen.Resize(cols, rows);
+  }
+
+  std::unique_ptr<ConsoleBackend> backend;
+  Screen screen;
+  MouseState mouse;
+  std::deque<InputRecord> queue;
+  bool fullScreen = false;
+  double lastPresentMs = -1e9;
+  std::uint64_t random = 0x2545F4914F6CDD1DULL;
+};
+
+std::unique_ptr<ConsoleState>& StateSlot() {
+  static std::unique_ptr<ConsoleState> state;
+  return state;
+}
+
+ConsoleState& State() {
+  auto& slot = StateSlot();
+  if (!slot) slot = std::make_unique<ConsoleState>(MakeTerminalBackend());
+  return *slot;
+}
+
+Screen& Scr() { return State().screen; }
+
+// Operations that address the screen take the terminal over.
+Screen& FullScr() {
+  ConsoleState& s = State();
+  if (!s.fullScreen) EnterFullScreen();
+  return s.screen;
+}
+
+void PresentNow(ConsoleState& s) {
+  if (s.fullScreen) s.backend->Present(s.screen);
+  s.lastPresentMs = s.backend->MonotonicMs();
+}
+
+void PresentIfFrameDue(ConsoleState& s) {
+  if (s.backend->MonotonicMs() - s.lastPresentMs >= kFrameMs) PresentNow(s);
+}
+
+// Drops records that yield no KeyCode from the head of the queue; returns the
+// KeyCode of the head record (left in place) or an empty one.
+KeyCode PeekKey(ConsoleState& s) {
+  while (!s.queue.empty()) {
+    MouseState trial = s.mouse;
+    KeyCode key = TranslateRecord(s.queue.front(), trial);
+    if (!key.empty()) return key;
+    s.mouse = trial;  // a skipped record still counts as read
+    s.queue.pop_front();
+  }
+  return {};
+}
+
+KeyCode TakeKey(ConsoleState& s) {
+  KeyCode key = PeekKey(s);
+  if (!key.empty()) {
+    TranslateRecord(s.queue.front(), s.mouse);
+    s.queue.pop_front();
+  }
+  return key;
+}
+
+}  // namespace
+
+ConsoleBackend& InstallConsoleBackend(std::unique_ptr<ConsoleBackend> backend) {
+  auto& slot = StateSlot();
+  slot = std::make_unique<ConsoleState>(std::move(backend));
+  return *slot->backend;
+}
+
+void Locate(int row, int col) { FullScr().Locate(row, col); }
+void SetColor(int fg, int bg) { Scr().SetColor(fg, bg); }
+
+void PrintText(std::string_view text) {
+  ConsoleState& s = State();
+  s.screen.PrintText(text);
+  if (!s.fullScreen && !text.empty()) s.backend->StreamText(text);
+}
+
+void NewLine() {
+  ConsoleState& s = State();
+  s.screen.NewLine();
+  if (!s.fullScreen) s.backend->StreamNewLine();
+}
+
+void ClearScreen() { FullScr().ClearScreen(); }
+
+int ReadCell(int row, int col) {
+  const Screen& sc = Scr();
+  if (row < 1 || row > sc.Height() || col < 1 || col > sc.Width()) return 0;
+  return sc.At(row, col).ch;
+}
+
+ColorAttr ReadCellColor(int row, int col) {
+  const Screen& sc = Scr();
+  if (row < 1 || row > sc.Height() || col < 1 || col > sc.Width()) return 0;
+  return sc.At(row, col).attr;
+}
+
+int ScreenWidth() { return Scr().Width(); }
+int ScreenHeight() { return Scr().Height(); }
+int CursorRow() { return Scr().CursorRow(); }
+int CursorCol() { return Scr().CursorCol(); }
+void SetCursor(int mode) { Scr().SetCursor(mode); }
+
+void SetConsoleSize(int cols, int rows) {
+  if (cols < 1 || rows < 1 || cols > 9999 || rows > 9999) return;
+  Screen& sc = FullScr();
+  sc.Resize(cols, rows);
+  State().backend->RequestSize(cols, rows);
+}
+
+void ReadScreenBlock(std::vector<Cell>& buffer) {
+  const Screen& sc = Scr();
+  buffer = sc.Cells();
+}
+
+void WriteScreenBlock(const std::vector<Cell>& buffer) {
+  Screen& sc = FullScr();
+  sc.WriteRect(buffer.data(), 1, 1, std::min<int>(sc.Height(), buffer.size() / sc.Width()),
+               sc.Width());
+}
+
+void ReadScreenRect(std::vector<Cell>& buffer, int top, int left, int rows, int cols) {
+  rows = std::max(rows, 0);
+  cols = std::max(cols, 0);
+  buffer.assign(static_cast<size_t>(rows) * cols, Cell{});
+  Scr().ReadRect(buffer.data(), top, left, rows, cols);
+}
+
+void WriteScreenRect(const std::vector<Cell>& buffer, int top, int left, int rows, int cols) {
+  if (rows <= 0 || cols <= 0 || buffer.size() < static_cast<size_t>(rows) * cols) return;
+  FullScr().WriteRect(buffer.data(), top, left, rows, cols);
+}
+
+void Beep() { State().backend->Beep(); }
+
+void Pause(int ms) {
+  ConsoleState& s = State();
+  PresentNow(s);
+  if (ms > 0) s.backend->Sleep(ms);
+}
+
+void SplitColor(ColorAttr attr, int& fg, int& bg) {
+  fg = attr & 15;
+  bg = attr >> 4;
+}
+
+ColorAttr MakeColor(int fg, int bg) { return static_cast<ColorAttr>((bg * 16 + fg) & 0xFF); }
+
+KeyCode InKey() {
+  ConsoleState& s = State();
+  PresentIfFrameDue(s);
+  s.backend->ReadInput(s.queue, 0);
+  return TakeKey(s);
+}
+
+KeyCode WaitKey() {
+  ConsoleState& s = State();
+  s.backend->ReadInput(s.queue, 0);
+  for (;;) {
+    KeyCode key = TakeKey(s);
+    if (!key.empty()) return key;
+    PresentNow(s);
+    s.backend->ReadInput(s.queue, -1);
+  }
+}
+
+bool KeyWaiting() {
+  ConsoleState& s = State();
+  PresentIfFrameDue(s);
+  s.backend->ReadInput(s.queue, 0);
+  return !PeekKey(s).empty();
+}
+
+void SetMouse(bool on) {
+  ConsoleState& s = State();
+  s.mouse.on = on;
+  if (!on) {
+    s.mouse.row = 0;
+    s.mouse.col = 0;
+  }
+  s.backend->SetMouseReporting(on);
+}
+
+void SetMouse(int buttons, int events) {
+  ConsoleState& s = State();
+  s.mouse.buttonMask = buttons;
+  s.mouse.eventMask = events;
+}
+
+int MouseRow() { return State().mouse.row; }
+int MouseCol() { return State().mouse.col; }
+
+double Timer() {
+  const ClockReading t = State().backend->Now();
+  return t.hour * 3600.0 + t.minute * 60.0 + t.second + t.millisecond / 1000.0;
+}
+
+std::string ClockDate() {
+  const ClockReading t = State().backend->Now();
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d-%02d-%04d", t.month, t.day, t.year);
+  return text;
+}
+
+std::string ClockTime() {
+  const ClockReading t = State().backend->Now();
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+  return text;
+}
+
+void Randomize(double seed) {
+  // Any seed, fractional or negative, gives a usable non-zero state.
+  std::uint64_t bits = static_cast<std::uint64_t>(static_cast<std::int64_t>(seed * 1000.0));
+  State().random = (bits ^ 0x9E3779B97F4A7C15ULL) | 1;
+}
+
+double Rnd() {
+  // xorshift64*: small, fast and plenty for screen effects.
+  std::uint64_t& x = State().random;
+  x ^= x >> 12;
+  x ^= x << 25;
+  x ^= x >> 27;
+  return static_cast<double>((x * 0x2545F4914F6CDD1DULL) >> 11) / 9007199254740992.0;
+}
+
+void EnterFullScreen() {
+  ConsoleState& s = State();
+  if (s.fullScreen) return;
+  s.fullScreen = true;
+  s.backend->SetFullScreen(true);
+}
+
+void LeaveFullScreen() {
+  ConsoleState& s = State();
+  if (!s.fullScreen) return;
+  PresentNow(s);
+  s.fullScreen = false;
+  s.backend->SetFullScreen(false);
+}
+
+}  // namespace tarvana

@@ -1,0 +1,80 @@
+#pragma once
+// A console with no terminal, for tests: input is queued by the test, the
+// clock is set by the test, and beeps are counted. A wait for input with
+// nothing queued throws HeadlessInputExhausted instead of hanging.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/backend.h"
+
+namespace tarvana {
+
+struct HeadlessInputExhausted : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+class HeadlessConsole : public ConsoleBackend {
+ public:
+  HeadlessConsole(int cols, int rows) : cols_(cols), rows_(rows) {}
+
+  // Queues keys by name, separated by blanks: "Down Down Enter", "Alt+L",
+  // "Shift+Tab", "Ctrl+Y", "F10", "Esc", "Space", or single characters.
+  void QueueKeys(std::string_view names);
+  // Queues each byte of the text as a typed character.
+  void QueueText(std::string_view text);
+  // Queues a KeyCode as the record that yields it.
+  void QueueKeyCode(const KeyCode& key);
+  // Queues a press and a release of a button (1 left, 2 right, 4 middle) at a
+  // 1-based screen position.
+  void QueueClick(int row, int col, int button = 1);
+  void QueueRecord(const InputRecord& record);
+  size_t Queued() const { return input_.size(); }
+
+  int Beeps() const { return beeps_; }
+  void SetClock(const ClockReading& reading);
+  const ClockReading& Clock() const { return clock_; }
+  // How many polls of an empty queue (InKey, KeyWaiting) may happen in a row
+  // before the console decides the test forgot to queue input.
+  void SetPollLimit(int polls) { pollLimit_ = polls; }
+  bool MouseReporting() const { return mouseReporting_; }
+  bool FullScreen() const { return fullScreen_; }
+  // Plain-line output sent while not full screen.
+  const std::string& Stream() const { return stream_; }
+
+  void InitialSize(int& cols, int& rows) override;
+  void Present(const Screen&) override {}
+  void ReadInput(std::deque<InputRecord>& queue, int timeoutMs) override;
+  void Beep() override { ++beeps_; }
+  void Sleep(int ms) override;
+  double MonotonicMs() override { return monotonicMs_; }
+  ClockReading Now() override { return clock_; }
+  void RequestSize(int, int) override {}
+  void SetMouseReporting(bool on) override { mouseReporting_ = on; }
+  void SetFullScreen(bool on) override { fullScreen_ = on; }
+  void StreamText(std::string_view cp437) override { stream_.append(cp437); }
+  void StreamNewLine() override { stream_ += '\n'; }
+
+ private:
+  int cols_, rows_;
+  std::deque<InputRecord> input_;
+  int beeps_ = 0;
+  ClockReading clock_{2004, 5, 15, 9, 30, 0, 0};
+  double monotonicMs_ = 0;
+  int emptyPolls_ = 0;
+  int pollLimit_ = 100000;
+  bool mouseReporting_ = false;
+  bool fullScreen_ = false;
+  std::string stream_;
+};
+
+// Installs a fresh headless console of the given size and returns it.
+HeadlessConsole& UseHeadlessConsole(int cols = 80, int rows = 25);
+
+// The record a key name stands for ("Down", "Alt+L", "a"); throws
+// std::invalid_argument for an unknown name.
+InputRecord KeyRecordByName(std::string_view name);
+
+}  // namespace tarvana

@@ -1,0 +1,41 @@
+#pragma once
+// Platform input records: what the terminal decoder produces and the KeyCode
+// translation consumes, shaped after a console's key and mouse event records.
+
+#include <cstdint>
+
+namespace tarvana {
+
+struct KeyRecord {
+  bool pressed = true;
+  std::uint8_t ch = 0;    // code page 437 character, 0 for none
+  std::uint8_t scan = 0;  // US-layout scan code
+  bool alt = false;
+  bool ctrl = false;
+  bool shift = false;
+  bool capsLock = false;
+};
+
+struct MouseRecord {
+  int buttons = 0;  // state of all buttons: 1 left, 2 right, 4 middle
+  int row = 0;      // 0-based pointer position
+  int col = 0;
+  bool moved = false;
+  bool doubleClick = false;
+  bool wheel = false;
+  bool alt = false;
+  bool ctrl = false;
+  bool shift = false;
+};
+
+struct InputRecord {
+  enum class Kind { kKey, kMouse, kOther };
+  Kind kind = Kind::kOther;
+  KeyRecord key;
+  MouseRecord mouse;
+
+  static InputRecord Key(KeyRecord k) { return {Kind::kKey, k, {}}; }
+  static InputRecord Mouse(MouseRecord m) { return {Kind::kMouse, {}, m}; }
+};
+
+}  // namespace tarvana

@@ -1,0 +1,61 @@
+#pragma once
+// The in-memory screen: cells, cursor, current colour and pending scroll.
+// Everything the console draws lands here first; backends show it.
+
+#include <string_view>
+#include <vector>
+
+#include "console/types.h"
+
+namespace tarvana {
+
+class Screen {
+ public:
+  Screen(int cols, int rows);
+
+  int Width() const { return cols_; }
+  int Height() const { return rows_; }
+  int CursorRow() const { return row_; }
+  int CursorCol() const { return col_; }
+  int Foreground() const { return fg_; }
+  int Background() const { return bg_; }
+  ColorAttr CurrentAttr() const { return static_cast<ColorAttr>(bg_ * 16 + fg_); }
+  bool ScrollPending() const { return pending_scroll_; }
+  bool CursorVisible() const { return cursor_visible_; }
+  int CursorHeight() const { return cursor_height_; }
+
+  const Cell& At(int row, int col) const { return cells_[Index(row, col)]; }
+  Cell& At(int row, int col) { return cells_[Index(row, col)]; }
+  const std::vector<Cell>& Cells() const { return cells_; }
+  std::vector<Cell>& Cells() { return cells_; }
+
+  void Locate(int row, int col);
+  void SetColor(int fg, int bg);
+  void PrintText(std::string_view text);
+  void NewLine();
+  void ClearScreen();
+  void SetCursor(int mode);
+  // Resizes, keeping the top-left cells; new cells are blank light grey on black.
+  void Resize(int cols, int rows);
+  // Copies a rectangle (1-based top-left) out of or into a row-by-row buffer;
+  // cells outside the screen are skipped.
+  void ReadRect(Cell* out, int top, int left, int rows, int cols) const;
+  void WriteRect(const Cell* in, int top, int left, int rows, int cols);
+
+ private:
+  int Index(int row, int col) const { return (row - 1) * cols_ + (col - 1); }
+  void ScrollUp();
+
+  int cols_;
+  int rows_;
+  std::vector<Cell> cells_;
+  int row_ = 1;
+  int col_ = 1;
+  int fg_ = 7;
+  int bg_ = 0;
+  bool pending_scroll_ = false;
+  bool cursor_visible_ = true;
+  int cursor_height_ = 25;
+};
+
+}  // namespace tarvana
