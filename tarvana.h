@@ -1,0 +1,9 @@
+#pragma once
+// The Tarvana Toolbox: every public header in one include.
+
+#include "console/console.h"
+#include "console/screen_save.h"
+#include "console/types.h"
+#include "runtime/based_array.h"
+#include "runtime/cp437_case.h"
+#include "window/window.h"

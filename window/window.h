@@ -1,0 +1,47 @@
+#pragma once
+// Windows: frames in 20 styles, titles in 8 positions, the close-box marker,
+// 8 shadow types, the interior fill, scroll bars, and moving a window.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "console/screen_save.h"
+#include "console/types.h"
+
+namespace tarvana {
+
+// The eight frame characters of a style (top-left, bottom-left, top-right,
+// bottom-right, left, right, top, bottom); any style but 1-19 gives blanks.
+std::string FrameChars(int style);
+
+// Saves the whole screen into save, then draws frame and title, interior and
+// shadow. Close the window with RestoreScreen(save).
+void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save);
+// Saves only the window and its shadow margin, then draws frame and title,
+// shadow and interior. Close it with RestoreWindowArea(rec, save).
+void OpenWindowArea(const WindowRec& rec, std::string_view title, ScreenSave& save);
+// Frame, close-box marker and title; nothing at all for frame 255.
+void DrawFrame(const WindowRec& rec, std::string_view title);
+// Blanks rows top..bottom, columns left..right in attr.
+void ClearBox(int top, int left, int bottom, int right, ColorAttr attr);
+// The shadow of rec.Shadow (0: none).
+void DrawShadow(const WindowRec& rec);
+
+// A vertical scroll bar in column col, rows top..bottom, with its one-cell
+// thumb placed for current of total (total >= 1). firstShown, lastShown and
+// flag do not change the drawing.
+void DrawScrollBar(int col, int top, int bottom, std::int64_t firstShown, std::int64_t lastShown,
+                   std::int64_t current, std::int64_t total, int flag, ColorAttr trackColor,
+                   ColorAttr thumbColor);
+// The horizontal counterpart on a row, ending with NewLine.
+void DrawHScrollBar(int row, int left, int right, std::int64_t firstShown, std::int64_t lastShown,
+                    std::int64_t current, std::int64_t total, int flag, ColorAttr trackColor,
+                    ColorAttr thumbColor);
+
+// Moves an open window by distance cells (direction 0 left, 1 right, 2 up,
+// 3 down; others do not move it) over the background save, which it consumes.
+// rec receives the new corners (byte arithmetic, wrapping).
+void MoveWindow(WindowRec& rec, int direction, int distance, ScreenSave& save);
+
+}  // namespace tarvana
