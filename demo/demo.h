@@ -11,8 +11,8 @@ namespace tarvana::demo {
 
 // The data several demonstration screens share.
 struct DemoData {
-  BasedArray<std::string> animals;   // the 45 sample names, from 1
-  BasedArray<std::int16_t> picked;   // multi-pick flags beside them
+  BasedArray<std::string> animals;  // the 45 sample names, from 1
+  BasedArray<std::int16_t> picked;  // multi-pick flags beside them
 };
 
 // The 45 animal names in their index order, and all-zero flags.

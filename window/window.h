@@ -1,6 +1,7 @@
 #pragma once
 // Windows: frames in 20 styles, titles in 8 positions, the close-box marker,
-// 8 shadow types, the interior fill, scroll bars, and moving a window.
+// 8 shadow types, the interior fill, scroll bars, and moving a window. The
+// drawing routines leave out cells that lie off the screen.
 
 #include <cstdint>
 #include <string>
@@ -16,25 +17,31 @@ namespace tarvana {
 std::string FrameChars(int style);
 
 // Saves the whole screen into save, then draws frame and title, interior and
-// shadow. Close the window with RestoreScreen(save).
+// shadow. Close the window with RestoreScreen(save). The current colour is left
+// at FillColor, or ShadowColor for the block shadows 5-8.
 void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save);
 // Saves only the window and its shadow margin, then draws frame and title,
 // shadow and interior. Close it with RestoreWindowArea(rec, save).
 void OpenWindowArea(const WindowRec& rec, std::string_view title, ScreenSave& save);
-// Frame, close-box marker and title; nothing at all for frame 255.
+// Frame, close-box marker and title; nothing at all for frame 255. A title
+// longer than the frame side is cut to fit.
 void DrawFrame(const WindowRec& rec, std::string_view title);
-// Blanks rows top..bottom, columns left..right in attr.
+// Makes attr the current colour and blanks rows top..bottom, columns
+// left..right, one print per row.
 void ClearBox(int top, int left, int bottom, int right, ColorAttr attr);
-// The shadow of rec.Shadow (0: none).
+// The shadow of rec.Shadow (0: none): types 1-4 recolour the cells beside the
+// window, types 5-8 print block characters in ShadowColor.
 void DrawShadow(const WindowRec& rec);
 
 // A vertical scroll bar in column col, rows top..bottom, with its one-cell
-// thumb placed for current of total (total >= 1). firstShown, lastShown and
+// thumb on row top + floor(N * current / total - 0.05), N the number of rows,
+// kept on the bar (a total below 1 puts it on top). firstShown, lastShown and
 // flag do not change the drawing.
 void DrawScrollBar(int col, int top, int bottom, std::int64_t firstShown, std::int64_t lastShown,
                    std::int64_t current, std::int64_t total, int flag, ColorAttr trackColor,
                    ColorAttr thumbColor);
-// The horizontal counterpart on a row, ending with NewLine.
+// The horizontal counterpart on a row; the cursor ends at column 1 of the next
+// row (of the same row when the bar is on the bottom row, which never scrolls).
 void DrawHScrollBar(int row, int left, int right, std::int64_t firstShown, std::int64_t lastShown,
                     std::int64_t current, std::int64_t total, int flag, ColorAttr trackColor,
                     ColorAttr thumbColor);

@@ -1,0 +1,11 @@
+#pragma once
+// The demonstration screens, one per main-menu entry, and the title screen.
+
+#include "demo/demo.h"
+
+namespace tarvana::demo {
+
+void ShowTitleScreen();
+void RunWindowingDemo();
+
+}  // namespace tarvana::demo

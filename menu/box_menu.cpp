@@ -1,0 +1,102 @@
+#include "menu/box_menu.h"
+
+#include <algorithm>
+
+#include "console/console.h"
+#include "console/screen_save.h"
+#include "menu/menu_unit.h"
+#include "window/window.h"
+
+namespace tarvana {
+namespace {
+
+// Sizes the box from the longest entry, draws it and lays the entries out.
+void DrawBoxMenu(MenuUnit& unit, const MenuItems& items, WindowRec& window,
+                 std::string_view title) {
+  int width = 1;
+  for (const std::string& text : items.texts)
+    width = std::max<int>(width, text.size());
+  const int count = unit.last - unit.first + 1;
+  window.Bottom = static_cast<std::uint8_t>(window.Top + count + 1);
+  window.Right = static_cast<std::uint8_t>(window.Left + width + 3);
+  DrawFrame(window, title);
+  ClearBox(window.Top + 1, window.Left + 1, window.Top + count, window.Left + width + 2,
+           window.FillColor);
+  DrawShadow(window);
+  for (int i = unit.first; i <= unit.last; ++i) {
+    MenuPlace& place = unit.places[i - unit.first];
+    place.row = window.Top + 1 + (i - unit.first);
+    place.col = window.Left + 2;
+    place.barCol = window.Left + 1;
+    place.barWidth = width + 2;
+    DrawMenuEntry(unit, items, i);
+  }
+  unit.drawn = true;
+}
+
+MenuAction ReadBoxMenuAction(const MenuUnit& unit, const WindowRec& window, const KeyCode& key) {
+  MenuAction action;
+  if (key.size() == 2 && key[0] == '\0') {
+    switch (static_cast<std::uint8_t>(key[1])) {
+      case scan::kUp:
+        action.kind = MenuAction::kPrevious;
+        break;
+      case scan::kDown:
+        action.kind = MenuAction::kNext;
+        break;
+      case scan::kHome:
+      case scan::kPgUp:
+        action.kind = MenuAction::kFirst;
+        break;
+      case scan::kEnd:
+      case scan::kPgDn:
+        action.kind = MenuAction::kLast;
+        break;
+      default:
+        action.kind = MenuAction::kOther;
+        break;
+    }
+    return action;
+  }
+  if (IsMouseKey(key)) {
+    if (MouseEvent(key) != mouse::kReleased) return action;
+    if (MouseButton(key) == mouse::kRight) {
+      action.kind = MenuAction::kEsc;
+    } else if (MouseButton(key) == mouse::kLeft) {
+      const int row = MouseRow(), col = MouseCol();
+      const bool inside =
+          row > window.Top && row < window.Bottom && col > window.Left && col < window.Right;
+      action.kind = inside ? MenuAction::kEntry : MenuAction::kEsc;
+      action.entry = unit.first + (row - window.Top - 1);
+    }
+    return action;
+  }
+  return CharacterAction(key);
+}
+
+}  // namespace
+
+int BoxMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>& hotKeys,
+            const BasedArray<std::string>& helpTexts, const BasedArray<std::uint8_t>& disabled,
+            std::uint8_t& choice, WindowRec& window, std::string_view title, int helpRow,
+            ColorAttr hotKeyColor, ColorAttr disabledColor, ColorAttr helpColor,
+            ColorAttr barColor) {
+  const MenuItems menu{items, hotKeys, helpTexts, disabled};
+  ScreenSave save = SaveScreen();
+  MenuUnit unit = MakeMenuUnit(menu);
+  unit.normalColor = window.FillColor;
+  unit.barColor = barColor;
+  unit.hotKeyColor = hotKeyColor;
+  unit.disabledColor = disabledColor;
+  unit.helpColor = helpColor;
+  unit.helpRow = helpRow;
+  DrawBoxMenu(unit, menu, window, title);
+  const int result = RunMenu(
+      unit, menu, choice, [&](const KeyCode& key) { return ReadBoxMenuAction(unit, window, key); });
+  RestoreScreen(save);
+  if (result == -1) choice = static_cast<std::uint8_t>(unit.current);
+  if (result >= 0) choice = static_cast<std::uint8_t>(result);
+  return result;
+}
+
+}  // namespace tarvana

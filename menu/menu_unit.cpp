@@ -1,0 +1,187 @@
+#include "menu/menu_unit.h"
+
+#include "console/console.h"
+#include "console/screen_save.h"
+#include "runtime/cp437_case.h"
+
+namespace tarvana {
+namespace {
+
+void UseColor(ColorAttr attr) {
+  int fg, bg;
+  SplitColor(attr, fg, bg);
+  SetColor(fg, bg);
+}
+
+const MenuPlace& PlaceOf(const MenuUnit& unit, int entry) {
+  return unit.places[entry - unit.first];
+}
+const std::string& HotKeyOf(const MenuUnit& unit, int entry) {
+  return unit.hotKeys[entry - unit.first];
+}
+
+// Column of the entry's hot-key letter.
+int HotKeyCol(const MenuUnit& unit, const MenuItems& items, int entry) {
+  return PlaceOf(unit, entry).col + items.hotKeyPositions[entry] - 1;
+}
+
+void MoveTo(MenuUnit& unit, const MenuItems& items, int entry) {
+  UnhighlightMenuEntry(unit, items, unit.current);
+  unit.current = entry;
+  HighlightMenuEntry(unit, items, entry);
+}
+
+}  // namespace
+
+MenuUnit MakeMenuUnit(const MenuItems& items) {
+  MenuUnit unit;
+  unit.first = items.texts.LBound();
+  unit.last = items.texts.UBound();
+  for (int i = unit.first; i <= unit.last; ++i) {
+    const std::string& text = items.texts[i];
+    const int pos = items.hotKeyPositions[i];
+    unit.hotKeys.push_back(pos >= 1 && pos <= static_cast<int>(text.size())
+                               ? std::string(1, static_cast<char>(UpperChar(text[pos - 1])))
+                               : std::string());
+  }
+  unit.places.resize(unit.hotKeys.size());
+  return unit;
+}
+
+bool MenuEntryDisabled(const MenuItems& items, int entry) {
+  return items.disabled[entry] != 0;
+}
+
+void DrawMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
+  const MenuPlace& place = PlaceOf(unit, entry);
+  const bool disabled = MenuEntryDisabled(items, entry);
+  UseColor(disabled ? unit.disabledColor : unit.normalColor);
+  Locate(place.row, place.col);
+  PrintText(items.texts[entry]);
+  if (disabled || HotKeyOf(unit, entry).empty()) return;
+  UseColor(unit.hotKeyColor);
+  Locate(place.row, HotKeyCol(unit, items, entry));
+  PrintText(HotKeyOf(unit, entry));
+}
+
+bool StartMenu(MenuUnit& unit, const MenuItems& items, int choice) {
+  int entry = choice;
+  while (entry <= unit.last && (entry < unit.first || MenuEntryDisabled(items, entry)))
+    ++entry;
+  if (entry > unit.last) return false;
+  unit.current = entry;
+  return true;
+}
+
+void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
+  const MenuPlace& place = PlaceOf(unit, entry);
+  RecolorRun(place.row, place.barCol, place.barWidth, unit.barColor);
+  if (unit.helpRow == 0) return;
+  UseColor(unit.helpColor);
+  Locate(unit.helpRow, 1);
+  PrintText(std::string(79, ' '));
+  Locate(unit.helpRow, 1);
+  PrintText(items.helpTexts[entry]);
+}
+
+void UnhighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
+  const MenuPlace& place = PlaceOf(unit, entry);
+  RecolorRun(place.row, place.barCol, place.barWidth, unit.normalColor);
+  // An entry without a hot key has no letter cell to repaint.
+  if (!HotKeyOf(unit, entry).empty())
+    RecolorRun(place.row, HotKeyCol(unit, items, entry), 1, unit.hotKeyColor);
+}
+
+MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& action, int& chosen) {
+  const auto previous = [&](int e) { return e == unit.first ? unit.last : e - 1; };
+  const auto next = [&](int e) { return e == unit.last ? unit.first : e + 1; };
+  int entry = unit.current;
+  switch (action.kind) {
+    case MenuAction::kPrevious:
+      do
+        entry = previous(entry);
+      while (MenuEntryDisabled(items, entry));
+      MoveTo(unit, items, entry);
+      break;
+    case MenuAction::kNext:
+      do
+        entry = next(entry);
+      while (MenuEntryDisabled(items, entry));
+      MoveTo(unit, items, entry);
+      break;
+    case MenuAction::kFirst:
+      for (entry = unit.first; MenuEntryDisabled(items, entry);)
+        ++entry;
+      MoveTo(unit, items, entry);
+      break;
+    case MenuAction::kLast:
+      for (entry = unit.last; MenuEntryDisabled(items, entry);)
+        --entry;
+      MoveTo(unit, items, entry);
+      break;
+    case MenuAction::kEnter:
+      if (MenuEntryDisabled(items, entry)) break;
+      chosen = entry;
+      return MenuStep::kChosen;
+    case MenuAction::kEsc:
+      return MenuStep::kCancelled;
+    case MenuAction::kLetter:
+      for (int i = unit.first; i <= unit.last; ++i) {
+        const std::string& hot = HotKeyOf(unit, i);
+        if (hot.size() == 1 && static_cast<unsigned char>(hot[0]) == action.letter &&
+            !MenuEntryDisabled(items, i)) {
+          MoveTo(unit, items, i);
+          chosen = i;
+          return MenuStep::kChosen;
+        }
+      }
+      break;
+    case MenuAction::kEntry:
+      if (action.entry < unit.first || action.entry > unit.last ||
+          MenuEntryDisabled(items, action.entry))
+        break;
+      MoveTo(unit, items, action.entry);
+      chosen = action.entry;
+      return MenuStep::kChosen;
+    case MenuAction::kOther:
+      Beep();
+      break;
+    case MenuAction::kIgnore:
+      break;
+  }
+  return MenuStep::kGoing;
+}
+
+int RunMenu(MenuUnit& unit, const MenuItems& items, int choice,
+            const std::function<MenuAction(const KeyCode&)>& readAction) {
+  if (!unit.drawn || !StartMenu(unit, items, choice)) return -2;
+  HighlightMenuEntry(unit, items, unit.current);
+  for (;;) {
+    int chosen = 0;
+    switch (StepMenu(unit, items, readAction(WaitKey()), chosen)) {
+      case MenuStep::kGoing:
+        break;
+      case MenuStep::kChosen:
+        return chosen;
+      case MenuStep::kCancelled:
+        return -1;
+    }
+  }
+}
+
+MenuAction CharacterAction(const KeyCode& key) {
+  MenuAction action;
+  if (key.size() != 1) return action;
+  const unsigned char c = static_cast<unsigned char>(key[0]);
+  if (c == 27) {
+    action.kind = MenuAction::kEsc;
+  } else if (c == 13) {
+    action.kind = MenuAction::kEnter;
+  } else {
+    action.kind = MenuAction::kLetter;
+    action.letter = UpperChar(c);
+  }
+  return action;
+}
+
+}  // namespace tarvana

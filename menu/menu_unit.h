@@ -1,0 +1,81 @@
+#pragma once
+// The working state and interaction shared by the box menu and the bar menu:
+// the hot-key table, where each entry's highlight and hot-key cells lie, the
+// help line, and the steps that move the highlight and end the menu.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "console/types.h"
+#include "runtime/based_array.h"
+
+namespace tarvana {
+
+// The caller's four parallel arrays, indexed by the same entry numbers.
+struct MenuItems {
+  const BasedArray<std::string>& texts;
+  const BasedArray<std::uint8_t>& hotKeyPositions;
+  const BasedArray<std::string>& helpTexts;
+  const BasedArray<std::uint8_t>& disabled;
+};
+
+// Where an entry is drawn: its text, its highlight run and its hot-key cell.
+struct MenuPlace {
+  int row = 0;
+  int col = 0;       // first column of the text
+  int barCol = 0;    // first column of the highlight run
+  int barWidth = 0;  // cells in the highlight run
+};
+
+struct MenuUnit {
+  int first = 1;
+  int last = 0;
+  std::vector<std::string> hotKeys;  // upper-cased hot-key letter per entry, empty for none
+  std::vector<MenuPlace> places;
+  ColorAttr normalColor = 0;  // entry texts and the surface under them
+  ColorAttr barColor = 0;
+  ColorAttr hotKeyColor = 0;
+  ColorAttr disabledColor = 0;
+  ColorAttr helpColor = 0;
+  int helpRow = 0;
+  bool drawn = false;
+  int current = 0;
+};
+
+// One user action, as each menu reads it from its keys and clicks.
+struct MenuAction {
+  enum Kind { kPrevious, kNext, kFirst, kLast, kEnter, kEsc, kLetter, kEntry, kOther, kIgnore };
+  Kind kind = kIgnore;
+  unsigned char letter = 0;  // kLetter: the key, upper-cased
+  int entry = 0;             // kEntry: the entry clicked
+};
+
+// What a step did: kept the menu going, chose an entry, or cancelled.
+enum class MenuStep { kGoing, kChosen, kCancelled };
+
+// First and last entry, the upper-cased hot-key table (a position of 0 or past
+// the end of the text gives no hot key) and places sized for every entry.
+MenuUnit MakeMenuUnit(const MenuItems& items);
+// The entry's text in the disabled colour, or in the normal colour with its
+// hot-key letter upper-cased in the hot-key colour.
+void DrawMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry);
+bool MenuEntryDisabled(const MenuItems& items, int entry);
+// Makes `choice` current, moving forward past disabled entries; false when
+// none is left at or after it.
+bool StartMenu(MenuUnit& unit, const MenuItems& items, int choice);
+void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry);
+void UnhighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry);
+// Acts on one action; `chosen` receives the entry when the step chose one.
+MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& action, int& chosen);
+// Runs a drawn menu to its end: the entry chosen, -1 cancelled, or -2 when no
+// enabled entry lies at or after choice. readAction turns one KeyCode into a
+// MenuAction.
+int RunMenu(MenuUnit& unit, const MenuItems& items, int choice,
+            const std::function<MenuAction(const KeyCode&)>& readAction);
+
+// The action of a plain key common to both menus: Esc, Enter, a letter.
+MenuAction CharacterAction(const KeyCode& key);
+
+}  // namespace tarvana

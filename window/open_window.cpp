@@ -1,0 +1,19 @@
+#include "window/window.h"
+
+namespace tarvana {
+
+void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save) {
+  save = SaveScreen();
+  DrawFrame(rec, title);
+  ClearBox(rec.Top + 1, rec.Left + 1, rec.Bottom - 1, rec.Right - 1, rec.FillColor);
+  DrawShadow(rec);
+}
+
+void OpenWindowArea(const WindowRec& rec, std::string_view title, ScreenSave& save) {
+  save = SaveWindowArea(rec);
+  DrawFrame(rec, title);
+  DrawShadow(rec);
+  ClearBox(rec.Top + 1, rec.Left + 1, rec.Bottom - 1, rec.Right - 1, rec.FillColor);
+}
+
+}  // namespace tarvana

@@ -1,0 +1,59 @@
+#include <algorithm>
+
+#include "console/console.h"
+#include "window/screen_cells.h"
+#include "window/window.h"
+
+namespace tarvana {
+namespace {
+
+using window_detail::PrintClipped;
+using window_detail::UseColor;
+
+constexpr char kTrack = '\xB1';
+constexpr char kThumb = '\xDB';
+
+// The thumb's cell among n: floor(n * current / total - 0.05), kept within
+// 0 .. n - 1. Worked as floor((20 n current - total) / (20 total)) in 128 bits
+// so that no 64-bit position overflows or loses precision; an empty total
+// puts the thumb first.
+int ThumbOffset(int n, std::int64_t current, std::int64_t total) {
+  if (total <= 0) return 0;
+  // Outside 0 .. total the result lies beyond either end and is clamped anyway.
+  current = std::clamp<std::int64_t>(current, 0, total);
+  const __int128 numerator = static_cast<__int128>(20) * n * current - total;
+  const __int128 denominator = static_cast<__int128>(20) * total;
+  __int128 offset = numerator / denominator;
+  if (numerator % denominator != 0 && numerator < 0) --offset;
+  return static_cast<int>(std::clamp<__int128>(offset, 0, n - 1));
+}
+
+}  // namespace
+
+// The first and last shown positions and the flag are taken for the callers'
+// sake; they do not change the drawing.
+void DrawScrollBar(int col, int top, int bottom, std::int64_t, std::int64_t, std::int64_t current,
+                   std::int64_t total, int, ColorAttr trackColor, ColorAttr thumbColor) {
+  if (bottom < top) return;
+  UseColor(trackColor);
+  for (int row = std::max(top, 1); row <= std::min(bottom, ScreenHeight()); ++row)
+    PrintClipped(row, col, std::string_view(&kTrack, 1));
+  UseColor(thumbColor);
+  PrintClipped(top + ThumbOffset(bottom - top + 1, current, total), col,
+               std::string_view(&kThumb, 1));
+}
+
+void DrawHScrollBar(int row, int left, int right, std::int64_t, std::int64_t, std::int64_t current,
+                    std::int64_t total, int, ColorAttr trackColor, ColorAttr thumbColor) {
+  if (right < left) return;
+  UseColor(trackColor);
+  window_detail::PrintRun(row, left, kTrack, static_cast<long long>(right) - left + 1);
+  UseColor(thumbColor);
+  PrintClipped(row, left + ThumbOffset(right - left + 1, current, total),
+               std::string_view(&kThumb, 1));
+  // The cursor ends at the start of the next row; a bar on the bottom row
+  // leaves it at the start of that row instead of scrolling the screen away.
+  if (row >= 1 && row <= ScreenHeight()) Locate(std::min(row + 1, ScreenHeight()), 1);
+}
+
+}  // namespace tarvana

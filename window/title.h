@@ -1,0 +1,14 @@
+#pragma once
+// The title of a window, drawn on its frame.
+
+#include <string_view>
+
+#include "console/types.h"
+
+namespace tarvana::window_detail {
+
+// Cuts the title to the room on the frame side that rec.TitlePos names and
+// prints it there in rec.TitleColor; TitlePos 0 draws nothing.
+void DrawTitle(const WindowRec& rec, std::string_view title);
+
+}  // namespace tarvana::window_detail
