@@ -7,6 +7,7 @@
 #include "runtime/based_array.h"
 #include "runtime/cp437_case.h"
 #include "window/window.h"
+#include "menu/bar_menu.h"
 #include "menu/box_menu.h"
 #include "tools/dialog.h"
 #include "tools/prompt_utils.h"

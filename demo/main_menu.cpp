@@ -47,6 +47,12 @@ BasedArray<std::string> SampleDialogMessage() {
 // not part of this build return straight to the menu.
 void RunEntry(int entry, DemoData&) {
   switch (entry) {
+    case 1:
+      RunBarMenuDemo();
+      break;
+    case 2:
+      RunBoxMenuDemo();
+      break;
     case 7:
       DialogBox(SampleDialogMessage(), kDialogWindow, "Sample Dialog Box", 0);
       break;

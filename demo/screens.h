@@ -7,5 +7,7 @@ namespace tarvana::demo {
 
 void ShowTitleScreen();
 void RunWindowingDemo();
+void RunBarMenuDemo();
+void RunBoxMenuDemo();
 
 }  // namespace tarvana::demo

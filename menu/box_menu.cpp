@@ -82,21 +82,11 @@ int BoxMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>
             ColorAttr hotKeyColor, ColorAttr disabledColor, ColorAttr helpColor,
             ColorAttr barColor) {
   const MenuItems menu{items, hotKeys, helpTexts, disabled};
-  ScreenSave save = SaveScreen();
-  MenuUnit unit = MakeMenuUnit(menu);
-  unit.normalColor = window.FillColor;
-  unit.barColor = barColor;
-  unit.hotKeyColor = hotKeyColor;
-  unit.disabledColor = disabledColor;
-  unit.helpColor = helpColor;
-  unit.helpRow = helpRow;
-  DrawBoxMenu(unit, menu, window, title);
-  const int result = RunMenu(
-      unit, menu, choice, [&](const KeyCode& key) { return ReadBoxMenuAction(unit, window, key); });
-  RestoreScreen(save);
-  if (result == -1) choice = static_cast<std::uint8_t>(unit.current);
-  if (result >= 0) choice = static_cast<std::uint8_t>(result);
-  return result;
+  MenuUnit unit = MakeMenuUnit(
+      menu, {window.FillColor, barColor, hotKeyColor, disabledColor, helpColor}, helpRow);
+  return RunMenuCycle(
+      unit, menu, choice, [&] { DrawBoxMenu(unit, menu, window, title); },
+      [&](const KeyCode& key) { return ReadBoxMenuAction(unit, window, key); });
 }
 
 }  // namespace tarvana

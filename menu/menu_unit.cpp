@@ -33,8 +33,14 @@ void MoveTo(MenuUnit& unit, const MenuItems& items, int entry) {
 
 }  // namespace
 
-MenuUnit MakeMenuUnit(const MenuItems& items) {
+MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow) {
   MenuUnit unit;
+  unit.normalColor = colors.normal;
+  unit.barColor = colors.bar;
+  unit.hotKeyColor = colors.hotKey;
+  unit.disabledColor = colors.disabled;
+  unit.helpColor = colors.help;
+  unit.helpRow = helpRow;
   unit.first = items.texts.LBound();
   unit.last = items.texts.UBound();
   for (int i = unit.first; i <= unit.last; ++i) {
@@ -152,21 +158,24 @@ MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& acti
   return MenuStep::kGoing;
 }
 
-int RunMenu(MenuUnit& unit, const MenuItems& items, int choice,
-            const std::function<MenuAction(const KeyCode&)>& readAction) {
-  if (!unit.drawn || !StartMenu(unit, items, choice)) return -2;
-  HighlightMenuEntry(unit, items, unit.current);
-  for (;;) {
+int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
+                 const std::function<void()>& draw,
+                 const std::function<MenuAction(const KeyCode&)>& readAction) {
+  ScreenSave save = SaveScreen();
+  draw();
+  int result = -2;
+  if (unit.drawn && StartMenu(unit, items, choice)) {
+    HighlightMenuEntry(unit, items, unit.current);
+    MenuStep step = MenuStep::kGoing;
     int chosen = 0;
-    switch (StepMenu(unit, items, readAction(WaitKey()), chosen)) {
-      case MenuStep::kGoing:
-        break;
-      case MenuStep::kChosen:
-        return chosen;
-      case MenuStep::kCancelled:
-        return -1;
-    }
+    while (step == MenuStep::kGoing)
+      step = StepMenu(unit, items, readAction(WaitKey()), chosen);
+    result = step == MenuStep::kChosen ? chosen : -1;
+    choice = static_cast<std::uint8_t>(step == MenuStep::kChosen ? chosen : unit.current);
   }
+  unit.drawn = false;
+  RestoreScreen(save);
+  return result;
 }
 
 MenuAction CharacterAction(const KeyCode& key) {

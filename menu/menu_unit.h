@@ -55,9 +55,18 @@ struct MenuAction {
 // What a step did: kept the menu going, chose an entry, or cancelled.
 enum class MenuStep { kGoing, kChosen, kCancelled };
 
+// The colours a menu draws with.
+struct MenuColors {
+  ColorAttr normal;  // entry texts and the surface under them
+  ColorAttr bar;
+  ColorAttr hotKey;
+  ColorAttr disabled;
+  ColorAttr help;
+};
+
 // First and last entry, the upper-cased hot-key table (a position of 0 or past
 // the end of the text gives no hot key) and places sized for every entry.
-MenuUnit MakeMenuUnit(const MenuItems& items);
+MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow);
 // The entry's text in the disabled colour, or in the normal colour with its
 // hot-key letter upper-cased in the hot-key colour.
 void DrawMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry);
@@ -69,11 +78,13 @@ void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry)
 void UnhighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry);
 // Acts on one action; `chosen` receives the entry when the step chose one.
 MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& action, int& chosen);
-// Runs a drawn menu to its end: the entry chosen, -1 cancelled, or -2 when no
-// enabled entry lies at or after choice. readAction turns one KeyCode into a
-// MenuAction.
-int RunMenu(MenuUnit& unit, const MenuItems& items, int choice,
-            const std::function<MenuAction(const KeyCode&)>& readAction);
+// The whole cycle of a menu: save the screen, draw (which sets unit.drawn),
+// read actions until one ends the menu, restore the screen. Returns the entry
+// chosen, -1 cancelled, or -2 when no enabled entry lies at or after choice;
+// choice receives the entry chosen, or the one highlighted on cancel.
+int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
+                 const std::function<void()>& draw,
+                 const std::function<MenuAction(const KeyCode&)>& readAction);
 
 // The action of a plain key common to both menus: Esc, Enter, a letter.
 MenuAction CharacterAction(const KeyCode& key);

@@ -1,0 +1,94 @@
+#include "menu/bar_menu.h"
+
+#include "console/console.h"
+#include "console/screen_save.h"
+#include "menu/menu_unit.h"
+
+namespace tarvana {
+namespace {
+
+void DrawBarMenu(MenuUnit& unit, const MenuItems& items, int barRow) {
+  int fg, bg;
+  SplitColor(unit.normalColor, fg, bg);
+  SetColor(fg, bg);
+  Locate(barRow, 1);
+  SetCursor(0);
+  PrintText(std::string(80, ' '));
+  int start = 2;
+  for (int i = unit.first; i <= unit.last; ++i) {
+    const int length = static_cast<int>(items.texts[i].size());
+    MenuPlace& place = unit.places[i - unit.first];
+    place.row = barRow;
+    place.col = start;
+    place.barCol = start - 1;
+    place.barWidth = length + 2;
+    DrawMenuEntry(unit, items, i);
+    start += length + 2;
+  }
+  unit.drawn = true;
+}
+
+// The first entry, in entry order, whose cell holds the column; 0 for none.
+int EntryAtColumn(const MenuUnit& unit, int col) {
+  for (int i = unit.first; i <= unit.last; ++i) {
+    const MenuPlace& place = unit.places[i - unit.first];
+    if (col >= place.barCol && col < place.barCol + place.barWidth) return i;
+  }
+  return 0;
+}
+
+MenuAction ReadBarMenuAction(const MenuUnit& unit, int barRow, const KeyCode& key) {
+  MenuAction action;
+  if (key.size() == 2 && key[0] == '\0') {
+    switch (static_cast<std::uint8_t>(key[1])) {
+      case scan::kLeft:
+        action.kind = MenuAction::kPrevious;
+        break;
+      case scan::kRight:
+        action.kind = MenuAction::kNext;
+        break;
+      case scan::kHome:
+        action.kind = MenuAction::kFirst;
+        break;
+      case scan::kEnd:
+        action.kind = MenuAction::kLast;
+        break;
+      default:
+        action.kind = MenuAction::kOther;
+        break;
+    }
+    return action;
+  }
+  if (IsMouseKey(key)) {
+    if (MouseEvent(key) != mouse::kReleased) return action;
+    if (MouseButton(key) == mouse::kRight) {
+      action.kind = MenuAction::kEsc;
+    } else if (MouseButton(key) == mouse::kLeft) {
+      if (MouseRow() != barRow) {
+        action.kind = MenuAction::kEsc;
+      } else if (const int entry = EntryAtColumn(unit, MouseCol()); entry != 0) {
+        action.kind = MenuAction::kEntry;
+        action.entry = entry;
+      }
+    }
+    return action;
+  }
+  return CharacterAction(key);
+}
+
+}  // namespace
+
+int BarMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>& hotKeys,
+            const BasedArray<std::string>& helpTexts, const BasedArray<std::uint8_t>& disabled,
+            int barRow, int helpRow, std::uint8_t& choice, ColorAttr highlightColor,
+            ColorAttr normalColor, ColorAttr hotKeyColor, ColorAttr disabledColor,
+            ColorAttr helpColor) {
+  const MenuItems menu{items, hotKeys, helpTexts, disabled};
+  MenuUnit unit = MakeMenuUnit(
+      menu, {normalColor, highlightColor, hotKeyColor, disabledColor, helpColor}, helpRow);
+  return RunMenuCycle(
+      unit, menu, choice, [&] { DrawBarMenu(unit, menu, barRow); },
+      [&](const KeyCode& key) { return ReadBarMenuAction(unit, barRow, key); });
+}
+
+}  // namespace tarvana
