@@ -27,8 +27,10 @@ CellMap Border(int top, int left, int bottom, int right, const std::array<int, 8
   const auto put = [&](int row, int col, int code) {
     cells[{row, col}] = Cell{static_cast<std::uint8_t>(code), kFrameColor};
   };
-  for (int col = left + 1; col < right; ++col) put(top, col, codes[6]), put(bottom, col, codes[7]);
-  for (int row = top + 1; row < bottom; ++row) put(row, left, codes[4]), put(row, right, codes[5]);
+  for (int col = left + 1; col < right; ++col)
+    put(top, col, codes[6]), put(bottom, col, codes[7]);
+  for (int row = top + 1; row < bottom; ++row)
+    put(row, left, codes[4]), put(row, right, codes[5]);
   put(top, left, codes[0]);
   put(bottom, left, codes[1]);
   put(top, right, codes[2]);
@@ -101,7 +103,8 @@ TEST_F(FrameTest, CloseBoxMarkerReplacesTheCornerAndThreeTopCells) {
   DrawFrame(rec, "");
   CellMap expected = Border(3, 10, 7, 20, {201, 200, 187, 188, 186, 186, 205, 205});
   const int marker[] = {'[', 254, ']', 196};
-  for (int i = 0; i < 4; ++i) expected[{3, 10 + i}] = Cell{std::uint8_t(marker[i]), kFrameColor};
+  for (int i = 0; i < 4; ++i)
+    expected[{3, 10 + i}] = Cell{std::uint8_t(marker[i]), kFrameColor};
   EXPECT_EQ(CellMapDiff(ChangedCells(before), expected), "");
 }
 
@@ -115,10 +118,12 @@ TEST_F(FrameTest, FrameReachingPastTheScreenDrawsOnlyItsVisibleCells) {
   const auto put = [&](int row, int col, int code) {
     expected[{row, col}] = Cell{static_cast<std::uint8_t>(code), kFrameColor};
   };
-  for (int col = 74; col <= 80; ++col) put(24, col, 196);
+  for (int col = 74; col <= 80; ++col)
+    put(24, col, 196);
   put(25, 70, 179);
   const int marker[] = {'[', 254, ']', 196};
-  for (int i = 0; i < 4; ++i) put(24, 70 + i, marker[i]);
+  for (int i = 0; i < 4; ++i)
+    put(24, 70 + i, marker[i]);
   EXPECT_EQ(CellMapDiff(ChangedCells(before), expected), "");
 }
 

@@ -7,7 +7,7 @@
 namespace tarvana {
 namespace {
 
-using window_detail::PrintClipped;
+using window_detail::PrintRun;
 using window_detail::UseColor;
 
 constexpr char kTrack = '\xB1';
@@ -37,20 +37,18 @@ void DrawScrollBar(int col, int top, int bottom, std::int64_t, std::int64_t, std
   if (bottom < top) return;
   UseColor(trackColor);
   for (int row = std::max(top, 1); row <= std::min(bottom, ScreenHeight()); ++row)
-    PrintClipped(row, col, std::string_view(&kTrack, 1));
+    PrintRun(row, col, kTrack, 1);
   UseColor(thumbColor);
-  PrintClipped(top + ThumbOffset(bottom - top + 1, current, total), col,
-               std::string_view(&kThumb, 1));
+  PrintRun(top + ThumbOffset(bottom - top + 1, current, total), col, kThumb, 1);
 }
 
 void DrawHScrollBar(int row, int left, int right, std::int64_t, std::int64_t, std::int64_t current,
                     std::int64_t total, int, ColorAttr trackColor, ColorAttr thumbColor) {
   if (right < left) return;
   UseColor(trackColor);
-  window_detail::PrintRun(row, left, kTrack, static_cast<long long>(right) - left + 1);
+  PrintRun(row, left, kTrack, static_cast<long long>(right) - left + 1);
   UseColor(thumbColor);
-  PrintClipped(row, left + ThumbOffset(right - left + 1, current, total),
-               std::string_view(&kThumb, 1));
+  PrintRun(row, left + ThumbOffset(right - left + 1, current, total), kThumb, 1);
   // The cursor ends at the start of the next row; a bar on the bottom row
   // leaves it at the start of that row instead of scrolling the screen away.
   if (row >= 1 && row <= ScreenHeight()) Locate(std::min(row + 1, ScreenHeight()), 1);

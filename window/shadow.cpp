@@ -4,7 +4,6 @@
 namespace tarvana {
 namespace {
 
-using window_detail::PrintClipped;
 using window_detail::PrintRun;
 
 constexpr char kFullBlock = '\xDB';
@@ -29,14 +28,10 @@ void RecolorShadow(const WindowRec& rec, int rowShift, int colShift) {
 void PrintBlockShadow(const WindowRec& rec, bool lower, bool leftSide) {
   window_detail::UseColor(rec.ShadowColor);
   const int col = leftSide ? rec.Left - 1 : rec.Right + 1;
-  if (lower) {
-    PrintClipped(rec.Top, col, std::string_view(&kLowerHalf, 1));
-  } else {
-    PrintClipped(rec.Bottom, col, std::string_view(&kUpperHalf, 1));
-  }
+  PrintRun(lower ? rec.Top : rec.Bottom, col, lower ? kLowerHalf : kUpperHalf, 1);
   const int shift = lower ? 1 : -1;
   for (int row = rec.Top + shift; row <= rec.Bottom + shift; ++row)
-    PrintClipped(row, col, std::string_view(&kFullBlock, 1));
+    PrintRun(row, col, kFullBlock, 1);
   PrintRun(lower ? rec.Bottom + 1 : rec.Top - 1, leftSide ? rec.Left - 1 : rec.Left + 1,
            lower ? kUpperHalf : kLowerHalf, rec.Right - rec.Left + 1);
 }

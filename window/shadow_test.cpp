@@ -19,7 +19,7 @@ constexpr ColorAttr kShadowColor = 0x08;
 constexpr int kKeep = -1;  // an attribute shadow keeps the character
 
 // A straight run of shadow cells.
-struct Run {
+struct ShadowRun {
   int row, col, length;
   bool down;
   int ch;
@@ -34,9 +34,9 @@ WindowRec Window(int shadow) {
 }
 
 // Later runs win where runs overlap, as the printed shadows draw them.
-CellMap Expected(const std::vector<Cell>& before, const std::vector<Run>& runs) {
+CellMap Expected(const std::vector<Cell>& before, const std::vector<ShadowRun>& runs) {
   CellMap cells;
-  for (const Run& run : runs)
+  for (const ShadowRun& run : runs)
     for (int i = 0; i < run.length; ++i) {
       const int row = run.row + (run.down ? i : 0), col = run.col + (run.down ? 0 : i);
       const Cell old = before[static_cast<size_t>(row - 1) * ScreenWidth() + (col - 1)];
@@ -49,7 +49,7 @@ CellMap Expected(const std::vector<Cell>& before, const std::vector<Run>& runs) 
 TEST_F(ShadowTest, EachTypeDrawsExactlyItsCells) {
   const struct {
     int type;
-    std::vector<Run> runs;
+    std::vector<ShadowRun> runs;
   } cases[] = {
       {1, {{11, 29, 9, true, kKeep}, {19, 30, 15, false, kKeep}}},
       {2, {{11, 46, 9, true, kKeep}, {19, 31, 15, false, kKeep}}},

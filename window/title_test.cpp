@@ -61,8 +61,7 @@ TEST_F(TitleTest, PlacementAndCutting) {
       {"marker: room shrinks by 4 on the top line", 6, 4, 13, 17, 2, 1, "ABCDEFGHIJ", 6, 8, false,
        " ABCD "},
       {"marker: right title", 6, 4, 13, 17, 3, 1, "ABCDEFGHIJ", 6, 11, false, " ABCD "},
-      {"marker: narrow centred title moves past it", 6, 4, 13, 11, 2, 1, "AB", 6, 7, false,
-       " AB "},
+      {"marker: narrow centred title moves past it", 6, 4, 13, 11, 2, 1, "AB", 6, 7, false, " AB "},
       {"marker: bottom line keeps full room", 6, 4, 13, 17, 4, 1, "ABCDEFGHIJ", 13, 5, false,
        " ABCDEFGH "},
       {"vertical right", 6, 4, 13, 17, 8, 0, "Demo", 8, 17, true, "Demo"},
@@ -92,7 +91,8 @@ TEST_F(TitleTest, LeftTitleBesideMarkerOverwritesOnlyItsLineCharacter) {
   rec.FrameColor = 0x1F, rec.TitleColor = kTitleColor;
   DrawFrame(rec, "Demo");
   EXPECT_EQ(testing::ScreenText(6, 4, 14), "[\xFE] Demo \xCD\xCD\xCD\xCD\xBB");
-  for (int col = 4; col <= 6; ++col) EXPECT_EQ(ReadCellColor(6, col), 0x1F) << col;
+  for (int col = 4; col <= 6; ++col)
+    EXPECT_EQ(ReadCellColor(6, col), 0x1F) << col;
 }
 
 }  // namespace
