@@ -19,3 +19,4 @@
 #include "text/string_tools.h"
 #include "datetime/dates.h"
 #include "datetime/times.h"
+#include "datetime/calendar.h"
