@@ -1,7 +1,14 @@
 #pragma once
 // Turning the bytes a terminal sends into platform input records. Pure: the
 // caller passes the time, so a lone Esc is told from Alt+key by elapsed time.
+//
+// Understood: the keys of xterm, VTE, tmux/screen, rxvt and the Linux console
+// (CSI and SS3 cursor, editing and function keys with their modifiers, rxvt's
+// $ ^ @ forms, xterm's modifyOtherKeys and CSI u), Esc + key as Alt+key, control
+// bytes, UTF-8 text (mapped to code page 437) and SGR, urxvt and X10 mouse
+// reports. Anything else that starts like a sequence is dropped whole.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,12 +17,23 @@
 
 namespace tarvana {
 
+namespace keyDecoderDetail {
+// One decoding step at the head of the undecoded bytes.
+struct Step {
+  enum class Kind { kRecord, kDropped, kNeedMore };
+  Kind kind = Kind::kNeedMore;
+  std::size_t length = 0;  // bytes consumed (kRecord, kDropped)
+  InputRecord record;
+};
+}  // namespace keyDecoderDetail
+
 class KeyDecoder {
  public:
   // How long an Esc waits for a following byte before it counts as the Esc key.
   static constexpr double kEscTimeoutMs = 40;
 
-  // Records completed by bytes that arrived at nowMs.
+  // Records completed by bytes that arrived at nowMs. A lone Esc whose
+  // deadline has passed by nowMs is given first, as Expire(nowMs) would.
   std::vector<InputRecord> Feed(std::string_view bytes, double nowMs);
   // Records that the passing of time completes (a lone Esc after its timeout).
   std::vector<InputRecord> Expire(double nowMs);
@@ -23,10 +41,39 @@ class KeyDecoder {
   double Deadline() const;
 
  private:
+  friend struct KeyDecoderInspector;  // tests and the fuzzer check the bounds
+
+  // Longest escape sequence kept while it is incomplete; a longer one is
+  // dropped and the rest of it skipped as it arrives.
+  static constexpr std::size_t kMaxSequence = 64;
+  // The pending bytes never exceed this after Feed or Expire returns.
+  static constexpr std::size_t kMaxPending = kMaxSequence + 1;
+  // A second press of the same button at the same cell within this time is a
+  // double-click.
+  static constexpr double kDoubleClickMs = 500;
+
+  // What the rest of an overlong sequence is skipped as.
+  enum class Skip { kNone, kCsi, kString };
+
+  using Step = keyDecoderDetail::Step;
+
   void DecodeAvailable(double nowMs, bool final, std::vector<InputRecord>& out);
+  Step ParseAt(std::string_view s, double nowMs);
+  Step ParseEscape(std::string_view s, double nowMs);
+  Step ParseCsi(std::string_view s, double nowMs);
+  Step ParseSs3(std::string_view s, double nowMs);
+  Step ParseOsc(std::string_view s, double nowMs);
+  Step ParseX10Mouse(std::string_view s, double nowMs);
+  Step InterpretCsi(std::string_view body, char final, std::size_t length, double nowMs);
+  static Step ResolveAtTimeout(std::string_view s);
+  // Applies a mouse report (SGR button code b, 0-based cell) to the held
+  // buttons; false when the report yields no record.
+  bool MouseReport(int b, int row, int col, bool release, double nowMs, MouseRecord& m);
 
   std::string pending_;      // bytes of an incomplete sequence
   double pendingSince_ = 0;  // arrival time of the first pending byte
+  Skip skip_ = Skip::kNone;  // the rest of an overlong sequence being skipped
+  double skipSince_ = 0;     // arrival time of the last byte skipped
   int buttons_ = 0;          // mouse buttons held, from press and release reports
   double lastPressMs_ = -1e9;
   int lastPressButton_ = 0;

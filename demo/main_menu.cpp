@@ -45,16 +45,46 @@ BasedArray<std::string> SampleDialogMessage() {
 
 // Runs the demonstration screen of a menu entry; entries whose screens are
 // not part of this build return straight to the menu.
-void RunEntry(int entry, DemoData&) {
+void RunEntry(int entry, DemoData& data) {
   switch (entry) {
+    case 8:
+      RunDirectoryDemo();
+      break;
+    case 11:
+      RunMultiPickDemo(data);
+      break;
+    case 12:
+      RunPickListDemo(data);
+      break;
     case 1:
       RunBarMenuDemo();
       break;
     case 2:
       RunBoxMenuDemo();
       break;
+    case 5:
+      RunDataEntryDemo();
+      break;
+    case 3:
+      RunCalendarsDemo();
+      break;
+    case 4:
+      RunConversionsDemo();
+      break;
+    case 6:
+      RunDateToolsDemo();
+      break;
+    case 10:
+      RunInternalToolsDemo();
+      break;
+    case 13:
+      RunScreenToolsDemo();
+      break;
     case 7:
       DialogBox(SampleDialogMessage(), kDialogWindow, "Sample Dialog Box", 0);
+      break;
+    case 9:
+      RunFileViewerDemo();
       break;
     case 14:
       RunWindowingDemo();

@@ -7,7 +7,17 @@ namespace tarvana::demo {
 
 void ShowTitleScreen();
 void RunWindowingDemo();
+void RunFileViewerDemo();
+void RunDataEntryDemo();
 void RunBarMenuDemo();
 void RunBoxMenuDemo();
+void RunCalendarsDemo();
+void RunConversionsDemo();
+void RunDateToolsDemo();
+void RunInternalToolsDemo();
+void RunScreenToolsDemo();
+void RunPickListDemo(DemoData& data);
+void RunMultiPickDemo(DemoData& data);
+void RunDirectoryDemo();
 
 }  // namespace tarvana::demo

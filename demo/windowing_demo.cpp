@@ -3,18 +3,12 @@
 
 #include "console/console.h"
 #include "console/screen_save.h"
+#include "demo/demo_text.h"
 #include "demo/screens.h"
 #include "window/window.h"
 
 namespace tarvana::demo {
 namespace {
-
-void PrintLines(std::initializer_list<const char*> lines) {
-  for (const char* line : lines) {
-    PrintText(line);
-    NewLine();
-  }
-}
 
 // Frame time of the moving box: one step per displayed frame.
 constexpr int kStepMs = 16;
@@ -22,8 +16,7 @@ constexpr int kStepMs = 16;
 }  // namespace
 
 void RunWindowingDemo() {
-  SetColor(0, 7);
-  ClearScreen();
+  StartScreen();
   PrintLines({"  The Tarvana Toolbox contains powerful windowing routines with lots of",
               "  options.  You get complete control of colors, shadowing (8 types), title",
               "  position (8 types), and frame styles (20 types).  Here are a few samples:"});

@@ -1,0 +1,210 @@
+// What the pick lists cost on large inputs, on the headless console:
+//  - a pick list of 1,000,000 generated items: the time and memory to open it
+//    (index array, sort, first draw), to jump with a type-ahead letter, and to
+//    page to the end, driving the list's step function directly;
+//  - the cells that one move changes (within the page, and a page down);
+//  - a directory of 100,000 files (made in a temporary directory and removed
+//    afterwards): the time to list it and show its directory pick list.
+// Run with `make bench`, or build-dir/bench/picklist_bench [items] [files].
+
+#include <fcntl.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "console/headless.h"
+#include "picklist/dir_pick_list.h"
+#include "picklist/dir_reading.h"
+#include "picklist/list_view.h"
+
+namespace tarvana {
+namespace {
+
+using picklist_detail::ListView;
+
+double NowMs() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// Resident and peak resident memory of the process in KiB.
+long StatusKiB(const char* field) {
+  std::ifstream in("/proc/self/status");
+  std::string line;
+  const std::string key = std::string(field) + ":";
+  while (std::getline(in, line))
+    if (line.compare(0, key.size(), key) == 0) return std::atol(line.c_str() + key.size());
+  return -1;
+}
+
+std::vector<Cell> Snapshot() {
+  std::vector<Cell> cells;
+  ReadScreenBlock(cells);
+  return cells;
+}
+
+int Changed(const std::vector<Cell>& before) {
+  const std::vector<Cell> now = Snapshot();
+  int n = 0;
+  for (size_t i = 0; i < now.size(); ++i)
+    n += !(now[i] == before[i]);
+  return n;
+}
+
+picklist_detail::ListStep Step(ListView& v, const KeyCode& key) {
+  std::int32_t chosen = -1;
+  return picklist_detail::StepList(v, picklist_detail::ReadListInput(v, key, true), chosen);
+}
+
+// n items of 6 to 20 random letters, mixed case, a few with blanks.
+BasedArray<std::string> MakeItems(int n) {
+  std::mt19937 rng(12345);
+  std::uniform_int_distribution<int> length(6, 20), letter(0, 51), blank(0, 9);
+  std::vector<std::string> items;
+  items.reserve(n);
+  for (int i = 0; i < n; ++i) {
+    std::string s(length(rng), ' ');
+    for (char& c : s) {
+      const int l = letter(rng);
+      c = static_cast<char>(l < 26 ? 'a' + l : 'A' + l - 26);
+    }
+    if (blank(rng) == 0) s[s.size() / 2] = ' ';
+    items.push_back(std::move(s));
+  }
+  return BasedArray<std::string>(1, std::move(items));
+}
+
+void BigList(int n) {
+  UseHeadlessConsole(80, 25);
+  std::printf("Pick list of %d generated items (window 13 rows, automatic width, scroll bar):\n",
+              n);
+  const BasedArray<std::string> items = MakeItems(n);
+  const WindowRec window{8, 20, 22, 0, 1, 2, 0, 2, 0x07, 0x1F, 0x1E, 0x1B};
+
+  double t0 = NowMs();
+  const std::vector<std::int32_t> order = picklist_detail::DisplayOrder(items, 1);
+  std::printf("  sort of the index array alone:             %9.1f ms\n", NowMs() - t0);
+
+  const long rssBefore = StatusKiB("VmRSS");
+  t0 = NowMs();
+  ListView view;
+  picklist_detail::OpenList(view, items, 1, window, "Big", 1, 0x71);
+  const double openMs = NowMs() - t0;
+  const long rssAfter = StatusKiB("VmRSS");
+  std::printf("  open (index array, sort, first draw):      %9.1f ms\n", openMs);
+  std::printf(
+      "  memory held by the open list:              %9.1f MiB (index array %.1f MiB,"
+      " first letters %.1f MiB; RSS +%.1f MiB with the sort's freed scratch)\n",
+      (view.order.capacity() * sizeof(std::int32_t) + view.firstUpper.capacity()) / 1048576.0,
+      (view.order.size() * sizeof(std::int32_t)) / 1048576.0, view.firstUpper.size() / 1048576.0,
+      (rssAfter - rssBefore) / 1024.0);
+  std::printf(
+      "  peak resident memory of the process:       %9.1f MiB (items themselves ~%.0f MiB)\n",
+      StatusKiB("VmHWM") / 1024.0, n * (sizeof(std::string) + 4.0) / 1048576.0);
+
+  // Type-ahead: a letter that jumps far, and one that matches nothing and
+  // so scans the whole list.
+  t0 = NowMs();
+  Step(view, "q");
+  const double jumpMs = NowMs() - t0;
+  std::printf("  type-ahead 'q' (jump to item %lld):      %9.3f ms\n",
+              static_cast<long long>(view.current), jumpMs);
+  t0 = NowMs();
+  Step(view, "~");
+  std::printf("  type-ahead 'q~' (no match, whole scan):    %9.3f ms\n", NowMs() - t0);
+  Step(view, ExtendedKey(scan::kHome));
+
+  // A move within the page recolours two rows (and moves the thumb).
+  std::vector<Cell> before = Snapshot();
+  t0 = NowMs();
+  Step(view, ExtendedKey(scan::kDown));
+  const double downMs = NowMs() - t0;
+  std::printf(
+      "  Down within the page:                      %9.3f ms, %d cells changed "
+      "(two rows of %d, plus any thumb cells that moved)\n",
+      downMs, Changed(before), view.width);
+  before = Snapshot();
+  Step(view, ExtendedKey(scan::kPgDn));
+  std::printf("  PgDn:                                      %9d cells changed\n", Changed(before));
+
+  // Page to the end.
+  int steps = 0;
+  t0 = NowMs();
+  while (view.top < view.last - view.pageSize + 1) {
+    Step(view, ExtendedKey(scan::kPgDn));
+    ++steps;
+  }
+  const double pageMs = NowMs() - t0;
+  std::printf("  page to the end: %d PgDn steps             %9.1f ms (%.2f us per step)\n", steps,
+              pageMs, pageMs * 1000 / steps);
+  t0 = NowMs();
+  Step(view, ExtendedKey(scan::kHome));
+  Step(view, ExtendedKey(scan::kEnd));
+  std::printf("  Home then End:                             %9.3f ms\n", NowMs() - t0);
+  picklist_detail::CloseList(view);
+}
+
+void BigDirectory(int files) {
+  UseHeadlessConsole(80, 25);
+  char path[] = "/tmp/picklist_bench_XXXXXX";
+  if (!mkdtemp(path)) {
+    std::printf("Directory: no temporary directory\n");
+    return;
+  }
+  const std::string dir = path;
+  std::printf("Directory of %d files (%s):\n", files, dir.c_str());
+  double t0 = NowMs();
+  for (int i = 0; i < files; ++i) {
+    const std::string name = dir + "/file" + std::to_string(1000000 + i) + ".txt";
+    const int fd = open(name.c_str(), O_CREAT | O_WRONLY, 0644);
+    if (fd >= 0) {
+      if (i % 7 == 0) (void)!write(fd, "data\n", 5);
+      close(fd);
+    }
+  }
+  std::printf("  making the files:                          %9.1f ms\n", NowMs() - t0);
+
+  std::vector<DirEntry> entries;
+  t0 = NowMs();
+  picklist_detail::ReadDirectory(dir + "/*.*", entries);
+  std::printf("  enumeration (readdir + stat), %zu entries: %7.1f ms\n", entries.size(),
+              NowMs() - t0);
+  t0 = NowMs();
+  size_t total = 0;
+  for (const DirEntry& e : entries)
+    total += FileInfoLine(63, "\xB3", e, 15).size();
+  std::printf("  entry lines (flags 63, local time):        %9.1f ms (%zu bytes)\n", NowMs() - t0,
+              total);
+
+  HeadlessConsole& console = UseHeadlessConsole(80, 25);
+  console.QueueKeys("End Enter");
+  WindowRec window{10, 10, 22, 0, 2, 2, 0, 2, 7, 31, 30, 27};
+  t0 = NowMs();
+  const std::string chosen = DirPickList(window, "Files", 1, dir + "/*.*", 0, 63, "\xB3", 113, 15);
+  std::printf("  DirPickList: list, sort, show, End, Enter: %9.1f ms (chose %s)\n", NowMs() - t0,
+              chosen.c_str());
+
+  t0 = NowMs();
+  std::filesystem::remove_all(dir);
+  std::printf("  removing the files:                        %9.1f ms\n", NowMs() - t0);
+}
+
+}  // namespace
+}  // namespace tarvana
+
+int main(int argc, char** argv) {
+  const int items = argc > 1 ? std::atoi(argv[1]) : 1000000;
+  const int files = argc > 2 ? std::atoi(argv[2]) : 100000;
+  tarvana::BigList(items);
+  tarvana::BigDirectory(files);
+  return 0;
+}

@@ -1,0 +1,217 @@
+// The file viewer on a generated 1 GB text file: time and memory to open it,
+// End (beside `wc -l` on the same file), Alt-L to a line near the end after
+// End, and PgUp/PgDn anywhere. The viewer's step function is driven directly
+// on the headless console. The file lives in /tmp and is removed afterwards.
+//
+// Usage: viewer_bench [megabytes]   (default 1024)
+
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "console/headless.h"
+#include "text/file_viewer_state.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using tarvana::FileView;
+using tarvana::KeyCode;
+using tarvana::ViewStep;
+
+double MsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Resident and peak resident memory of this process in KiB.
+long StatusKiB(const char* field) {
+  std::ifstream in("/proc/self/status");
+  for (std::string line; std::getline(in, line);)
+    if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
+  return -1;
+}
+
+// Lines "NNNNNNNNNN text..." of 11 to about 130 bytes, numbered from 1.
+std::int64_t WriteTextFile(const std::string& path, std::int64_t bytes) {
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr) return -1;
+  std::string filler;
+  for (int i = 0; i < 200; ++i)
+    filler += static_cast<char>(i % 7 == 6 ? ' ' : 'a' + i % 26);
+  std::vector<char> buffer(8 << 20);
+  std::size_t used = 0;
+  std::int64_t written = 0, line = 0;
+  while (written < bytes) {
+    ++line;
+    char number[32];
+    std::snprintf(number, sizeof number, "%010lld ", static_cast<long long>(line));
+    const std::size_t fill = static_cast<std::size_t>((line * 7919) % 120);
+    if (used + 11 + fill + 1 > buffer.size()) {
+      std::fwrite(buffer.data(), 1, used, out);
+      used = 0;
+    }
+    std::memcpy(buffer.data() + used, number, 11);
+    std::memcpy(buffer.data() + used + 11, filler.data() + line % 64, fill);
+    buffer[used + 11 + fill] = '\n';
+    used += 11 + fill + 1;
+    written += static_cast<std::int64_t>(11 + fill + 1);
+  }
+  std::fwrite(buffer.data(), 1, used, out);
+  std::fclose(out);
+  return line;
+}
+
+// Runs `wc -l path`: wall time in ms, the count in lines.
+double TimeWc(const std::string& path, long long& lines) {
+  int fds[2];
+  if (pipe(fds) != 0) return -1;
+  const auto start = Clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(fds[1], 1);
+    close(fds[0]);
+    execlp("wc", "wc", "-l", path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(fds[1]);
+  char text[256] = {};
+  std::size_t got = 0;
+  for (ssize_t n; (n = read(fds[0], text + got, sizeof text - 1 - got)) > 0;)
+    got += static_cast<std::size_t>(n);
+  close(fds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  const double ms = MsSince(start);
+  lines = std::atoll(text);
+  return ms;
+}
+
+const tarvana::WindowRec kWindow{2, 2, 23, 78, 1, 2, 0, 6, 112, 31, 30, 27};
+
+ViewStep Step(FileView& view, const KeyCode& key) {
+  return tarvana::StepFileView(view, key);
+}
+
+// Alt-L, the digits of line, Enter; returns the time of the whole request.
+double GoToLine(FileView& view, std::int64_t line) {
+  const auto start = Clock::now();
+  Step(view, tarvana::ExtendedKey(38));
+  for (const char digit : std::to_string(line))
+    Step(view, KeyCode(1, digit));
+  Step(view, "\r");
+  return MsSince(start);
+}
+
+struct Spread {
+  double median, p99, max;
+};
+Spread Summary(std::vector<double> ms) {
+  std::sort(ms.begin(), ms.end());
+  return {ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::int64_t megabytes = argc > 1 ? std::atoll(argv[1]) : 1024;
+  char dir[] = "/tmp/tarvana_viewer_bench_XXXXXX";
+  if (mkdtemp(dir) == nullptr) return 1;
+  const std::string path = std::string(dir) + "/big.txt";
+
+  auto start = Clock::now();
+  const std::int64_t lines = WriteTextFile(path, megabytes << 20);
+  const std::int64_t size = static_cast<std::int64_t>(std::filesystem::file_size(path));
+  std::printf("file: %lld bytes, %lld lines, written in %.0f ms\n", static_cast<long long>(size),
+              static_cast<long long>(lines), MsSince(start));
+
+  long long wcLines = 0;
+  TimeWc(path, wcLines);  // brings the file into the page cache
+  tarvana::UseHeadlessConsole(80, 25);
+  const long rssBefore = StatusKiB("VmRSS:");
+
+  std::vector<double> wcMs, endMs, openMs;
+  std::optional<FileView> view;
+  for (int round = 0; round < 5; ++round) {
+    wcMs.push_back(TimeWc(path, wcLines));
+    view.reset();
+    view.emplace();
+    start = Clock::now();
+    if (tarvana::OpenFileView(*view, path, kWindow, 8, 1, true) != 0) return 1;
+    openMs.push_back(MsSince(start));
+    start = Clock::now();
+    Step(*view, tarvana::ExtendedKey(tarvana::scan::kEnd));
+    endMs.push_back(MsSince(start));
+  }
+  const long rssAfterEnd = StatusKiB("VmRSS:");
+  const std::size_t entries = view->file.IndexEntries();
+  const bool endRight = view->file.EndLine() == wcLines + 1 && view->topLine == lines + 1;
+
+  std::vector<double> altMs;
+  std::mt19937_64 random(5);
+  bool linesRight = true;
+  for (int i = 0; i < 20; ++i) {
+    const std::int64_t target = lines - static_cast<std::int64_t>(random() % 1000);
+    altMs.push_back(GoToLine(*view, target));
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%010lld", static_cast<long long>(target));
+    linesRight =
+        linesRight && view->lines[view->topLine - view->bufferFirst].rfind(expected, 0) == 0;
+  }
+
+  std::vector<double> pageMs;
+  for (int i = 0; i < 200; ++i) {
+    GoToLine(*view, 1 + static_cast<std::int64_t>(random() % lines));
+    for (const auto key : {tarvana::scan::kPgDn, tarvana::scan::kPgUp, tarvana::scan::kPgUp,
+                           tarvana::scan::kPgDn, tarvana::scan::kUp, tarvana::scan::kDown}) {
+      start = Clock::now();
+      Step(*view, tarvana::ExtendedKey(key));
+      pageMs.push_back(MsSince(start));
+    }
+  }
+
+  // Paging forward from the start of a fresh viewer, where nothing is scanned yet.
+  view.reset();
+  view.emplace();
+  tarvana::OpenFileView(*view, path, kWindow, 8, 1, true);
+  std::vector<double> freshMs;
+  for (int i = 0; i < 2000; ++i) {
+    start = Clock::now();
+    Step(*view, tarvana::ExtendedKey(tarvana::scan::kPgDn));
+    freshMs.push_back(MsSince(start));
+  }
+  view.reset();
+
+  const Spread wc = Summary(wcMs), end = Summary(endMs), open = Summary(openMs);
+  const Spread alt = Summary(altMs), page = Summary(pageMs), fresh = Summary(freshMs);
+  std::printf("wc -l:               median %8.1f ms  max %8.1f ms  (%lld lines)\n", wc.median,
+              wc.max, wcLines);
+  std::printf("End:                 median %8.1f ms  max %8.1f ms  = %.2f x wc -l, %s\n",
+              end.median, end.max, end.median / wc.median, endRight ? "end right" : "END WRONG");
+  std::printf("open + first page:   median %8.3f ms  max %8.3f ms\n", open.median, open.max);
+  std::printf("Alt-L near the end:  median %8.3f ms  max %8.3f ms  %s\n", alt.median, alt.max,
+              linesRight ? "lines right" : "LINES WRONG");
+  std::printf("PgUp/PgDn/Up/Down:   median %8.3f ms  p99 %7.3f ms  max %8.3f ms  (%zu steps)\n",
+              page.median, page.p99, page.max, pageMs.size());
+  std::printf("PgDn, fresh viewer:  median %8.3f ms  p99 %7.3f ms  max %8.3f ms\n", fresh.median,
+              fresh.p99, fresh.max);
+  std::printf(
+      "memory: resident %+ld KiB after End (before %ld KiB), peak %ld KiB; "
+      "index of %zu entries\n",
+      rssAfterEnd - rssBefore, rssBefore, StatusKiB("VmHWM:"), entries);
+
+  std::filesystem::remove_all(dir);
+  return endRight && linesRight ? 0 : 1;
+}

@@ -1,0 +1,289 @@
+// The terminal backend on a pseudo-terminal in this process: raw mode and its
+// restoration, waiting for input, size changes, and plain-line output.
+
+#include "console/terminal_backend.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+#include <thread>
+
+#include "testing/terminal_emulator.h"
+
+namespace tarvana {
+namespace {
+
+using testing::TerminalEmulator;
+
+// A pseudo-terminal: the backend works on the slave side, the test types into
+// and reads from the master side. A blocked test ends by SIGALRM, never hangs.
+class TerminalBackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    alarm(20);
+    winsize ws{};
+    ws.ws_col = 80;
+    ws.ws_row = 25;
+    ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, &ws), 0);
+    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+  }
+  void TearDown() override {
+    backend.reset();
+    close(slave);
+    close(master);
+    alarm(0);
+  }
+
+  void Start() { backend = MakeTerminalBackend(slave, slave); }
+
+  // Feeds what the backend wrote into the emulator.
+  void Drain() {
+    char buf[65536];
+    for (;;) {
+      pollfd p{master, POLLIN, 0};
+      if (poll(&p, 1, 20) <= 0) return;
+      const ssize_t n = read(master, buf, sizeof buf);
+      if (n <= 0) return;
+      term.Feed(std::string_view(buf, static_cast<size_t>(n)));
+    }
+  }
+
+  void Type(std::string_view bytes) {
+    ASSERT_EQ(write(master, bytes.data(), bytes.size()), bytes.size());
+  }
+
+  void ResizePty(int cols, int rows) {
+    winsize ws{};
+    ws.ws_col = static_cast<unsigned short>(cols);
+    ws.ws_row = static_cast<unsigned short>(rows);
+    ioctl(master, TIOCSWINSZ, &ws);
+    term.Resize(cols, rows);
+    raise(SIGWINCH);  // the pty is not this process's controlling terminal
+  }
+
+  termios Settings() const {
+    termios t{};
+    tcgetattr(slave, &t);
+    return t;
+  }
+
+  int master = -1, slave = -1;
+  std::unique_ptr<ConsoleBackend> backend;
+  TerminalEmulator term{80, 25};
+};
+
+Screen SampleScreen(int cols, int rows) {
+  Screen screen(cols, rows);
+  screen.SetColor(14, 1);
+  screen.ClearScreen();
+  screen.Locate(2, 3);
+  screen.PrintText("\xC9\xCD\xCD\xBB Tarvana \x01\x02\x18\x19");
+  screen.Locate(rows, cols - 1);
+  screen.PrintText("\xB0\xB1");
+  screen.Locate(3, 4);
+  return screen;
+}
+
+TEST_F(TerminalBackendTest, RawModeWhileRunningAndEverythingRestoredAfter) {
+  const termios before = Settings();
+  Start();
+  const termios raw = Settings();
+  EXPECT_FALSE(raw.c_lflag & (ICANON | ECHO | ISIG | IEXTEN));
+  EXPECT_FALSE(raw.c_iflag & (ICRNL | IXON));
+  EXPECT_FALSE(raw.c_oflag & OPOST);
+  int cols = 0, rows = 0;
+  backend->InitialSize(cols, rows);
+  EXPECT_EQ(cols, 80);
+  EXPECT_EQ(rows, 25);
+
+  backend->SetFullScreen(true);
+  backend->SetMouseReporting(true);
+  Screen screen = SampleScreen(80, 25);
+  screen.SetCursor(0);
+  backend->Present(screen);
+  Drain();
+  EXPECT_TRUE(term.AltScreen());
+  EXPECT_NE(term.MouseMode(), 0);
+  EXPECT_FALSE(term.CursorVisible());
+  EXPECT_EQ(term.RowText(2), "  ╔══╗ Tarvana ☺☻↑↓");
+
+  backend.reset();
+  Drain();
+  const termios after = Settings();
+  EXPECT_EQ(after.c_lflag, before.c_lflag);
+  EXPECT_EQ(after.c_iflag, before.c_iflag);
+  EXPECT_EQ(after.c_oflag, before.c_oflag);
+  EXPECT_FALSE(term.AltScreen());
+  EXPECT_EQ(term.MouseMode(), 0);
+  EXPECT_TRUE(term.CursorVisible());
+}
+
+TEST_F(TerminalBackendTest, ReadInputWaitsOnlyAsAsked) {
+  struct Case {
+    const char* typed;
+    int timeoutMs;
+    size_t records;
+    int ch;  // character of the first record
+  };
+  const Case cases[] = {
+      {"", 0, 0, 0},       {"a", 0, 1, 'a'},
+      {"xyz", -1, 3, 'x'}, {"\x1b", -1, 1, 27},  // a lone Esc is the Esc key once its time is up
+      {"", 100, 0, 0},     {"q", 5000, 1, 'q'},
+  };
+  Start();
+  for (const Case& c : cases) {
+    Type(c.typed);
+    if (c.timeoutMs == 0) usleep(50000);  // let the bytes reach the terminal
+    std::deque<InputRecord> queue;
+    const auto start = std::chrono::steady_clock::now();
+    backend->ReadInput(queue, c.timeoutMs);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(queue.size(), c.records) << "typed '" << c.typed << "' timeout " << c.timeoutMs;
+    if (c.records > 0) {
+      EXPECT_EQ(queue.front().key.ch, c.ch) << "typed '" << c.typed << "'";
+    } else if (c.timeoutMs > 0) {
+      EXPECT_GE(waited, std::chrono::milliseconds(c.timeoutMs)) << "returned early";
+    }
+  }
+}
+
+TEST_F(TerminalBackendTest, ASizeChangeWakesAWaitingReadAndRedrawsInFull) {
+  Start();
+  backend->SetFullScreen(true);
+  const Screen screen = SampleScreen(80, 25);
+  backend->Present(screen);
+  Drain();
+  std::thread resizer([this] {
+    usleep(50000);
+    ResizePty(100, 30);
+  });
+  std::deque<InputRecord> queue;
+  backend->ReadInput(queue, -1);
+  resizer.join();
+  ASSERT_EQ(queue.size(), 1u);
+  EXPECT_EQ(queue.front().kind, InputRecord::Kind::kOther);
+
+  backend->Present(screen);
+  Drain();
+  EXPECT_EQ(term.RowText(2), "  ╔══╗ Tarvana ☺☻↑↓");
+  EXPECT_EQ(term.CellAt(25, 80).ch, U'▒');
+  EXPECT_EQ(term.CellAt(1, 100).bg, -1) << "margin not in the terminal's colours";
+}
+
+TEST_F(TerminalBackendTest, TooSmallATerminalShowsANoticeUntilThereIsRoom) {
+  ResizePty(60, 20);
+  Start();
+  backend->SetFullScreen(true);
+  const Screen screen = SampleScreen(80, 25);
+  backend->Present(screen);
+  Drain();
+  // Worded to fit the terminal's width.
+  EXPECT_EQ(term.RowText(1), "Please enlarge the terminal to at least 80 x 25 (now 60 x");
+  EXPECT_EQ(term.RowText(2), "20)");
+  EXPECT_FALSE(term.Contains("Tarvana"));
+  ResizePty(80, 25);
+  backend->Present(screen);
+  Drain();
+  EXPECT_EQ(term.RowText(1), "");
+  EXPECT_EQ(term.RowText(2), "  ╔══╗ Tarvana ☺☻↑↓");
+}
+
+TEST_F(TerminalBackendTest, PlainLinesAreUtf8GlyphsEndedByCarriageReturnAndLineFeed) {
+  Start();
+  backend->StreamText("caf\x82 \xC9\xCD\xBB \x0D\x07");
+  backend->StreamNewLine();
+  backend->StreamText("next");
+  backend->Beep();
+  Drain();
+  EXPECT_EQ(term.RowText(1), "café ╔═╗ ♪•");
+  EXPECT_EQ(term.RowText(2), "next");
+  EXPECT_EQ(term.Bells(), 1);
+  EXPECT_FALSE(term.AltScreen());
+}
+
+// How a program may end with the terminal taken over, run in the child of a
+// death test: the terminal must be restored every way.
+struct Ending {
+  const char* what;
+  void (*end)();
+  int exitCode;  // -1: killed by the signal
+  int signal;
+};
+
+void EndByException() {
+  // Without the abort signal's handler, only the terminate handler restores.
+  signal(SIGABRT, SIG_IGN);
+  std::thread([] { throw std::runtime_error("not caught"); }).join();
+}
+void EndByExit() {
+  std::exit(3);
+}
+void EndByCrash() {
+  raise(SIGSEGV);
+}
+void EndByTermination() {
+  raise(SIGTERM);
+}
+
+TEST_F(TerminalBackendTest, TheTerminalIsRestoredHoweverTheProgramEnds) {
+  const Ending endings[] = {
+      {"uncaught exception", EndByException, -1, SIGABRT},
+      {"exit", EndByExit, 3, 0},
+      {"crash", EndByCrash, -1, SIGSEGV},
+      {"termination signal", EndByTermination, -1, SIGTERM},
+  };
+  const termios original = Settings();
+  for (const Ending& ending : endings) {
+    auto run = [&] {
+      const rlimit noCore{0, 0};
+      setrlimit(RLIMIT_CORE, &noCore);
+      // Owned by nobody: only the exit handlers can restore.
+      ConsoleBackend* leaked = MakeTerminalBackend(slave, slave).release();
+      leaked->SetFullScreen(true);
+      leaked->SetMouseReporting(true);
+      leaked->Present(SampleScreen(80, 25));
+      ending.end();
+    };
+    if (ending.exitCode >= 0) {
+      EXPECT_EXIT(run(), ::testing::ExitedWithCode(ending.exitCode), "") << ending.what;
+    } else {
+      EXPECT_EXIT(run(), ::testing::KilledBySignal(ending.signal), "") << ending.what;
+    }
+    Drain();
+    EXPECT_FALSE(term.AltScreen()) << ending.what;
+    EXPECT_EQ(term.MouseMode(), 0) << ending.what;
+    EXPECT_TRUE(term.CursorVisible()) << ending.what;
+    EXPECT_TRUE(Settings().c_lflag & ICANON) << ending.what;
+    EXPECT_TRUE(Settings().c_lflag & ECHO) << ending.what;
+    tcsetattr(slave, TCSANOW, &original);  // each ending starts afresh
+  }
+}
+
+// Runs in the child of a death test, with a terminal of its own whose other
+// side it closes.
+void ReadFromAClosedTerminal() {
+  alarm(10);
+  int ownMaster = -1;
+  int ownSlave = -1;
+  if (openpty(&ownMaster, &ownSlave, nullptr, nullptr, nullptr) != 0) _exit(1);
+  auto own = MakeTerminalBackend(ownSlave, ownSlave);
+  close(ownMaster);
+  std::deque<InputRecord> queue;
+  own->ReadInput(queue, -1);
+}
+
+TEST_F(TerminalBackendTest, AClosedTerminalEndsTheProgramLikeAHangUp) {
+  EXPECT_EXIT(ReadFromAClosedTerminal(), ::testing::KilledBySignal(SIGHUP), "");
+}
+
+}  // namespace
+}  // namespace tarvana

@@ -1,0 +1,75 @@
+#pragma once
+// Turning the screen model into the bytes that bring a terminal's picture up to
+// date. Keeps what the terminal shows (the front buffer, cursor and pen) and
+// sends only what differs, with the cheapest cursor moves and colour changes.
+// Pure: no terminal is touched, so it is tested against a terminal emulator.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "console/screen.h"
+
+namespace tarvana {
+
+// The terminal's palette index (0-15, ANSI order) of a text-mode colour
+// (0-15, DOS order: blue and red, cyan and brown are swapped).
+int AnsiColorIndex(int dosColor);
+// The SGR parameters that select a text-mode colour: 30-37 or 90-97 for the
+// foreground, 40-47 or 100-107 for the background.
+int SgrForeground(int dosColor);
+int SgrBackground(int dosColor);
+
+class TerminalRenderer {
+ public:
+  // Forgets what the terminal shows; the next Render clears it and draws all.
+  void Invalidate() { valid_ = false; }
+
+  // Appends to out what turns the terminal's picture into the screen's, drawn
+  // from the terminal's top-left corner; the terminal is termCols by termRows
+  // and at least as large as the screen. Works with autowrap on or off: after
+  // the last column is written, the column is set again (carriage return or
+  // absolute move) before more text, so nothing wraps or scrolls.
+  void Render(const Screen& screen, int termCols, int termRows, std::string& out);
+
+ private:
+  void Redraw(const Screen& screen, int termCols, int termRows, std::string& out);
+  // Fills packed_ and differ_ from the screen; returns the rows that differ.
+  int PackScreen();
+  // Scrolls a band of rows on the terminal when the screen shows the band's
+  // lines moved up or down and that is cheaper than drawing them again.
+  void ScrollIfCheaper(std::string& out);
+  std::uint64_t RowHash(const std::uint32_t* row) const;
+  void RenderRow(int row, std::string& out);
+  void MoveTo(int row, int col, std::string& out);
+  // Bytes that re-send the cells fromCol..toCol-1 of a row to move the cursor
+  // over them; INT_MAX when that is not possible or not cheaper than limit.
+  int BridgeCost(int row, int fromCol, int toCol, int limit) const;
+  void SetPen(int attr, std::string& out);
+  void PlaceCursor(const Screen& screen, std::string& out);
+
+  bool valid_ = false;
+  int cols_ = 0;
+  int rows_ = 0;
+  int termCols_ = 0;
+  int termRows_ = 0;
+  // Cells as the terminal shows them (character | attr << 8), kUnknown where
+  // the terminal's content is not known.
+  std::vector<std::uint32_t> front_;
+  const Cell* cells_ = nullptr;  // the screen being rendered, during Render
+  // Work space kept to save allocations: the screen packed like the front
+  // buffer, and per row (1-based) the cells that differ from the front buffer
+  // and from a blank line (-1: not counted yet), and the rows' hashes.
+  std::vector<std::uint32_t> packed_;
+  std::vector<int> differ_, differFromBlank_;
+  std::vector<std::uint64_t> backHash_, frontHash_;
+  std::vector<bool> frontHashValid_;  // frontHash_ still matches the front buffer's row
+  std::vector<bool> candidateShift_;  // by shift + rows
+  int curRow_ = 0;                    // 1-based terminal cursor; 0 when not known
+  int curCol_ = 0;
+  int pen_ = -1;  // attr of the terminal's pen, -1 when not known
+  int cursorVisible_ = -1;
+  int cursorShape_ = -1;
+};
+
+}  // namespace tarvana

@@ -1,0 +1,212 @@
+// The demonstration program end to end, in a pseudo-terminal: start-up, the
+// missing list file, no terminal at all, a too small terminal, and the
+// terminal being put back however the program ends.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+
+#include "testing/pty_terminal.h"
+
+namespace tarvana {
+namespace {
+
+using testing::PtyTerminal;
+
+const std::string kDemo = std::string(TARVANA_BINARY_DIR) + "/bin/tarvana-demo";
+
+// Leaves the program as a user would, whatever screen it shows: Esc, or Y in
+// the quit dialog, until it gives the screen back. Each key waits until the
+// program has reacted to the last one, so that a lone Esc is never read
+// together with the next key.
+bool LeaveDemo(PtyTerminal& term) {
+  const auto& screen = term.Screen();
+  for (int step = 0; step < 8 && !term.Exited() && screen.AltScreen(); ++step) {
+    const std::string before = screen.Text();
+    term.SendKeys(screen.Contains("quit?") ? "y" : "\x1b");
+    if (!term.WaitUntil(
+            [&] { return term.Exited() || !screen.AltScreen() || screen.Text() != before; }))
+      return false;
+  }
+  return term.WaitForExit();
+}
+
+void ExpectTerminalRestored(const PtyTerminal& term) {
+  const auto& screen = term.Screen();
+  EXPECT_FALSE(screen.AltScreen());
+  EXPECT_TRUE(screen.CursorVisible());
+  EXPECT_LE(screen.CursorShape(), 1) << "cursor shape not reset";
+  EXPECT_EQ(screen.MouseMode(), 0);
+  const std::string& out = term.Output();
+  EXPECT_TRUE(out.rfind("\x1b[?1006h") == std::string::npos ||
+              out.rfind("\x1b[?1006l") > out.rfind("\x1b[?1006h"))
+      << "SGR mouse reports left on";
+  EXPECT_EQ(
+      out.rfind("\x1b[?7l") == std::string::npos || out.rfind("\x1b[?7h") > out.rfind("\x1b[?7l"),
+      true)
+      << "autowrap left off";
+  const termios settings = term.Settings();
+  EXPECT_TRUE(settings.c_lflag & ICANON) << "line input not restored";
+  EXPECT_TRUE(settings.c_lflag & ECHO) << "echo not restored";
+  EXPECT_TRUE(settings.c_lflag & ISIG) << "signal keys not restored";
+}
+
+TEST(DemoStartupTest, ShowsItsScreenAndLeavesTheTerminalAsItFoundIt) {
+  PtyTerminal term({kDemo}, TARVANA_SOURCE_DIR);
+  ASSERT_TRUE(term.Started());
+  term.Screen().Feed("$ earlier output\r\n$ ");  // the shell's screen, cursor on row 2
+  ASSERT_TRUE(term.WaitForText("Tarvana")) << term.Screen().Text();
+  EXPECT_TRUE(term.Screen().AltScreen());
+  EXPECT_NE(term.Screen().MouseMode(), 0) << "mouse clicks not reported";
+  EXPECT_FALSE(term.Settings().c_lflag & (ICANON | ECHO | ISIG)) << "terminal not in raw mode";
+  // The whole 80 by 25 screen is drawn in the sixteen text-mode colours.
+  term.Pump(100);
+  for (int row = 1; row <= 25; ++row)
+    for (int col = 1; col <= 80; ++col) {
+      const auto cell = term.Screen().CellAt(row, col);
+      ASSERT_TRUE(cell.fg >= 0 && cell.fg < 16 && cell.bg >= 0 && cell.bg < 16)
+          << "cell " << row << "," << col << " fg " << cell.fg << " bg " << cell.bg;
+    }
+
+  ASSERT_TRUE(LeaveDemo(term)) << term.Screen().Text();
+  EXPECT_EQ(term.ExitStatus(), 0);
+  ExpectTerminalRestored(term);
+  const auto& screen = term.Screen();
+  const char* const expected[] = {"$ earlier output",
+                                  "$",
+                                  "Thank you for your interest in the Tarvana Toolbox!",
+                                  "",
+                                  "For a complete list of the functions and procedures in the "
+                                  "Tarvana",
+                                  "Toolbox, please refer to the file TVTools.LST.",
+                                  ""};
+  for (int row = 1; row <= 7; ++row)
+    EXPECT_EQ(screen.RowText(row), expected[row - 1]) << "row " << row;
+  EXPECT_EQ(screen.CursorRow(), 7);
+  EXPECT_EQ(screen.CursorCol(), 1);
+}
+
+TEST(DemoStartupTest, WithoutTheListFileShowsTheMessageAndEndsOnAKey) {
+  char dir[] = "/tmp/tarvana-e2e-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  PtyTerminal term({kDemo}, dir);
+  ASSERT_TRUE(term.Started());
+  term.Screen().Feed("$ tarvana-demo\r\n");
+  ASSERT_TRUE(term.WaitForText("Press any key to exit.")) << term.Screen().Text();
+  const char* const expected[] = {
+      "$ tarvana-demo",
+      "Unable to find TVTools.LST.  Please make sure it is in the default directory.",
+      "(This file is included with this demo program and is used in some of the",
+      "routine demonstrations, so it is required to use this program.)",
+      "",
+      "Press any key to exit.",
+      ""};
+  for (int row = 1; row <= 7; ++row)
+    EXPECT_EQ(term.Screen().RowText(row), expected[row - 1]) << "row " << row;
+  EXPECT_FALSE(term.Screen().AltScreen());
+  term.SendKeys("x");
+  ASSERT_TRUE(term.WaitForExit());
+  EXPECT_EQ(term.ExitStatus(), 0);
+  ExpectTerminalRestored(term);
+  EXPECT_EQ(term.Screen().RowText(6), "Press any key to exit.");
+  rmdir(dir);
+}
+
+// Runs the program with standard input and output that are not terminals;
+// returns its exit status (-1 when it did not end in time) and its stderr.
+int RunWithoutTerminal(std::string& out, std::string& err) {
+  int outPipe[2], errPipe[2];
+  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int null = open("/dev/null", O_RDONLY);
+    dup2(null, 0);
+    dup2(outPipe[1], 1);
+    dup2(errPipe[1], 2);
+    chdir(TARVANA_SOURCE_DIR);
+    execl(kDemo.c_str(), kDemo.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(outPipe[1]);
+  close(errPipe[1]);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+  for (int open = 2; open > 0 && std::chrono::steady_clock::now() < end;) {
+    if (poll(fds, 2, 100) <= 0) continue;
+    for (int i = 0; i < 2; ++i) {
+      if (!fds[i].revents) continue;
+      char buf[4096];
+      const ssize_t n = read(fds[i].fd, buf, sizeof buf);
+      if (n > 0) {
+        (i == 0 ? out : err).append(buf, static_cast<size_t>(n));
+      } else {
+        fds[i].fd = -1;
+        --open;
+      }
+    }
+  }
+  close(outPipe[0]);
+  close(errPipe[0]);
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= end) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      return -1;
+    }
+    usleep(10000);
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(DemoStartupTest, WithoutATerminalSaysSoOnOneLineAndExitsWithStatus2) {
+  std::string out, err;
+  EXPECT_EQ(RunWithoutTerminal(out, err), 2);
+  EXPECT_EQ(out, "") << "wrote to a non-terminal output";
+  ASSERT_FALSE(err.empty());
+  EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+}
+
+TEST(DemoStartupTest, AskForRoomOnASmallTerminalAndDrawsWhenThereIsEnough) {
+  PtyTerminal term({kDemo}, TARVANA_SOURCE_DIR, 70, 20);
+  ASSERT_TRUE(term.Started());
+  ASSERT_TRUE(term.WaitForText("Please enlarge the terminal to at least 80 x 25 (now 70 x 20)"))
+      << term.Screen().Text();
+  term.Resize(72, 24);
+  ASSERT_TRUE(term.WaitForText("Please enlarge the terminal to at least 80 x 25 (now 72 x 24)"))
+      << term.Screen().Text();
+  term.Resize(90, 30);
+  ASSERT_TRUE(term.WaitForText("Tarvana")) << term.Screen().Text();
+  EXPECT_FALSE(term.Screen().Contains("Please enlarge"));
+  // Drawn from the top-left corner; the margin keeps the terminal's colours.
+  term.Pump(100);
+  EXPECT_GE(term.Screen().CellAt(25, 80).bg, 0);
+  EXPECT_EQ(term.Screen().CellAt(30, 90).bg, -1);
+  ASSERT_TRUE(LeaveDemo(term)) << term.Screen().Text();
+  EXPECT_EQ(term.ExitStatus(), 0);
+  ExpectTerminalRestored(term);
+}
+
+TEST(DemoStartupTest, RestoresTheTerminalWhenKilledOrCrashing) {
+  for (const int sig : {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGSEGV, SIGABRT}) {
+    PtyTerminal term({kDemo}, TARVANA_SOURCE_DIR);
+    ASSERT_TRUE(term.Started());
+    ASSERT_TRUE(term.WaitForText("Tarvana")) << "signal " << sig;
+    ASSERT_TRUE(term.Screen().AltScreen());
+    kill(term.Pid(), sig);
+    ASSERT_TRUE(term.WaitForExit()) << "signal " << sig;
+    EXPECT_EQ(term.TermSignal(), sig);
+    SCOPED_TRACE("signal " + std::to_string(sig));
+    ExpectTerminalRestored(term);
+  }
+}
+
+}  // namespace
+}  // namespace tarvana

@@ -1,0 +1,24 @@
+#include "entry/field_editing.h"
+
+#include "console/console.h"
+#include "tools/prompt_utils.h"
+
+namespace tarvana::entry_detail {
+
+std::string RightAlign(std::string_view text, int width) {
+  if (width <= 0) return "";
+  if (static_cast<int>(text.size()) >= width) return std::string(text.substr(text.size() - width));
+  return std::string(width - text.size(), ' ') + std::string(text);
+}
+
+int ShowPrompt(const FieldRec& field, std::string_view prompt) {
+  DrawAt(field.Row, field.Col, prompt, field.PromptColor);
+  return field.Col + static_cast<int>(prompt.size());
+}
+
+void DrawAt(int row, int col, std::string_view text, ColorAttr color) {
+  SetCursor(0);
+  PrintAt(text, row, col, color);
+}
+
+}  // namespace tarvana::entry_detail

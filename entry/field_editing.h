@@ -1,0 +1,57 @@
+#pragma once
+// What the field editors share: the answer of a step, the rules packed into an
+// edit mode, the editing keys, and printing a field's prompt.
+
+#include <string>
+#include <string_view>
+
+#include "console/types.h"
+#include "entry/field_rec.h"
+
+namespace tarvana::entry_detail {
+
+// What one key did to a field being edited.
+enum class FieldStep {
+  kIgnored,  // nothing (a mouse event or a key the field has no use for)
+  kRefused,  // beeped; text and cursor as they were
+  kMoved,    // the cursor moved or changed its shape; the text is the same
+  kEdited,   // the text changed
+  kEnded,    // an exit key, or the field completed itself with Enter
+};
+
+// One-byte editing keys.
+inline constexpr char kBackspace = 8;
+inline constexpr char kCtrlT = 20;
+inline constexpr char kCtrlY = 25;
+inline constexpr char kCtrlBackspace = 127;
+inline const KeyCode kEnterKey = "\r";
+
+// The odd modes 1, 3 and 5: the first accepted character empties the field.
+inline bool FirstKeyEmpties(int mode) {
+  return mode == 1 || mode == 3 || mode == 5;
+}
+// Modes 1 and 2: the cursor stops on the field's last cell.
+inline bool StopsOnLastCell(int mode) {
+  return mode == 1 || mode == 2;
+}
+// Modes 5 and 6: the field ends the editing by itself when it is full.
+inline bool CompletesWhenFull(int mode) {
+  return mode == 5 || mode == 6;
+}
+
+// A key that may enter a field's text: one byte that is not a control code.
+inline bool IsTypedCharacter(const KeyCode& key) {
+  return key.size() == 1 && static_cast<unsigned char>(key[0]) >= 32;
+}
+
+// text in width cells: spaces on the left, or its last width characters.
+std::string RightAlign(std::string_view text, int width);
+
+// Hides the cursor and prints the prompt at the field's row and column in its
+// prompt colour; returns the field's first column.
+int ShowPrompt(const FieldRec& field, std::string_view prompt);
+
+// Hides the cursor and prints text at (row, col) in colour.
+void DrawAt(int row, int col, std::string_view text, ColorAttr color);
+
+}  // namespace tarvana::entry_detail

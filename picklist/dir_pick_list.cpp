@@ -1,0 +1,116 @@
+#include "picklist/dir_pick_list.h"
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
+#include <vector>
+
+#include "console/console.h"
+#include "picklist/dir_reading.h"
+#include "picklist/pick_list.h"
+
+namespace tarvana {
+namespace {
+
+std::string TwoDigits(int value) {
+  value %= 100;
+  if (value < 0) value = -value;
+  return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+}
+
+// The local calendar fields of the entry's time; false when there are none.
+bool LocalTime(const DirEntry& entry, std::tm& local) {
+  if (!entry.timeKnown) return false;
+  if (entry.modified < std::numeric_limits<std::time_t>::min() ||
+      entry.modified > std::numeric_limits<std::time_t>::max())
+    return false;
+  const std::time_t t = static_cast<std::time_t>(entry.modified);
+  return localtime_r(&t, &local) != nullptr;
+}
+
+std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
+                           std::string_view fileSpec, std::uint8_t infoFlags,
+                           std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth,
+                           bool withMouse) {
+  std::vector<DirEntry> entries;
+  if (!picklist_detail::ReadDirectory(fileSpec, entries)) return {};
+  std::vector<std::string> texts;
+  texts.reserve(entries.size());
+  for (const DirEntry& entry : entries)
+    texts.push_back(FileInfoLine(infoFlags, separator, entry, nameWidth));
+  const BasedArray<std::string> lines(1, std::move(texts));
+  // A window taller than the list is lowered to fit it, in the caller's record.
+  if (window.Bottom - window.Top - 1 > lines.Count())
+    window.Bottom = static_cast<std::uint8_t>(window.Top + lines.Count() + 1);
+  // Lines grow with the names (the short-name column is the whole name here),
+  // so an automatic width that would pass the screen's right edge gives way
+  // to a window reaching that edge, in which longer lines are cut.
+  WindowRec shown = window;
+  if (shown.Right == 0) {
+    size_t longest = 0;
+    for (const std::string& line : lines)
+      longest = std::max(longest, line.size());
+    if (shown.Left + longest + 3 > static_cast<size_t>(ScreenWidth()))
+      shown.Right = static_cast<std::uint8_t>(std::min(ScreenWidth(), 255));
+  }
+  const std::int32_t chosen = withMouse
+                                  ? PickList(lines, 1, shown, title, scrollBarStyle, barColor)
+                                  : KeyPickList(lines, 1, shown, title, scrollBarStyle, barColor);
+  if (chosen < 0) return {};
+  return entries[chosen - 1].name;
+}
+
+}  // namespace
+
+std::string FileInfoLine(std::uint8_t infoFlags, std::string_view separator, const DirEntry& entry,
+                         int nameWidth) {
+  std::string line;
+  if (infoFlags & dir_info::kName) {
+    std::string name = entry.name;
+    name.resize(static_cast<size_t>(std::max(nameWidth, 0)), ' ');
+    line += name;
+    line += separator;
+  }
+  if (infoFlags & dir_info::kSize) {
+    const std::string digits = std::to_string(entry.size);
+    if (digits.size() < 10) line.append(10 - digits.size(), ' ');
+    line += digits;
+    line += separator;
+  }
+  std::tm local{};
+  const bool known = (infoFlags & (dir_info::kDate | dir_info::kTime)) && LocalTime(entry, local);
+  if (infoFlags & dir_info::kDate) {
+    line += known ? TwoDigits(local.tm_mon + 1) + "-" + TwoDigits(local.tm_mday) + "-" +
+                        TwoDigits(local.tm_year + 1900)
+                  : "00-00-00";
+    line += separator;
+  }
+  if (infoFlags & dir_info::kTime) {
+    line += known ? TwoDigits(local.tm_hour) + ":" + TwoDigits(local.tm_min) : "00:00";
+    line += separator;
+  }
+  if (infoFlags & dir_info::kShortName)
+    line += entry.shortName.empty() ? entry.name : entry.shortName;
+  const auto trailing = [&](char c) {
+    return c == ' ' || separator.find(c) != std::string_view::npos;
+  };
+  while (!line.empty() && trailing(line.back()))
+    line.pop_back();
+  return line;
+}
+
+std::string DirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
+                        std::string_view fileSpec, int, std::uint8_t infoFlags,
+                        std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth) {
+  return RunDirPickList(window, title, scrollBarStyle, fileSpec, infoFlags, separator, barColor,
+                        nameWidth, true);
+}
+
+std::string KeyDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
+                           std::string_view fileSpec, int, std::uint8_t infoFlags,
+                           std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth) {
+  return RunDirPickList(window, title, scrollBarStyle, fileSpec, infoFlags, separator, barColor,
+                        nameWidth, false);
+}
+
+}  // namespace tarvana

@@ -1,0 +1,532 @@
+#include "picklist/list_view.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <numeric>
+
+#include "console/console.h"
+#include "runtime/cp437_case.h"
+#include "window/window.h"
+
+namespace tarvana::picklist_detail {
+namespace {
+
+constexpr unsigned char kUpArrow = 24;
+constexpr unsigned char kDownArrow = 25;
+constexpr unsigned char kThumb = 219;
+
+// a-z folded to A-Z, every other byte as it is.
+constexpr std::array<unsigned char, 256> kSortFold = [] {
+  std::array<unsigned char, 256> t{};
+  for (int c = 0; c < 256; ++c)
+    t[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+  return t;
+}();
+
+void UseColor(ColorAttr attr) {
+  int fg, bg;
+  SplitColor(attr, fg, bg);
+  SetColor(fg, bg);
+}
+
+// Writes text from (row, col) without running past the screen's right edge.
+void PrintAt(int row, int col, std::string_view text) {
+  if (row < 1 || row > ScreenHeight() || col > ScreenWidth()) return;
+  if (col < 1) {
+    if (static_cast<int>(text.size()) <= 1 - col) return;
+    text.remove_prefix(1 - col);
+    col = 1;
+  }
+  text = text.substr(0, ScreenWidth() - col + 1);
+  Locate(row, col);
+  PrintText(text);
+}
+
+int Top(const ListView& v) {
+  return v.win.Top;
+}
+int Left(const ListView& v) {
+  return v.win.Left;
+}
+int Bottom(const ListView& v) {
+  return v.win.Bottom;
+}
+int Right(const ListView& v) {
+  return v.win.Right;
+}
+
+// The thumb's offset among n track cells: floor(n * current / total - 0.05),
+// kept within the track, exactly as DrawScrollBar places it.
+int ThumbOffset(int n, Pos current, Pos total) {
+  if (total <= 0 || n <= 0) return 0;
+  current = std::clamp<Pos>(current, 0, total);
+  const Pos numerator = 20 * static_cast<Pos>(n) * current - total;
+  const Pos denominator = 20 * total;
+  Pos offset = numerator / denominator;
+  if (numerator % denominator != 0 && numerator < 0) --offset;
+  return static_cast<int>(std::clamp<Pos>(offset, 0, n - 1));
+}
+
+ColorAttr RowColor(const ListView& v, Pos k) {
+  return v.Selected(k) ? v.markColor : v.win.FillColor;
+}
+
+// Makes newCurrent current with newTop on the first row: a changed top
+// redraws the view (followed by the highlight and the arrows); otherwise only
+// the old and the new row are recoloured.
+void ShowAt(ListView& v, Pos newTop, Pos newCurrent) {
+  if (newTop != v.top) {
+    v.top = newTop;
+    v.current = newCurrent;
+    v.row = static_cast<int>(v.current - v.top + 1);
+    DrawView(v);
+    Highlight(v);
+    DrawArrows(v);
+  } else if (newCurrent != v.current) {
+    RemoveHighlight(v);
+    v.current = newCurrent;
+    v.row = static_cast<int>(v.current - v.top + 1);
+    Highlight(v);
+  }
+}
+
+void ErasePrefix(ListView& v) {
+  if (v.shownPrefix > 0) {
+    UseColor(v.win.FrameColor);
+    PrintAt(Bottom(v), Left(v) + 1, std::string(v.shownPrefix, static_cast<char>(v.frameChar)));
+  }
+  v.shownPrefix = 0;
+}
+
+// Clears the typing flag and P and erases the shown prefix.
+void EndSearch(ListView& v) {
+  ErasePrefix(v);
+  v.typing = false;
+  v.prefix.clear();
+}
+
+bool StartsWithPrefix(const std::string& item, const std::string& prefix) {
+  if (item.size() < prefix.size()) return false;
+  for (size_t j = 0; j < prefix.size(); ++j)
+    if (UpperChar(static_cast<unsigned char>(item[j])) != static_cast<unsigned char>(prefix[j]))
+      return false;
+  return true;
+}
+
+// The first display position in from..to whose item starts with P, or -1.
+// The items' upper-cased first bytes lie in one array in display order, so
+// the scan touches an item's text only when its first letter matches.
+Pos FindPrefix(const ListView& v, Pos from, Pos to) {
+  if (from > to || v.prefix.empty()) return -1;
+  const unsigned char* firsts = v.firstUpper.data() - v.first;
+  const unsigned char want = static_cast<unsigned char>(v.prefix[0]);
+  for (Pos k = from; k <= to; ++k) {
+    const void* hit = std::memchr(firsts + k, want, static_cast<size_t>(to - k + 1));
+    if (!hit) return -1;
+    k = static_cast<const unsigned char*>(hit) - firsts;
+    if (StartsWithPrefix(v.Item(k), v.prefix)) return k;
+  }
+  return -1;
+}
+
+void TypeAhead(ListView& v, unsigned char ch) {
+  const char upper = static_cast<char>(UpperChar(ch));
+  if (v.typing) {
+    v.prefix += upper;
+  } else {
+    v.typing = true;
+    v.prefix.assign(1, upper);
+  }
+  // The prefix stays clear of the arrows: at most W - 2 cells, which holds
+  // every prefix that can match an item of an automatic-width list.
+  v.shownPrefix = std::min<int>(v.prefix.size(), std::max(0, v.width - 2));
+  UseColor(v.win.FrameColor);
+  PrintAt(Bottom(v), Left(v) + 1, std::string_view(v.prefix).substr(0, v.shownPrefix));
+
+  Pos found = FindPrefix(v, v.current, v.last);
+  if (found < 0) found = FindPrefix(v, v.first, v.current - 1);
+  if (found < 0) {
+    EndSearch(v);
+    return;
+  }
+  if (found == v.current) return;
+  if (v.last - found < v.pageSize)
+    ShowAt(v, v.last - v.pageSize + 1, found);
+  else
+    ShowAt(v, found, found);
+}
+
+void MoveUp(ListView& v) {
+  if (v.row == 1) {
+    if (v.current > v.first) ShowAt(v, v.top - 1, v.current - 1);
+  } else {
+    ShowAt(v, v.top, v.current - 1);
+  }
+}
+
+void MoveDown(ListView& v) {
+  if (v.row == v.pageSize) {
+    if (v.current < v.last) ShowAt(v, v.top + 1, v.current + 1);
+  } else {
+    ShowAt(v, v.top, v.current + 1);
+  }
+}
+
+void PageUp(ListView& v) {
+  if (v.top <= v.first) return;
+  Pos top = v.top - v.pageSize;
+  if (top < v.first) {
+    ShowAt(v, v.first, v.first + v.row - 1);
+  } else {
+    ShowAt(v, top, v.current - v.pageSize);
+  }
+}
+
+void PageDown(ListView& v) {
+  if (v.top >= v.last - v.pageSize + 1) return;
+  Pos top = v.top + v.pageSize;
+  if (top + v.pageSize > v.last) {
+    ShowAt(v, v.last - v.pageSize + 1, v.last - v.pageSize + v.row);
+  } else {
+    ShowAt(v, top, v.current + v.pageSize);
+  }
+}
+
+// Multi-pick Enter: toggle, end the search, redraw, then Down.
+void Toggle(ListView& v) {
+  std::int16_t& flag = (*v.flags)[v.IndexAt(v.current)];
+  flag = flag != 0 ? 0 : -1;
+  EndSearch(v);
+  DrawView(v);
+  Highlight(v);
+  DrawArrows(v);
+  MoveDown(v);
+}
+
+ListAction ExtendedAction(std::uint8_t scanCode) {
+  switch (scanCode) {
+    case scan::kUp:
+      return ListAction::kUp;
+    case scan::kDown:
+      return ListAction::kDown;
+    case scan::kPgUp:
+      return ListAction::kPgUp;
+    case scan::kPgDn:
+      return ListAction::kPgDn;
+    case scan::kHome:
+      return ListAction::kHome;
+    case scan::kEnd:
+      return ListAction::kEnd;
+    default:
+      return ListAction::kOther;
+  }
+}
+
+ListInput MouseInput(const ListView& v, const KeyCode& key) {
+  ListInput in;
+  if (MouseEvent(key) != mouse::kReleased) return in;  // ignored
+  if (MouseButton(key) == mouse::kRight) {
+    in.action = ListAction::kEsc;
+    return in;
+  }
+  if (MouseButton(key) != mouse::kLeft) {
+    in.action = ListAction::kOther;
+    return in;
+  }
+  const int row = MouseRow(), col = MouseCol();
+  if (row <= Top(v) || row >= Bottom(v) || col <= Left(v) || col > Right(v)) return in;
+  if (col == Right(v)) {
+    if (v.scrollStyle == 0) return in;
+    int thumbFirst, thumbLast;
+    ThumbRows(v, thumbFirst, thumbLast);
+    if (row < thumbFirst) in.action = ListAction::kPgUp;
+    if (row > thumbLast) in.action = ListAction::kPgDn;
+    return in;
+  }
+  const int r = row - Top(v);
+  if (r == v.row) {
+    in.action = ListAction::kEnter;
+  } else if (r <= v.pageSize) {
+    in.action = ListAction::kMoveToRow;
+    in.row = r;
+  }
+  return in;
+}
+
+}  // namespace
+
+int CompareFolded(std::string_view a, std::string_view b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char ca = kSortFold[static_cast<unsigned char>(a[i])];
+    const unsigned char cb = kSortFold[static_cast<unsigned char>(b[i])];
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+std::vector<std::int32_t> DisplayOrder(const BasedArray<std::string>& items, int sortOrder,
+                                       std::vector<unsigned char>* firstUpper) {
+  std::vector<std::int32_t> order(items.Count());
+  std::iota(order.begin(), order.end(), static_cast<std::int32_t>(items.LBound()));
+  const std::vector<std::string>& texts = items.Items();
+  if (sortOrder == 0 || order.size() < 2) {
+    if (firstUpper) {
+      firstUpper->resize(texts.size());
+      for (size_t i = 0; i < texts.size(); ++i)
+        (*firstUpper)[i] =
+            texts[i].empty() ? 0 : UpperChar(static_cast<unsigned char>(texts[i][0]));
+    }
+    return order;
+  }
+  const std::int32_t base = items.LBound();
+  // The sort key of each item: its first eight bytes folded, big-endian, so
+  // that most comparisons are one integer compare; ties (equal first eight
+  // bytes, or a shorter item padded with NULs) fall back to the whole texts.
+  struct Keyed {
+    std::uint64_t key;
+    std::int32_t index;
+  };
+  std::vector<Keyed> keyed(order.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    const std::string& t = texts[i];
+    std::uint64_t key = 0;
+    for (size_t j = 0; j < 8; ++j)
+      key = (key << 8) | (j < t.size() ? kSortFold[static_cast<unsigned char>(t[j])] : 0);
+    keyed[i] = {key, order[i]};
+  }
+  const auto text = [&](std::int32_t index) -> const std::string& { return texts[index - base]; };
+  // Items that compare equal keep their array order (the index decides), so
+  // an in-place sort gives the stable result without a scratch buffer.
+  if (sortOrder > 0) {
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+      if (a.key != b.key) return a.key < b.key;
+      const int c = CompareFolded(text(a.index), text(b.index));
+      return c != 0 ? c < 0 : a.index < b.index;
+    });
+  } else {
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+      if (a.key != b.key) return a.key > b.key;
+      const int c = CompareFolded(text(a.index), text(b.index));
+      return c != 0 ? c > 0 : a.index < b.index;
+    });
+  }
+  for (size_t i = 0; i < order.size(); ++i)
+    order[i] = keyed[i].index;
+  // The key's first byte is the item's first byte with a-z folded (0 for an
+  // empty item), and upper-casing it gives the item's upper-cased first byte.
+  if (firstUpper) {
+    firstUpper->resize(keyed.size());
+    for (size_t i = 0; i < keyed.size(); ++i)
+      (*firstUpper)[i] = UpperChar(static_cast<unsigned char>(keyed[i].key >> 56));
+  }
+  return order;
+}
+
+bool OpenList(ListView& v, const BasedArray<std::string>& items, int sortOrder,
+              const WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
+              ColorAttr barColor) {
+  if (items.Empty() || window.Bottom - window.Top - 1 < 1) return false;
+  v.items = &items;
+  v.first = items.LBound();
+  v.last = items.UBound();
+  v.win = window;
+  v.scrollStyle = scrollBarStyle;
+  v.barColor = barColor;
+  size_t longest = 0;
+  for (const std::string& item : items)
+    longest = std::max(longest, item.size());
+  if (v.win.Right == 0) {
+    // Left + longest + 3; a window that would pass column 255 stops there and
+    // cuts the longer items like a fixed width.
+    const size_t right = std::min<size_t>(v.win.Left + longest + 3, 255);
+    v.win.Right = static_cast<std::uint8_t>(right);
+  }
+  v.width = std::max(0, v.win.Right - v.win.Left - 1);
+  v.cut = longest > static_cast<size_t>(v.width);
+  v.order = DisplayOrder(items, sortOrder, &v.firstUpper);
+  v.pageSize = static_cast<int>(std::min<Pos>(v.Count(), v.win.Bottom - v.win.Top - 1));
+  v.top = v.current = v.first;
+  v.row = 1;
+  v.prefix.clear();
+  v.typing = false;
+  v.shownPrefix = 0;
+
+  OpenWindow(v.win, title, v.save);
+  // Read once, before any prefix can cover the cell.
+  v.frameChar =
+      static_cast<std::uint8_t>(ReadCell(v.win.Bottom, std::max(v.win.Right - 3, v.win.Left + 1)));
+  DrawView(v);
+  Highlight(v);
+  DrawArrows(v);
+  DrawListScrollBar(v);
+  return true;
+}
+
+void CloseList(ListView& v) {
+  UseColor(v.barColor);
+  RestoreScreen(v.save);
+  std::vector<std::int32_t>().swap(v.order);
+  std::vector<unsigned char>().swap(v.firstUpper);
+}
+
+void DrawViewRow(const ListView& v, int r) {
+  const Pos k = v.top + r - 1;
+  if (r < 1 || r > v.pageSize || k > v.last) return;
+  const bool selected = v.Selected(k);
+  // Blank before the text (or the mark), the text, blanks to the right frame:
+  // W cells, one print, the text cut at the right frame when it is longer.
+  std::string line;
+  line.reserve(v.width);
+  line += selected ? std::string_view(v.mark) : std::string_view(" ");
+  line +=
+      std::string_view(v.Item(k)).substr(0, std::max<size_t>(v.width, line.size()) - line.size());
+  line.resize(v.width, ' ');
+  UseColor(selected ? v.markColor : v.win.FillColor);
+  PrintAt(Top(v) + r, Left(v) + 1, line);
+}
+
+void DrawView(const ListView& v) {
+  for (int r = 1; r <= v.pageSize; ++r)
+    DrawViewRow(v, r);
+}
+
+void Highlight(const ListView& v) {
+  RecolorRun(Top(v) + v.row, Left(v) + 1, v.width, v.barColor);
+}
+
+void RemoveHighlight(const ListView& v) {
+  RecolorRun(Top(v) + v.row, Left(v) + 1, v.width, RowColor(v, v.current));
+}
+
+void DrawArrows(const ListView& v) {
+  UseColor(v.win.FrameColor);
+  const char up = static_cast<char>(v.top > v.first ? kUpArrow : v.frameChar);
+  const char down = static_cast<char>(v.top + v.pageSize - 1 < v.last ? kDownArrow : v.frameChar);
+  // Never over the left corner of a window too narrow for them.
+  if (Right(v) - 2 > Left(v)) PrintAt(Bottom(v), Right(v) - 2, std::string_view(&up, 1));
+  if (Right(v) - 1 > Left(v)) PrintAt(Bottom(v), Right(v) - 1, std::string_view(&down, 1));
+}
+
+void ThumbRows(const ListView& v, int& firstRow, int& lastRow) {
+  const int trackTop = Top(v) + 1, trackBottom = Bottom(v) - 1;
+  firstRow = trackTop + ThumbOffset(trackBottom - trackTop + 1, v.current - v.first, v.Count());
+  lastRow = firstRow;
+  if (v.scrollStyle == 2) {
+    const Pos extra = static_cast<Pos>(v.pageSize) * v.pageSize / v.Count() - 1;
+    lastRow = static_cast<int>(std::min<Pos>(firstRow + std::max<Pos>(extra, 0), trackBottom));
+  }
+}
+
+void DrawListScrollBar(const ListView& v) {
+  if (v.scrollStyle == 0) return;
+  const Pos f = v.first;
+  DrawScrollBar(Right(v), Top(v) + 1, Bottom(v) - 1, v.top - f, v.top - f + v.pageSize + 1,
+                v.current - f, v.Count(), v.scrollStyle, v.win.FrameColor, v.barColor);
+  int thumbFirst, thumbLast;
+  ThumbRows(v, thumbFirst, thumbLast);
+  const char thumb = static_cast<char>(kThumb);
+  for (int row = thumbFirst + 1; row <= thumbLast; ++row)
+    PrintAt(row, Right(v), std::string_view(&thumb, 1));
+}
+
+ListInput ReadListInput(const ListView& v, const KeyCode& key, bool withMouse) {
+  ListInput in;
+  if (key.size() == 2 && key[0] == '\0') {
+    in.action = ExtendedAction(static_cast<std::uint8_t>(key[1]));
+    in.endsSearch = true;
+    return in;
+  }
+  if (IsMouseKey(key)) {
+    if (withMouse) return MouseInput(v, key);
+    in.action = ListAction::kOther;
+    return in;
+  }
+  if (key.size() != 1) {
+    in.action = ListAction::kOther;
+    return in;
+  }
+  const unsigned char c = static_cast<unsigned char>(key[0]);
+  if (c == 27) {
+    in.action = ListAction::kEsc;
+  } else if (c == 13) {
+    in.action = ListAction::kEnter;
+  } else if (c == 8) {
+    in.action = ListAction::kClearPrefix;
+    in.endsSearch = true;
+  } else if (c >= 32 && c <= 126) {
+    in.action = ListAction::kType;
+    in.ch = c;
+  } else {
+    in.action = ListAction::kOther;
+  }
+  return in;
+}
+
+ListStep StepList(ListView& v, const ListInput& in, std::int32_t& chosen) {
+  if (in.action == ListAction::kIgnore) return ListStep::kGoing;
+  if (in.endsSearch) EndSearch(v);
+  switch (in.action) {
+    case ListAction::kUp:
+      MoveUp(v);
+      break;
+    case ListAction::kDown:
+      MoveDown(v);
+      break;
+    case ListAction::kPgUp:
+      PageUp(v);
+      break;
+    case ListAction::kPgDn:
+      PageDown(v);
+      break;
+    case ListAction::kHome:
+      if (v.current != v.first) ShowAt(v, v.first, v.first);
+      break;
+    case ListAction::kEnd:
+      if (v.current != v.last) ShowAt(v, v.last - v.pageSize + 1, v.last);
+      break;
+    case ListAction::kEnter:
+      if (!v.flags) {
+        chosen = v.IndexAt(v.current);
+        return ListStep::kChosen;
+      }
+      Toggle(v);
+      break;
+    case ListAction::kEsc:
+      return ListStep::kCancelled;
+    case ListAction::kType:
+      TypeAhead(v, in.ch);
+      break;
+    case ListAction::kClearPrefix:
+      break;  // the search has ended above
+    case ListAction::kMoveToRow:
+      if (in.row >= 1 && in.row <= v.pageSize) ShowAt(v, v.top, v.top + in.row - 1);
+      break;
+    case ListAction::kOther:
+      Beep();
+      break;
+    case ListAction::kIgnore:
+      break;
+  }
+  DrawListScrollBar(v);
+  return ListStep::kGoing;
+}
+
+std::int32_t RunList(ListView& v, bool withMouse) {
+  for (;;) {
+    std::int32_t chosen = -1;
+    switch (StepList(v, ReadListInput(v, WaitKey(), withMouse), chosen)) {
+      case ListStep::kGoing:
+        break;
+      case ListStep::kChosen:
+        CloseList(v);
+        return chosen;
+      case ListStep::kCancelled:
+        CloseList(v);
+        return -1;
+    }
+  }
+}
+
+}  // namespace tarvana::picklist_detail

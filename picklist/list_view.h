@@ -1,0 +1,128 @@
+#pragma once
+// The machinery every pick list shares, written once: the display order (the
+// sorted index array), the view state, the drawing of rows, highlight, arrows
+// and scroll bar, the type-ahead search, the reading of keys and clicks, and
+// the step that acts on one action. PickList, MultiPickList, the directory
+// lists and the keyboard-only twins are thin callers of these routines.
+//
+// Positions: display positions run from F to L, the bounds of the caller's
+// array (F = LBound, L = UBound). Entry k - F of the index array holds the
+// caller's index of the item shown at display position k, so display item k is
+// items[order[k - F]]: the caller's array, never changed, seen through the
+// index array, is the display copy. Arithmetic on positions is 64-bit so that
+// no sum near the ends of the 32-bit index range overflows.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/screen_save.h"
+#include "console/types.h"
+#include "runtime/based_array.h"
+
+namespace tarvana::picklist_detail {
+
+using Pos = std::int64_t;
+
+// Sort comparison: a-z folded to A-Z, every other byte by its value, a
+// shorter text before a longer one it begins.
+int CompareFolded(std::string_view a, std::string_view b);
+
+// The index array for items shown in sort order (> 0 ascending, < 0
+// descending, 0 array order): the caller's indices in display order. Items
+// that compare equal keep their array order. Sorting works on the index
+// array with each item's first eight folded bytes as a key beside it, so a
+// million items sort in a fraction of a second.
+// firstUpper, when given, receives each display item's upper-cased first byte.
+std::vector<std::int32_t> DisplayOrder(const BasedArray<std::string>& items, int sortOrder,
+                                       std::vector<unsigned char>* firstUpper = nullptr);
+
+struct ListView {
+  const BasedArray<std::string>* items = nullptr;
+  std::vector<std::int32_t> order;  // the index array
+  // Upper-cased first byte of each display item (0 for an empty one), which
+  // the type-ahead search scans before it reads an item's text.
+  std::vector<unsigned char> firstUpper;
+  Pos first = 1, last = 0;  // F and L
+  WindowRec win{};          // the list's own copy, Right computed
+  int width = 0;            // W: interior columns
+  bool cut = false;         // some item is longer than W (fixed width)
+  int pageSize = 0;         // V: rows that show items
+  Pos top = 0;              // T: display position on the first row
+  Pos current = 0;          // C: the highlighted display position
+  int row = 1;              // R: 1..V, C = T + R - 1
+  std::string prefix;       // P, upper-cased
+  bool typing = false;
+  int shownPrefix = 0;         // cells of P shown on the bottom frame
+  std::uint8_t frameChar = 0;  // the bottom frame's character, read back once
+  std::uint8_t scrollStyle = 0;
+  ColorAttr barColor = 0;
+  // Multi-pick lists: the caller's flags (null for a plain pick list), the
+  // colour of selected rows and the mark before their text.
+  BasedArray<std::int16_t>* flags = nullptr;
+  ColorAttr markColor = 0;
+  std::string mark;
+  ScreenSave save;
+
+  Pos Count() const { return last - first + 1; }
+  const std::string& Item(Pos k) const { return (*items)[order[k - first]]; }
+  std::int32_t IndexAt(Pos k) const { return order[k - first]; }
+  bool Selected(Pos k) const { return flags && (*flags)[order[k - first]] != 0; }
+};
+
+// What one key or click asks for.
+enum class ListAction {
+  kUp,
+  kDown,
+  kPgUp,
+  kPgDn,
+  kHome,
+  kEnd,
+  kEnter,
+  kEsc,
+  kType,         // ch: a printable character
+  kClearPrefix,  // Backspace
+  kMoveToRow,    // row: a click on another row that shows an item
+  kOther,        // beeps
+  kIgnore,       // nothing at all; wait for the next input
+};
+
+struct ListInput {
+  ListAction action = ListAction::kIgnore;
+  unsigned char ch = 0;
+  int row = 0;
+  bool endsSearch = false;  // extended keys and Backspace end a type-ahead search
+};
+
+enum class ListStep { kGoing, kChosen, kCancelled };
+
+// Steps 1 to 4 of opening: the index array, W and Right, V, T = C = F, then
+// the window, the view, the highlight, the arrows and the scroll bar. False
+// (nothing drawn) when there is no item or no interior row.
+bool OpenList(ListView& view, const BasedArray<std::string>& items, int sortOrder,
+              const WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
+              ColorAttr barColor);
+// Leaves the bar colour current, restores the screen and releases the arrays.
+void CloseList(ListView& view);
+
+// Drawing pieces, each as the Part describes it.
+void DrawView(const ListView& view);
+void DrawViewRow(const ListView& view, int r);
+void Highlight(const ListView& view);
+void RemoveHighlight(const ListView& view);
+void DrawArrows(const ListView& view);
+void DrawListScrollBar(const ListView& view);
+// Rows of the scroll-bar thumb as drawn (style 2: the longer thumb).
+void ThumbRows(const ListView& view, int& firstRow, int& lastRow);
+
+// The input a KeyCode stands for; withMouse false makes every mouse event a
+// key without meaning (the keyboard-only lists).
+ListInput ReadListInput(const ListView& view, const KeyCode& key, bool withMouse);
+// Acts on one input. `chosen` receives the caller's index on kChosen.
+ListStep StepList(ListView& view, const ListInput& input, std::int32_t& chosen);
+// Waits for inputs and steps until the list ends; closes it and returns the
+// caller's index chosen or -1.
+std::int32_t RunList(ListView& view, bool withMouse);
+
+}  // namespace tarvana::picklist_detail

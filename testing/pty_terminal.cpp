@@ -1,0 +1,188 @@
+#include "testing/pty_terminal.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+
+extern char** environ;
+
+namespace tarvana::testing {
+namespace {
+
+double NowMs() {
+  using namespace std::chrono;
+  return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+void WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EAGAIN) {
+      pollfd p{fd, POLLOUT, 0};
+      poll(&p, 1, 100);
+      continue;
+    }
+    if (n <= 0) return;
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+}
+
+// The environment for the program: ours, with the terminal type set and no
+// size variables that would override the terminal's own.
+std::vector<std::string> ChildEnvironment() {
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e) {
+    const std::string_view entry(*e);
+    if (entry.starts_with("TERM=") || entry.starts_with("COLUMNS=") || entry.starts_with("LINES="))
+      continue;
+    env.emplace_back(entry);
+  }
+  env.emplace_back("TERM=xterm-256color");
+  return env;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+  std::vector<char*> out;
+  for (std::string& s : strings)
+    out.push_back(s.data());
+  out.push_back(nullptr);
+  return out;
+}
+
+}  // namespace
+
+PtyTerminal::PtyTerminal(const std::vector<std::string>& argv, const std::string& workDir, int cols,
+                         int rows)
+    : emulator_(cols, rows) {
+  // Everything the child needs is prepared before the fork.
+  std::vector<std::string> args = argv, env = ChildEnvironment();
+  std::vector<char*> argp = Pointers(args), envp = Pointers(env);
+  winsize size{};
+  size.ws_col = static_cast<unsigned short>(cols);
+  size.ws_row = static_cast<unsigned short>(rows);
+  const pid_t pid = forkpty(&master_, nullptr, nullptr, &size);
+  if (pid == 0) {
+    if (chdir(workDir.c_str()) != 0) _exit(126);
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    execve(argp[0], argp.data(), envp.data());
+    _exit(127);
+  }
+  if (pid < 0) return;
+  pid_ = pid;
+  fcntl(master_, F_SETFD, FD_CLOEXEC);
+  fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+  emulator_.SetAnswerSink([this](std::string_view bytes) { WriteAll(master_, bytes); });
+}
+
+PtyTerminal::~PtyTerminal() {
+  if (pid_ > 0 && !exited_) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, &status_, 0);
+  }
+  if (master_ >= 0) close(master_);
+}
+
+bool PtyTerminal::ReadOnce(int waitMs) {
+  if (closed_ || master_ < 0) return false;
+  pollfd p{master_, POLLIN, 0};
+  if (poll(&p, 1, std::max(waitMs, 0)) <= 0) return true;
+  char buf[65536];
+  const ssize_t n = read(master_, buf, sizeof buf);
+  if (n > 0) {
+    const std::string_view bytes(buf, static_cast<size_t>(n));
+    output_.append(bytes);
+    emulator_.Feed(bytes);
+    return true;
+  }
+  if (n < 0 && (errno == EINTR || errno == EAGAIN)) return true;
+  closed_ = true;  // EIO: every descriptor of the program's side is closed
+  return false;
+}
+
+void PtyTerminal::Reap() {
+  if (pid_ > 0 && !exited_ && waitpid(pid_, &status_, WNOHANG) == pid_) exited_ = true;
+}
+
+void PtyTerminal::Pump(int ms) {
+  const double end = NowMs() + ms;
+  for (double now = NowMs(); now < end && ReadOnce(static_cast<int>(end - now) + 1);
+       now = NowMs()) {
+  }
+  Reap();
+}
+
+bool PtyTerminal::WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+  const double end = NowMs() + timeoutMs;
+  for (;;) {
+    if (condition()) return true;
+    const double now = NowMs();
+    // Once the terminal is closed nothing changes but the program's exit.
+    if (now >= end || (closed_ && exited_)) return false;
+    if (!ReadOnce(static_cast<int>(std::min(end - now, 50.0)) + 1)) usleep(5000);
+    Reap();
+  }
+}
+
+bool PtyTerminal::WaitForText(std::string_view text, int timeoutMs) {
+  return WaitUntil([&] { return emulator_.Contains(text); }, timeoutMs);
+}
+
+bool PtyTerminal::WaitForExit(int timeoutMs) {
+  const double end = NowMs() + timeoutMs;
+  for (;;) {
+    Reap();
+    if (exited_ && closed_) return true;
+    const double now = NowMs();
+    if (now >= end || pid_ <= 0) return false;
+    if (!ReadOnce(static_cast<int>(std::min(end - now, 50.0)) + 1) && !exited_) {
+      // The terminal is closed but the program still runs: wait for it alone.
+      usleep(10000);
+    }
+  }
+}
+
+void PtyTerminal::SendKeys(std::string_view bytes) {
+  if (master_ >= 0) WriteAll(master_, bytes);
+}
+
+void PtyTerminal::Click(int row, int col, int button) {
+  const std::string at =
+      std::to_string(button) + ";" + std::to_string(col) + ";" + std::to_string(row);
+  SendKeys("\x1b[<" + at + "M");
+  SendKeys("\x1b[<" + at + "m");
+}
+
+void PtyTerminal::Resize(int cols, int rows) {
+  winsize size{};
+  size.ws_col = static_cast<unsigned short>(cols);
+  size.ws_row = static_cast<unsigned short>(rows);
+  emulator_.Resize(cols, rows);
+  if (master_ >= 0) ioctl(master_, TIOCSWINSZ, &size);
+}
+
+termios PtyTerminal::Settings() const {
+  termios t{};
+  if (master_ >= 0) tcgetattr(master_, &t);
+  return t;
+}
+
+int PtyTerminal::ExitStatus() const {
+  return exited_ && WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
+}
+
+int PtyTerminal::TermSignal() const {
+  return exited_ && WIFSIGNALED(status_) ? WTERMSIG(status_) : 0;
+}
+
+}  // namespace tarvana::testing

@@ -1,0 +1,70 @@
+#pragma once
+// Test support: a terminal emulator (libvterm) that takes the bytes a program
+// writes and shows what a user would see: cells with characters and palette
+// colours, the cursor, and the modes the program left on.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+typedef struct VTerm VTerm;
+typedef struct VTermScreen VTermScreen;
+
+namespace tarvana::testing {
+
+// One cell as the terminal shows it. Colours are palette indexes (0-15 for
+// the sixteen ANSI colours), -1 for the terminal's default colour.
+struct EmulatedCell {
+  char32_t ch = U' ';
+  int fg = -1;
+  int bg = -1;
+};
+
+class TerminalEmulator {
+ public:
+  TerminalEmulator(int cols, int rows);
+  ~TerminalEmulator();
+  TerminalEmulator(const TerminalEmulator&) = delete;
+  TerminalEmulator& operator=(const TerminalEmulator&) = delete;
+
+  // Interprets bytes written to the terminal.
+  void Feed(std::string_view bytes);
+  // Receives what the terminal answers (cursor position reports and the like).
+  void SetAnswerSink(std::function<void(std::string_view)> sink) { answer_ = std::move(sink); }
+  void Resize(int cols, int rows);
+
+  int Cols() const { return cols_; }
+  int Rows() const { return rows_; }
+  // 1-based; an empty cell reads as a blank.
+  EmulatedCell CellAt(int row, int col) const;
+  // A row as UTF-8, trailing blanks removed.
+  std::string RowText(int row) const;
+  // Every row, each followed by a line end.
+  std::string Text() const;
+  bool Contains(std::string_view utf8) const;
+
+  int CursorRow() const;  // 1-based
+  int CursorCol() const;
+  bool CursorVisible() const { return cursorVisible_; }
+  // 0 until a shape is chosen; then libvterm's shape (1 block, 2 underline).
+  int CursorShape() const { return cursorShape_; }
+  bool AltScreen() const { return altScreen_; }
+  // libvterm's mouse mode: 0 off, 1 clicks, 2 drags, 3 all motion.
+  int MouseMode() const { return mouseMode_; }
+  int Bells() const { return bells_; }
+
+ private:
+  friend struct EmulatorCallbacks;
+
+  VTerm* vt_ = nullptr;
+  VTermScreen* screen_ = nullptr;
+  int cols_, rows_;
+  std::function<void(std::string_view)> answer_;
+  bool cursorVisible_ = true;
+  int cursorShape_ = 0;
+  bool altScreen_ = false;
+  int mouseMode_ = 0;
+  int bells_ = 0;
+};
+
+}  // namespace tarvana::testing

@@ -1,0 +1,40 @@
+#pragma once
+// The file viewer: a text file of any length in a framed window, scrolled by
+// line and by page, sideways in steps of ten columns, to the start, the end or
+// a line number, and paged by mouse clicks on the scroll bar. Only a page
+// buffer of lines and a sparse index of line starts are held in memory.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "console/types.h"
+
+namespace tarvana {
+
+// The viewer's working state (text/file_viewer_state.h).
+struct FileView;
+
+// Shows the file in the window (title: the file name) until Esc or a right
+// click, then restores the screen and returns 0. FillColor is the text's
+// colour; FrameColor that of the arrows, the line-number prompt and the
+// scroll-bar track; TitleColor that of the scroll-bar thumb. Tabs stop every
+// tabWidth columns (-1 or any width below 1 keeps them as they are); a
+// scrollBar other than 0 draws a scroll bar on the right frame. Returns -1,
+// drawing nothing, when the file is missing or cannot be read (no permission,
+// a directory), and -2 when it is empty.
+int ViewFile(std::string_view fileName, const WindowRec& window, int tabWidth,
+             std::uint8_t scrollBar);
+// ViewFile without the mouse: every mouse event beeps.
+int KeyViewFile(std::string_view fileName, const WindowRec& window, int tabWidth,
+                std::uint8_t scrollBar);
+// The line with each tab replaced by the blanks up to the next tab stop
+// (stops at columns tabWidth + 1, 2 * tabWidth + 1, ...); unchanged for a
+// tabWidth below 1.
+std::string ExpandTabs(std::string_view line, int tabWidth);
+// Brings the viewer's line buffer to its top line (kept between line 1 and the
+// end marker) and draws the page, the arrows on the bottom frame and the
+// scroll bar.
+void DrawViewPage(FileView& view);
+
+}  // namespace tarvana

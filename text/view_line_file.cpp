@@ -1,0 +1,201 @@
+#include "text/view_line_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace tarvana {
+namespace {
+
+// Scanning reads big blocks; reading a page of lines needs far less.
+constexpr std::size_t kScanBlock = 1 << 20;
+constexpr std::size_t kLineBlock = 64 * 1024;
+
+}  // namespace
+
+std::int64_t CountLineEnds(const char* p, std::size_t n) {
+  std::int64_t count = 0;
+#if defined(__SSE2__)
+  // Sixteen byte lanes count matches for up to 255 rounds before they are
+  // summed, which keeps the count at memory speed.
+  const __m128i lineEnd = _mm_set1_epi8('\n');
+  while (n >= 16) {
+    const std::size_t rounds = std::min<std::size_t>(n / 16, 255);
+    __m128i lanes = _mm_setzero_si128();
+    for (std::size_t i = 0; i < rounds; ++i, p += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, lineEnd));
+    }
+    const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+    count += _mm_cvtsi128_si64(sums) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums));
+    n -= rounds * 16;
+  }
+#endif
+  return count + std::count(p, p + n, '\n');
+}
+
+ViewLineFile::~ViewLineFile() {
+  if (fd_ >= 0) close(fd_);
+}
+
+ViewLineFile::Opened ViewLineFile::Open(const std::string& path) {
+  // A NUL would cut the name short and name another file.
+  if (path.find('\0') != std::string::npos) return Opened::kUnreadable;
+  // Non-blocking, so that a FIFO of that name cannot hang the open.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Opened::kUnreadable;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return Opened::kUnreadable;
+  }
+  if (info.st_size == 0) {
+    close(fd);
+    return Opened::kEmpty;
+  }
+  char probe;
+  if (pread(fd, &probe, 1, 0) != 1) {
+    close(fd);
+    return Opened::kUnreadable;
+  }
+  fd_ = fd;
+  size_ = info.st_size;
+  marks_.assign(1, Mark{1, 0});
+  return Opened::kOk;
+}
+
+std::size_t ViewLineFile::Fetch(std::int64_t offset, std::size_t want) {
+  if (offset >= size_) return 0;
+  want = static_cast<std::size_t>(std::min<std::int64_t>(want, size_ - offset));
+  if (block_.size() < want) block_.resize(std::max(want, kLineBlock));
+  for (;;) {
+    const ssize_t got = pread(fd_, block_.data(), want, offset);
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR) return 0;
+  }
+}
+
+void ViewLineFile::FoundEnd(std::int64_t offset) {
+  size_ = offset;
+  // Text after the last line end is a line of its own.
+  if (frontierOffset_ < offset) {
+    ++frontierLine_;
+    frontierOffset_ = offset;
+  }
+  endLine_ = frontierLine_;
+}
+
+void ViewLineFile::ScanBlock() {
+  const std::int64_t base = scanOffset_;
+  const std::size_t n = Fetch(base, kScanBlock);
+  if (n == 0) {
+    FoundEnd(base);
+    return;
+  }
+  const char* const block = block_.data();
+  const char* p = block;
+  const char* const end = block + n;
+  while (p < end) {
+    const std::int64_t at = base + (p - block);
+    const std::int64_t nextMark = marks_.back().offset + kIndexSpacing;
+    if (at < nextMark) {
+      // Up to the next index entry only the count and the last line end matter.
+      const char* stop = p + std::min<std::int64_t>(end - p, nextMark - at);
+      if (const std::int64_t ends = CountLineEnds(p, stop - p); ends > 0) {
+        frontierLine_ += ends;
+        const char* last = static_cast<const char*>(memrchr(p, '\n', stop - p));
+        frontierOffset_ = base + (last - block) + 1;
+      }
+      p = stop;
+      continue;
+    }
+    const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', end - p));
+    if (lineEnd == nullptr) break;
+    ++frontierLine_;
+    frontierOffset_ = base + (lineEnd - block) + 1;
+    marks_.push_back(Mark{frontierLine_, frontierOffset_});
+    p = lineEnd + 1;
+  }
+  scanOffset_ = base + static_cast<std::int64_t>(n);
+  if (scanOffset_ >= size_) FoundEnd(scanOffset_);
+}
+
+void ViewLineFile::ScanTo(std::int64_t line) {
+  while (fd_ >= 0 && !EndKnown() && frontierLine_ < line)
+    ScanBlock();
+}
+
+std::int64_t ViewLineFile::LineStart(std::int64_t line) {
+  if (line >= frontierLine_) return frontierOffset_;
+  const auto after = std::upper_bound(marks_.begin(), marks_.end(), line,
+                                      [](std::int64_t l, const Mark& m) { return l < m.line; });
+  const Mark& mark = *(after - 1);
+  std::int64_t offset = mark.offset;
+  std::int64_t skip = line - mark.line;
+  while (skip > 0) {
+    const std::size_t n = Fetch(offset, kLineBlock);
+    if (n == 0) break;
+    const char* const block = block_.data();
+    const char* p = block;
+    while (skip > 0) {
+      const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', block + n - p));
+      if (lineEnd == nullptr) {
+        p = block + n;
+        break;
+      }
+      p = lineEnd + 1;
+      --skip;
+    }
+    offset += p - block;
+  }
+  return offset;
+}
+
+void ViewLineFile::ReadLines(std::int64_t first, std::int64_t count, std::size_t maxBytes,
+                             std::vector<std::string>& lines, std::vector<std::int64_t>& starts) {
+  lines.clear();
+  starts.clear();
+  std::int64_t blockOffset = LineStart(first);
+  std::size_t n = Fetch(blockOffset, kLineBlock), i = 0;
+  // Moves to the next block when this one is used up; false at the end.
+  const auto more = [&] {
+    if (i < n) return true;
+    blockOffset += static_cast<std::int64_t>(n);
+    n = Fetch(blockOffset, kLineBlock);
+    i = 0;
+    return n > 0;
+  };
+  for (; count > 0 && more(); --count) {
+    starts.push_back(blockOffset + static_cast<std::int64_t>(i));
+    std::string line;
+    std::size_t length = 0;
+    bool ended = false;
+    while (!ended && more()) {
+      const char* from = block_.data() + i;
+      const char* lineEnd = static_cast<const char*>(std::memchr(from, '\n', n - i));
+      const std::size_t take = lineEnd ? lineEnd - from : n - i;
+      // One byte beyond the cut is kept to see a CR that ends a full line.
+      line.append(from, std::min(take, maxBytes + 1 - line.size()));
+      length += take;
+      i += take;
+      if (lineEnd) {
+        ++i;
+        ended = true;
+      }
+    }
+    if (ended && length == line.size() && !line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > maxBytes) line.resize(maxBytes);
+    lines.push_back(std::move(line));
+  }
+  starts.push_back(blockOffset + static_cast<std::int64_t>(i));
+}
+
+}  // namespace tarvana

@@ -1,0 +1,81 @@
+#pragma once
+// A text file read by line number, for the file viewer. Lines end at LF (a CR
+// just before it is dropped); a last line without LF still counts. The file is
+// scanned forward once, and a sparse index of line starts (one every 64 KiB of
+// text or so) lets any scanned line be reached again by reading at most about
+// that much, so memory stays small whatever the file's size.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarvana {
+
+class ViewLineFile {
+ public:
+  enum class Opened { kOk, kUnreadable, kEmpty };
+
+  // Bytes of text between two index entries, at least.
+  static constexpr std::int64_t kIndexSpacing = 64 * 1024;
+
+  ViewLineFile() = default;
+  ~ViewLineFile();
+  ViewLineFile(const ViewLineFile&) = delete;
+  ViewLineFile& operator=(const ViewLineFile&) = delete;
+
+  // Opens a regular file for reading. Anything that cannot be opened and read
+  // (missing, no permission, a directory or a device) is kUnreadable; a file
+  // of 0 bytes is kEmpty and is not kept open.
+  Opened Open(const std::string& path);
+  // The file's length when it was opened (or where it was found to end).
+  std::int64_t Size() const { return size_; }
+
+  // Scans forward until the start of `line` is known or the end is found.
+  void ScanTo(std::int64_t line);
+  void ScanToEnd() { ScanTo(INT64_MAX); }
+  bool EndKnown() const { return endLine_ > 0; }
+  // The number of the line after the last one (its start is the file's end);
+  // valid once EndKnown().
+  std::int64_t EndLine() const { return endLine_; }
+  // The highest line number whose start is known.
+  std::int64_t KnownLine() const { return frontierLine_; }
+
+  // Byte offset where a known line (1 .. KnownLine()) starts.
+  std::int64_t LineStart(std::int64_t line);
+  // Reads up to count lines from the known line `first` on, stopping at the
+  // end of the file. Each line loses its line end and is cut to maxBytes.
+  // starts receives each line's offset and then the offset after the last one.
+  void ReadLines(std::int64_t first, std::int64_t count, std::size_t maxBytes,
+                 std::vector<std::string>& lines, std::vector<std::int64_t>& starts);
+
+  // Entries in the sparse index.
+  std::size_t IndexEntries() const { return marks_.size(); }
+
+ private:
+  struct Mark {
+    std::int64_t line;
+    std::int64_t offset;
+  };
+  // Reads up to want bytes at offset into the block buffer (never past Size());
+  // returns the count, 0 at the end or on a read error.
+  std::size_t Fetch(std::int64_t offset, std::size_t want);
+  void ScanBlock();
+  void FoundEnd(std::int64_t offset);
+
+  int fd_ = -1;
+  std::int64_t size_ = 0;
+  std::vector<Mark> marks_;
+  // Every line start up to frontierLine_ (at frontierOffset_) has been seen;
+  // the bytes from there to scanOffset_ hold no line end.
+  std::int64_t frontierLine_ = 1;
+  std::int64_t frontierOffset_ = 0;
+  std::int64_t scanOffset_ = 0;
+  std::int64_t endLine_ = 0;
+  std::vector<char> block_;
+};
+
+// The number of LF bytes in n bytes from p.
+std::int64_t CountLineEnds(const char* p, std::size_t n);
+
+}  // namespace tarvana
