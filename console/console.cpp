@@ -41,7 +41,9 @@ ConsoleState& State() {
   return *slot;
 }
 
-Screen& Scr() { return State().screen; }
+Screen& Scr() {
+  return State().screen;
+}
 
 // Operations that address the screen take the terminal over.
 Screen& FullScr() {
@@ -89,8 +91,12 @@ ConsoleBackend& InstallConsoleBackend(std::unique_ptr<ConsoleBackend> backend) {
   return *slot->backend;
 }
 
-void Locate(int row, int col) { FullScr().Locate(row, col); }
-void SetColor(int fg, int bg) { Scr().SetColor(fg, bg); }
+void Locate(int row, int col) {
+  FullScr().Locate(row, col);
+}
+void SetColor(int fg, int bg) {
+  Scr().SetColor(fg, bg);
+}
 
 void PrintText(std::string_view text) {
   ConsoleState& s = State();
@@ -104,7 +110,9 @@ void NewLine() {
   if (!s.fullScreen) s.backend->StreamNewLine();
 }
 
-void ClearScreen() { FullScr().ClearScreen(); }
+void ClearScreen() {
+  FullScr().ClearScreen();
+}
 
 int ReadCell(int row, int col) {
   const Screen& sc = Scr();
@@ -118,11 +126,21 @@ ColorAttr ReadCellColor(int row, int col) {
   return sc.At(row, col).attr;
 }
 
-int ScreenWidth() { return Scr().Width(); }
-int ScreenHeight() { return Scr().Height(); }
-int CursorRow() { return Scr().CursorRow(); }
-int CursorCol() { return Scr().CursorCol(); }
-void SetCursor(int mode) { Scr().SetCursor(mode); }
+int ScreenWidth() {
+  return Scr().Width();
+}
+int ScreenHeight() {
+  return Scr().Height();
+}
+int CursorRow() {
+  return Scr().CursorRow();
+}
+int CursorCol() {
+  return Scr().CursorCol();
+}
+void SetCursor(int mode) {
+  Scr().SetCursor(mode);
+}
 
 void SetConsoleSize(int cols, int rows) {
   if (cols < 1 || rows < 1 || cols > 9999 || rows > 9999) return;
@@ -154,7 +172,9 @@ void WriteScreenRect(const std::vector<Cell>& buffer, int top, int left, int row
   FullScr().WriteRect(buffer.data(), top, left, rows, cols);
 }
 
-void Beep() { State().backend->Beep(); }
+void Beep() {
+  State().backend->Beep();
+}
 
 void Pause(int ms) {
   ConsoleState& s = State();
@@ -167,7 +187,15 @@ void SplitColor(ColorAttr attr, int& fg, int& bg) {
   bg = attr >> 4;
 }
 
-ColorAttr MakeColor(int fg, int bg) { return static_cast<ColorAttr>((bg * 16 + fg) & 0xFF); }
+ColorAttr MakeColor(int fg, int bg) {
+  return static_cast<ColorAttr>((bg * 16 + fg) & 0xFF);
+}
+
+void UseColor(ColorAttr attr) {
+  int fg, bg;
+  SplitColor(attr, fg, bg);
+  SetColor(fg, bg);
+}
 
 KeyCode InKey() {
   ConsoleState& s = State();
@@ -210,8 +238,12 @@ void SetMouse(int buttons, int events) {
   s.mouse.eventMask = events;
 }
 
-int MouseRow() { return State().mouse.row; }
-int MouseCol() { return State().mouse.col; }
+int MouseRow() {
+  return State().mouse.row;
+}
+int MouseCol() {
+  return State().mouse.col;
+}
 
 double Timer() {
   const ClockReading t = State().backend->Now();
@@ -232,9 +264,9 @@ std::string ClockTime() {
   return text;
 }
 
-void Randomize(double seed) {
-  // Any seed, fractional or negative, gives a usable non-zero state.
-  std::uint64_t bits = static_cast<std::uint64_t>(static_cast<std::int64_t>(seed * 1000.0));
+void Randomize(double start) {
+  // Any start value, fractional or negative, gives a usable non-zero state.
+  std::uint64_t bits = static_cast<std::uint64_t>(static_cast<std::int64_t>(start * 1000.0));
   State().random = (bits ^ 0x9E3779B97F4A7C15ULL) | 1;
 }
 

@@ -54,6 +54,8 @@ void Pause(int ms);
 void SplitColor(ColorAttr attr, int& fg, int& bg);
 // bg * 16 + fg, kept to eight bits.
 ColorAttr MakeColor(int fg, int bg);
+// Makes attr the current colour: SplitColor, then SetColor.
+void UseColor(ColorAttr attr);
 
 // ---- Input ----
 
@@ -81,7 +83,7 @@ double Timer();
 std::string ClockDate();
 // The time of day as the clock's text, HH:MM:SS.
 std::string ClockTime();
-void Randomize(double seed);
+void Randomize(double start);
 // A pseudo-random number in [0, 1).
 double Rnd();
 

@@ -13,12 +13,6 @@ namespace {
 
 CalendarLayout layout;
 
-void UseColor(ColorAttr attr) {
-  int fg, bg;
-  SplitColor(attr, fg, bg);
-  SetColor(fg, bg);
-}
-
 std::string DayCell(int day) {
   return (day < 10 ? " " : "") + std::to_string(day);
 }

@@ -7,6 +7,7 @@
 
 #include "console/console.h"
 #include "demo/demo.h"
+#include "demo/demo_test_support.h"
 #include "testing/headless_test_support.h"
 #include "testing/pty_terminal.h"
 #include "testing/screen_golden.h"
@@ -15,9 +16,12 @@ namespace tarvana {
 namespace {
 
 using testing::HeadlessTest;
+using testing::MenuBarRow;
 using testing::RowText;
 using testing::ScreenMatchesGolden;
+using testing::ScreenShows;
 using testing::ScreenText;
+using testing::WaitsForInput;
 
 // "Space" passes the title screen; "E" is the hot key of Data Entry.
 constexpr const char* kOpenScreen = "Space E ";
@@ -25,29 +29,9 @@ constexpr int kStateCol = 38, kZipCol = 52;
 
 class DataEntryDemoTest : public HeadlessTest {
  protected:
-  // Runs the program until it waits for input that is not queued.
-  bool RunUntilWaiting() {
-    try {
-      demo::RunDemo();
-      return false;
-    } catch (const HeadlessInputExhausted&) {
-      return true;
-    }
-  }
   bool Run(const std::string& keys) {
     console->QueueKeys(kOpenScreen + keys);
-    return RunUntilWaiting();
-  }
-  // Row of the main menu's highlight bar (colour 113), or 0.
-  int MenuBarRow() {
-    for (int row = 3; row <= 16; ++row)
-      if (ReadCellColor(row, 30) == 113) return row;
-    return 0;
-  }
-  bool ScreenShows(const std::string& text) {
-    for (int row = 1; row <= 25; ++row)
-      if (RowText(row).find(text) != std::string::npos) return true;
-    return false;
+    return WaitsForInput();
   }
 };
 

@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "demo/demo.h"
+#include "demo/demo_test_support.h"
 #include "testing/headless_test_support.h"
 #include "testing/screen_golden.h"
 
@@ -12,31 +13,18 @@ namespace tarvana {
 namespace {
 
 using testing::HeadlessTest;
+using testing::MenuBarRow;
 using testing::RowText;
 using testing::ScreenMatchesGolden;
 using testing::ScreenText;
+using testing::WaitsForInput;
 
 class DemoTest : public HeadlessTest {
  protected:
-  // Runs the program until it ends or waits for input that is not queued.
-  bool RunUntilWaiting() {
-    try {
-      demo::RunDemo();
-      return false;
-    } catch (const HeadlessInputExhausted&) {
-      return true;
-    }
-  }
-  // Row of the main menu's highlight bar (colour 113), or 0.
-  int MenuBarRow() {
-    for (int row = 3; row <= 16; ++row)
-      if (ReadCellColor(row, 30) == 113) return row;
-    return 0;
-  }
 };
 
 TEST_F(DemoTest, TitleScreen) {
-  ASSERT_TRUE(RunUntilWaiting());
+  ASSERT_TRUE(WaitsForInput());
   EXPECT_TRUE(ScreenMatchesGolden("demo/testdata/title_screen.txt"));
   EXPECT_EQ(ScreenWidth(), 80);
   EXPECT_EQ(ScreenHeight(), 25);
@@ -45,14 +33,14 @@ TEST_F(DemoTest, TitleScreen) {
 
 TEST_F(DemoTest, MainMenu) {
   console->QueueKeys("Space");
-  ASSERT_TRUE(RunUntilWaiting());
+  ASSERT_TRUE(WaitsForInput());
   EXPECT_TRUE(ScreenMatchesGolden("demo/testdata/main_menu.txt"));
   EXPECT_EQ(RowText(25), "Sample Bar Menu");
 }
 
 TEST_F(DemoTest, QuittingAsksFirstAndEndsWithTheFarewell) {
   console->QueueKeys("Space Down Esc");
-  ASSERT_TRUE(RunUntilWaiting());
+  ASSERT_TRUE(WaitsForInput());
   EXPECT_NE(RowText(9).find(" Confirm Quitting "), std::string::npos);
   EXPECT_EQ(ScreenText(11, 27, 30), "Are you sure you want to quit?");
 
@@ -88,7 +76,7 @@ TEST_F(DemoTest, EscInTheQuitDialogAlsoQuits) {
 
 TEST_F(DemoTest, SampleDialogClosesOnAClick) {
   console->QueueKeys("Space End Up Up Up Up Up Up Up Enter");  // entry 7
-  ASSERT_TRUE(RunUntilWaiting());
+  ASSERT_TRUE(WaitsForInput());
   EXPECT_NE(RowText(7).find(" Sample Dialog Box "), std::string::npos);
   EXPECT_EQ(ReadCell(16, 40), 0xF0);
 
@@ -105,7 +93,7 @@ TEST_F(DemoTest, SampleDialogClosesOnAClick) {
 
 TEST_F(DemoTest, WindowingSamples) {
   console->QueueKeys("Space W");
-  ASSERT_TRUE(RunUntilWaiting());
+  ASSERT_TRUE(WaitsForInput());
   EXPECT_TRUE(ScreenMatchesGolden("demo/testdata/windowing_samples.txt"));
 }
 
@@ -114,7 +102,7 @@ TEST_F(DemoTest, MovingBoxStaysInsideItsAreaAndStopsOnEsc) {
   for (int i = 0; i < 400; ++i)
     console->QueueKeys("x");
   console->QueueKeys("Esc");
-  ASSERT_TRUE(RunUntilWaiting());
+  ASSERT_TRUE(WaitsForInput());
   EXPECT_EQ(MenuBarRow(), 16) << "back in the menu on Windowing Tools";
 
   auto& again = UseHeadlessConsole(80, 25);

@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "demo/demo.h"
+#include "demo/demo_test_support.h"
 #include "demo/screens.h"
 #include "testing/headless_test_support.h"
 
@@ -13,8 +14,10 @@ namespace tarvana {
 namespace {
 
 using testing::HeadlessTest;
+using testing::MenuBarRow;
 using testing::RowText;
 using testing::ScreenText;
+using testing::WaitsForInput;
 
 class MultiPickDemoTest : public HeadlessTest {
  protected:
@@ -25,17 +28,7 @@ class MultiPickDemoTest : public HeadlessTest {
   }
   bool RunScreen(const char* keys) {
     console->QueueKeys(keys);
-    try {
-      demo::RunMultiPickDemo(data);
-      return false;
-    } catch (const HeadlessInputExhausted&) {
-      return true;
-    }
-  }
-  static int MenuBarRow() {
-    for (int row = 3; row <= 16; ++row)
-      if (ReadCellColor(row, 30) == 113) return row;
-    return 0;
+    return WaitsForInput([&] { demo::RunMultiPickDemo(data); });
   }
 
   demo::DemoData data = demo::MakeDemoData();

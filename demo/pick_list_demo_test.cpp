@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "demo/demo.h"
+#include "demo/demo_test_support.h"
 #include "demo/screens.h"
 #include "testing/headless_test_support.h"
 #include "testing/screen_golden.h"
@@ -13,8 +14,10 @@ namespace tarvana {
 namespace {
 
 using testing::HeadlessTest;
+using testing::MenuBarRow;
 using testing::RowText;
 using testing::ScreenText;
+using testing::WaitsForInput;
 
 class PickListDemoTest : public HeadlessTest {
  protected:
@@ -26,18 +29,7 @@ class PickListDemoTest : public HeadlessTest {
   // Runs the screen over the queued keys: true when it still waits for input.
   bool RunScreen(const char* keys) {
     console->QueueKeys(keys);
-    try {
-      demo::RunPickListDemo(data);
-      return false;
-    } catch (const HeadlessInputExhausted&) {
-      return true;
-    }
-  }
-  // Row of the main menu's highlight bar (colour 113), or 0.
-  static int MenuBarRow() {
-    for (int row = 3; row <= 16; ++row)
-      if (ReadCellColor(row, 30) == 113) return row;
-    return 0;
+    return WaitsForInput([&] { demo::RunPickListDemo(data); });
   }
 
   demo::DemoData data = demo::MakeDemoData();

@@ -13,30 +13,15 @@
 #include <chrono>
 #include <string>
 
-#include "testing/pty_terminal.h"
+#include "testing/demo_session.h"
 
 namespace tarvana {
 namespace {
 
+using testing::LeaveDemo;
 using testing::PtyTerminal;
 
-const std::string kDemo = std::string(TARVANA_BINARY_DIR) + "/bin/tarvana-demo";
-
-// Leaves the program as a user would, whatever screen it shows: Esc, or Y in
-// the quit dialog, until it gives the screen back. Each key waits until the
-// program has reacted to the last one, so that a lone Esc is never read
-// together with the next key.
-bool LeaveDemo(PtyTerminal& term) {
-  const auto& screen = term.Screen();
-  for (int step = 0; step < 8 && !term.Exited() && screen.AltScreen(); ++step) {
-    const std::string before = screen.Text();
-    term.SendKeys(screen.Contains("quit?") ? "y" : "\x1b");
-    if (!term.WaitUntil(
-            [&] { return term.Exited() || !screen.AltScreen() || screen.Text() != before; }))
-      return false;
-  }
-  return term.WaitForExit();
-}
+const std::string kDemo = testing::DemoProgram();
 
 void ExpectTerminalRestored(const PtyTerminal& term) {
   const auto& screen = term.Screen();

@@ -8,9 +8,7 @@ namespace tarvana {
 namespace {
 
 void DrawBarMenu(MenuUnit& unit, const MenuItems& items, int barRow) {
-  int fg, bg;
-  SplitColor(unit.normalColor, fg, bg);
-  SetColor(fg, bg);
+  UseColor(unit.normalColor);
   Locate(barRow, 1);
   SetCursor(0);
   PrintText(std::string(80, ' '));
@@ -38,42 +36,17 @@ int EntryAtColumn(const MenuUnit& unit, int col) {
 }
 
 MenuAction ReadBarMenuAction(const MenuUnit& unit, int barRow, const KeyCode& key) {
-  MenuAction action;
-  if (key.size() == 2 && key[0] == '\0') {
-    switch (static_cast<std::uint8_t>(key[1])) {
-      case scan::kLeft:
-        action.kind = MenuAction::kPrevious;
-        break;
-      case scan::kRight:
-        action.kind = MenuAction::kNext;
-        break;
-      case scan::kHome:
-        action.kind = MenuAction::kFirst;
-        break;
-      case scan::kEnd:
-        action.kind = MenuAction::kLast;
-        break;
-      default:
-        action.kind = MenuAction::kOther;
-        break;
-    }
-    return action;
-  }
-  if (IsMouseKey(key)) {
-    if (MouseEvent(key) != mouse::kReleased) return action;
-    if (MouseButton(key) == mouse::kRight) {
+  static const MenuKeys keys{{scan::kLeft}, {scan::kRight}, {scan::kHome}, {scan::kEnd}};
+  return ReadMenuAction(key, keys, [&](int row, int col) {
+    MenuAction action;
+    if (row != barRow) {
       action.kind = MenuAction::kEsc;
-    } else if (MouseButton(key) == mouse::kLeft) {
-      if (MouseRow() != barRow) {
-        action.kind = MenuAction::kEsc;
-      } else if (const int entry = EntryAtColumn(unit, MouseCol()); entry != 0) {
-        action.kind = MenuAction::kEntry;
-        action.entry = entry;
-      }
+    } else if (const int entry = EntryAtColumn(unit, col); entry != 0) {
+      action.kind = MenuAction::kEntry;
+      action.entry = entry;
     }
     return action;
-  }
-  return CharacterAction(key);
+  });
 }
 
 }  // namespace

@@ -35,43 +35,16 @@ void DrawBoxMenu(MenuUnit& unit, const MenuItems& items, WindowRec& window,
 }
 
 MenuAction ReadBoxMenuAction(const MenuUnit& unit, const WindowRec& window, const KeyCode& key) {
-  MenuAction action;
-  if (key.size() == 2 && key[0] == '\0') {
-    switch (static_cast<std::uint8_t>(key[1])) {
-      case scan::kUp:
-        action.kind = MenuAction::kPrevious;
-        break;
-      case scan::kDown:
-        action.kind = MenuAction::kNext;
-        break;
-      case scan::kHome:
-      case scan::kPgUp:
-        action.kind = MenuAction::kFirst;
-        break;
-      case scan::kEnd:
-      case scan::kPgDn:
-        action.kind = MenuAction::kLast;
-        break;
-      default:
-        action.kind = MenuAction::kOther;
-        break;
-    }
+  static const MenuKeys keys{
+      {scan::kUp}, {scan::kDown}, {scan::kHome, scan::kPgUp}, {scan::kEnd, scan::kPgDn}};
+  return ReadMenuAction(key, keys, [&](int row, int col) {
+    MenuAction action;
+    const bool inside =
+        row > window.Top && row < window.Bottom && col > window.Left && col < window.Right;
+    action.kind = inside ? MenuAction::kEntry : MenuAction::kEsc;
+    action.entry = unit.first + (row - window.Top - 1);
     return action;
-  }
-  if (IsMouseKey(key)) {
-    if (MouseEvent(key) != mouse::kReleased) return action;
-    if (MouseButton(key) == mouse::kRight) {
-      action.kind = MenuAction::kEsc;
-    } else if (MouseButton(key) == mouse::kLeft) {
-      const int row = MouseRow(), col = MouseCol();
-      const bool inside =
-          row > window.Top && row < window.Bottom && col > window.Left && col < window.Right;
-      action.kind = inside ? MenuAction::kEntry : MenuAction::kEsc;
-      action.entry = unit.first + (row - window.Top - 1);
-    }
-    return action;
-  }
-  return CharacterAction(key);
+  });
 }
 
 }  // namespace

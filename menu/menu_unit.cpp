@@ -1,17 +1,13 @@
 #include "menu/menu_unit.h"
 
+#include <algorithm>
+
 #include "console/console.h"
 #include "console/screen_save.h"
 #include "runtime/cp437_case.h"
 
 namespace tarvana {
 namespace {
-
-void UseColor(ColorAttr attr) {
-  int fg, bg;
-  SplitColor(attr, fg, bg);
-  SetColor(fg, bg);
-}
 
 const MenuPlace& PlaceOf(const MenuUnit& unit, int entry) {
   return unit.places[entry - unit.first];
@@ -178,8 +174,27 @@ int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
   return result;
 }
 
-MenuAction CharacterAction(const KeyCode& key) {
+MenuAction ReadMenuAction(const KeyCode& key, const MenuKeys& keys,
+                          const std::function<MenuAction(int row, int col)>& leftClick) {
   MenuAction action;
+  if (key.size() == 2 && key[0] == '\0') {
+    const auto in = [&](const std::vector<std::uint8_t>& codes) {
+      return std::find(codes.begin(), codes.end(), static_cast<std::uint8_t>(key[1])) !=
+             codes.end();
+    };
+    action.kind = in(keys.previous) ? MenuAction::kPrevious
+                  : in(keys.next)   ? MenuAction::kNext
+                  : in(keys.first)  ? MenuAction::kFirst
+                  : in(keys.last)   ? MenuAction::kLast
+                                    : MenuAction::kOther;
+    return action;
+  }
+  if (IsMouseKey(key)) {
+    if (MouseEvent(key) != mouse::kReleased) return action;
+    if (MouseButton(key) == mouse::kRight) action.kind = MenuAction::kEsc;
+    if (MouseButton(key) == mouse::kLeft) action = leftClick(MouseRow(), MouseCol());
+    return action;
+  }
   if (key.size() != 1) return action;
   const unsigned char c = static_cast<unsigned char>(key[0]);
   if (c == 27) {

@@ -86,7 +86,16 @@ int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
                  const std::function<void()>& draw,
                  const std::function<MenuAction(const KeyCode&)>& readAction);
 
-// The action of a plain key common to both menus: Esc, Enter, a letter.
-MenuAction CharacterAction(const KeyCode& key);
+// The scan codes that move a menu's highlight.
+struct MenuKeys {
+  std::vector<std::uint8_t> previous, next, first, last;
+};
+
+// The action of a key or click: the menu's movement keys; any other extended
+// key beeps; Esc cancels, Enter chooses, other characters are hot-key letters;
+// a released right button cancels; a released left button is judged by
+// leftClick(row, col); every other mouse event is ignored.
+MenuAction ReadMenuAction(const KeyCode& key, const MenuKeys& keys,
+                          const std::function<MenuAction(int row, int col)>& leftClick);
 
 }  // namespace tarvana

@@ -155,9 +155,9 @@ class DirPickListTest : public PickListFixture, protected UtcTest {
     const timespec times[2] = {{PiDay(), 0}, {PiDay(), 0}};
     utimensat(AT_FDCWD, (dir / name).c_str(), times, 0);
   }
-  std::string Spec(const std::string& pattern) const { return (dir / pattern).string(); }
+  std::string PathOf(const std::string& pattern) const { return (dir / pattern).string(); }
   std::string Run(const std::string& pattern, std::uint8_t flags = 63) {
-    return DirPickList(window, "Files", 1, Spec(pattern), 0, flags, kBar, 113, 15);
+    return DirPickList(window, "Files", 1, PathOf(pattern), 0, flags, kBar, 113, 15);
   }
 
   fs::path dir;
@@ -171,7 +171,7 @@ TEST_F(DirPickListTest, EnumeratesTheSpecifiersDirectoryAndPattern) {
   MakeFile("c.dat");
   fs::create_directory(dir / "sub.txt");
   std::vector<DirEntry> entries;
-  ASSERT_TRUE(ReadDirectory(Spec("*.txt"), entries));
+  ASSERT_TRUE(ReadDirectory(PathOf("*.txt"), entries));
   std::vector<std::string> names;
   for (const DirEntry& e : entries)
     names.push_back(e.name);
@@ -179,7 +179,7 @@ TEST_F(DirPickListTest, EnumeratesTheSpecifiersDirectoryAndPattern) {
   EXPECT_EQ(names, (std::vector<std::string>{"A.TXT", "b.txt", "sub.txt"}))
       << "directories included, case ignored";
   entries.clear();
-  ASSERT_TRUE(ReadDirectory(Spec("*.*"), entries));
+  ASSERT_TRUE(ReadDirectory(PathOf("*.*"), entries));
   EXPECT_EQ(entries.size(), 6u) << "every entry, . and .. included";
   for (const DirEntry& e : entries)
     if (e.name == "c.dat") {
@@ -187,8 +187,8 @@ TEST_F(DirPickListTest, EnumeratesTheSpecifiersDirectoryAndPattern) {
       EXPECT_EQ(e.modified, PiDay());
     }
   entries.clear();
-  EXPECT_FALSE(ReadDirectory(Spec("*.none"), entries));
-  EXPECT_FALSE(ReadDirectory(Spec("missing/*.*"), entries));
+  EXPECT_FALSE(ReadDirectory(PathOf("*.none"), entries));
+  EXPECT_FALSE(ReadDirectory(PathOf("missing/*.*"), entries));
   EXPECT_TRUE(entries.empty());
 }
 
@@ -214,7 +214,7 @@ TEST_F(DirPickListTest, WindowIsLoweredToTheNumberOfFiles) {
   WindowRec again = window;
   console = &UseHeadlessConsole(80, 25);
   console->QueueKeys("Esc");
-  EXPECT_EQ(DirPickList(again, "Files", 1, Spec("*.*"), 0, 63, kBar, 113, 15), "");
+  EXPECT_EQ(DirPickList(again, "Files", 1, PathOf("*.*"), 0, 63, kBar, 113, 15), "");
   EXPECT_EQ(again.Bottom, 14) << "a later call opens no taller window";
 }
 
@@ -223,7 +223,7 @@ TEST_F(DirPickListTest, NoMatchDrawsNothingAndReturnsEmpty) {
   std::vector<Cell> before;
   ReadScreenBlock(before);
   EXPECT_EQ(Run("*.none"), "");
-  EXPECT_EQ(DirPickList(window, "Files", 1, Spec("missing/*.*"), 0, 63, kBar, 113, 15), "");
+  EXPECT_EQ(DirPickList(window, "Files", 1, PathOf("missing/*.*"), 0, 63, kBar, 113, 15), "");
   std::vector<Cell> after;
   ReadScreenBlock(after);
   EXPECT_TRUE(after == before);
@@ -279,12 +279,12 @@ TEST_F(DirPickListTest, KeyDirPickListBeepsOnTheMouse) {
   console->QueueClick(12, 15);
   console->QueueKeys("Down Enter");
   const int beeps = console->Beeps();
-  EXPECT_EQ(KeyDirPickList(window, "Files", 1, Spec("*.txt"), 0, 1, kBar, 113, 15), "b.txt");
+  EXPECT_EQ(KeyDirPickList(window, "Files", 1, PathOf("*.txt"), 0, 1, kBar, 113, 15), "b.txt");
   EXPECT_EQ(console->Beeps(), beeps + 1);
   EXPECT_EQ(window.Bottom, 13);
   console->QueueClick(12, 15);
   console->QueueClick(12, 15);
-  EXPECT_EQ(DirPickList(window, "Files", 1, Spec("*.txt"), 0, 1, kBar, 113, 15), "b.txt")
+  EXPECT_EQ(DirPickList(window, "Files", 1, PathOf("*.txt"), 0, 1, kBar, 113, 15), "b.txt")
       << "the mouse version takes the clicks";
 }
 

@@ -24,12 +24,6 @@ constexpr std::array<unsigned char, 256> kSortFold = [] {
   return t;
 }();
 
-void UseColor(ColorAttr attr) {
-  int fg, bg;
-  SplitColor(attr, fg, bg);
-  SetColor(fg, bg);
-}
-
 // Writes text from (row, col) without running past the screen's right edge.
 void PrintAt(int row, int col, std::string_view text) {
   if (row < 1 || row > ScreenHeight() || col > ScreenWidth()) return;
@@ -54,18 +48,6 @@ int Bottom(const ListView& v) {
 }
 int Right(const ListView& v) {
   return v.win.Right;
-}
-
-// The thumb's offset among n track cells: floor(n * current / total - 0.05),
-// kept within the track, exactly as DrawScrollBar places it.
-int ThumbOffset(int n, Pos current, Pos total) {
-  if (total <= 0 || n <= 0) return 0;
-  current = std::clamp<Pos>(current, 0, total);
-  const Pos numerator = 20 * static_cast<Pos>(n) * current - total;
-  const Pos denominator = 20 * total;
-  Pos offset = numerator / denominator;
-  if (numerator % denominator != 0 && numerator < 0) --offset;
-  return static_cast<int>(std::clamp<Pos>(offset, 0, n - 1));
 }
 
 ColorAttr RowColor(const ListView& v, Pos k) {
@@ -411,7 +393,7 @@ void DrawArrows(const ListView& v) {
 
 void ThumbRows(const ListView& v, int& firstRow, int& lastRow) {
   const int trackTop = Top(v) + 1, trackBottom = Bottom(v) - 1;
-  firstRow = trackTop + ThumbOffset(trackBottom - trackTop + 1, v.current - v.first, v.Count());
+  firstRow = trackTop + ScrollBarThumb(trackBottom - trackTop + 1, v.current - v.first, v.Count());
   lastRow = firstRow;
   if (v.scrollStyle == 2) {
     const Pos extra = static_cast<Pos>(v.pageSize) * v.pageSize / v.Count() - 1;

@@ -15,12 +15,6 @@ namespace {
 constexpr std::uint8_t kAltL = 38;
 constexpr std::string_view kLinePrompt = "Line number? ";
 
-void UseColor(ColorAttr attr) {
-  int fg, bg;
-  SplitColor(attr, fg, bg);
-  SetColor(fg, bg);
-}
-
 ViewStep Refuse() {
   Beep();
   return ViewStep::kRefused;

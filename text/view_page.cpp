@@ -9,28 +9,13 @@
 namespace tarvana {
 namespace {
 
-void UseColor(ColorAttr attr) {
-  int fg, bg;
-  SplitColor(attr, fg, bg);
-  SetColor(fg, bg);
-}
-
 int BufferSlots(const FileView& view) {
   return std::max(kViewBufferLines, ViewPageHeight(view.window));
 }
 
-// The row of a one-cell scroll-bar thumb between rows top and bottom: top +
-// floor(N * current / total - 0.05), N the number of rows, kept on the bar.
-// Worked in 128 bits so that no 64-bit offset overflows.
+// The row of the scroll-bar thumb between rows top and bottom.
 int ThumbRow(int top, int bottom, std::int64_t current, std::int64_t total) {
-  const int n = bottom - top + 1;
-  if (n < 1 || total < 1) return top;
-  current = std::clamp<std::int64_t>(current, 0, total);
-  const __int128 numerator = static_cast<__int128>(20) * n * current - total;
-  const __int128 denominator = static_cast<__int128>(20) * total;
-  __int128 offset = numerator / denominator;
-  if (numerator % denominator != 0 && numerator < 0) --offset;
-  return top + static_cast<int>(std::clamp<__int128>(offset, 0, n - 1));
+  return top + ScrollBarThumb(bottom - top + 1, current, total);
 }
 
 // line + count, held at INT64_MAX (a line number asked for may be that far).

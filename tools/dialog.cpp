@@ -48,9 +48,7 @@ void DrawDialog(const BasedArray<std::string>& lines, WindowRec rec, std::string
   row = rec.Top;
   col = rec.Left + 2;
   OpenWindow(rec, title, save);
-  int fg, bg;
-  SplitColor(rec.FillColor, fg, bg);
-  SetColor(fg, bg);
+  UseColor(rec.FillColor);
   for (int k = 0; k < n; ++k) {
     const std::string& line = lines[lines.LBound() + k];
     if (line.empty()) continue;

@@ -84,9 +84,7 @@ void SetPrinterFile(std::string_view path) {
 }
 
 void PrintAt(std::string_view text, int row, int col, ColorAttr attr) {
-  int fg, bg;
-  SplitColor(attr, fg, bg);
-  SetColor(fg, bg);
+  UseColor(attr);
   Locate(row, col);
   PrintText(text);
 }

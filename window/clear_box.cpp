@@ -7,7 +7,7 @@
 namespace tarvana {
 
 void ClearBox(int top, int left, int bottom, int right, ColorAttr attr) {
-  window_detail::UseColor(attr);
+  UseColor(attr);
   // Rows off the screen are skipped rather than drawn over the cursor's row.
   const int first = std::max(top, 1), last = std::min(bottom, ScreenHeight());
   const long long width = static_cast<long long>(right) - left + 1;

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "console/console.h"
 #include "window/screen_cells.h"
 #include "window/title.h"
 #include "window/window.h"
@@ -8,7 +9,6 @@ namespace tarvana {
 
 using window_detail::PrintClipped;
 using window_detail::ScreenCells;
-using window_detail::UseColor;
 
 void DrawFrame(const WindowRec& rec, std::string_view title) {
   if (rec.Frame == 255) return;

@@ -7,12 +7,6 @@
 
 namespace tarvana::window_detail {
 
-void UseColor(ColorAttr attr) {
-  int fg, bg;
-  SplitColor(attr, fg, bg);
-  SetColor(fg, bg);
-}
-
 void PrintClipped(int row, int col, std::string_view text) {
   if (row < 1 || row > ScreenHeight()) return;
   long long first = col;

@@ -10,9 +10,6 @@
 
 namespace tarvana::window_detail {
 
-// Makes attr the current colour.
-void UseColor(ColorAttr attr);
-
 // Prints text from (row, col) rightwards in the current colour, leaving out
 // the characters that would fall off the screen; nothing wraps to another row.
 void PrintClipped(int row, int col, std::string_view text);

@@ -8,16 +8,16 @@ namespace tarvana {
 namespace {
 
 using window_detail::PrintRun;
-using window_detail::UseColor;
 
 constexpr char kTrack = '\xB1';
 constexpr char kThumb = '\xDB';
 
-// The thumb's cell among n: floor(n * current / total - 0.05), kept within
-// 0 .. n - 1. Worked as floor((20 n current - total) / (20 total)) in 128 bits
-// so that no 64-bit position overflows or loses precision; an empty total
-// puts the thumb first.
-int ThumbOffset(int n, std::int64_t current, std::int64_t total) {
+}  // namespace
+
+// Worked as floor((20 n current - total) / (20 total)) in 128 bits so that no
+// 64-bit position overflows or loses precision.
+int ScrollBarThumb(int n, std::int64_t current, std::int64_t total) {
+  if (n < 1) return 0;
   if (total <= 0) return 0;
   // Outside 0 .. total the result lies beyond either end and is clamped anyway.
   current = std::clamp<std::int64_t>(current, 0, total);
@@ -28,8 +28,6 @@ int ThumbOffset(int n, std::int64_t current, std::int64_t total) {
   return static_cast<int>(std::clamp<__int128>(offset, 0, n - 1));
 }
 
-}  // namespace
-
 // The first and last shown positions and the flag are taken for the callers'
 // sake; they do not change the drawing.
 void DrawScrollBar(int col, int top, int bottom, std::int64_t, std::int64_t, std::int64_t current,
@@ -39,7 +37,7 @@ void DrawScrollBar(int col, int top, int bottom, std::int64_t, std::int64_t, std
   for (int row = std::max(top, 1); row <= std::min(bottom, ScreenHeight()); ++row)
     PrintRun(row, col, kTrack, 1);
   UseColor(thumbColor);
-  PrintRun(top + ThumbOffset(bottom - top + 1, current, total), col, kThumb, 1);
+  PrintRun(top + ScrollBarThumb(bottom - top + 1, current, total), col, kThumb, 1);
 }
 
 void DrawHScrollBar(int row, int left, int right, std::int64_t, std::int64_t, std::int64_t current,
@@ -48,7 +46,7 @@ void DrawHScrollBar(int row, int left, int right, std::int64_t, std::int64_t, st
   UseColor(trackColor);
   PrintRun(row, left, kTrack, static_cast<long long>(right) - left + 1);
   UseColor(thumbColor);
-  PrintRun(row, left + ThumbOffset(right - left + 1, current, total), kThumb, 1);
+  PrintRun(row, left + ScrollBarThumb(right - left + 1, current, total), kThumb, 1);
   // The cursor ends at the start of the next row; a bar on the bottom row
   // leaves it at the start of that row instead of scrolling the screen away.
   if (row >= 1 && row <= ScreenHeight()) Locate(std::min(row + 1, ScreenHeight()), 1);

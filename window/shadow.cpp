@@ -1,3 +1,4 @@
+#include "console/console.h"
 #include "window/screen_cells.h"
 #include "window/window.h"
 
@@ -26,7 +27,7 @@ void RecolorShadow(const WindowRec& rec, int rowShift, int colShift) {
 // Types 5-8: a half block beside the outer row, full blocks down the side and
 // a run of half blocks along the edge, printed last so that it wins the corner.
 void PrintBlockShadow(const WindowRec& rec, bool lower, bool leftSide) {
-  window_detail::UseColor(rec.ShadowColor);
+  UseColor(rec.ShadowColor);
   const int col = leftSide ? rec.Left - 1 : rec.Right + 1;
   PrintRun(lower ? rec.Top : rec.Bottom, col, lower ? kLowerHalf : kUpperHalf, 1);
   const int shift = lower ? 1 : -1;

@@ -1,4 +1,5 @@
 #include "window/title.h"
+#include "console/console.h"
 
 #include <string>
 

@@ -42,6 +42,10 @@ void DrawScrollBar(int col, int top, int bottom, std::int64_t firstShown, std::i
                    ColorAttr thumbColor);
 // The horizontal counterpart on a row; the cursor ends at column 1 of the next
 // row (of the same row when the bar is on the bottom row, which never scrolls).
+// The thumb's cell among n track cells (0 .. n - 1) for current of total:
+// floor(n * current / total - 0.05), exact for any 64-bit figures; the first
+// cell when total is below 1.
+int ScrollBarThumb(int n, std::int64_t current, std::int64_t total);
 void DrawHScrollBar(int row, int left, int right, std::int64_t firstShown, std::int64_t lastShown,
                     std::int64_t current, std::int64_t total, int flag, ColorAttr trackColor,
                     ColorAttr thumbColor);
