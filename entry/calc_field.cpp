@@ -104,12 +104,7 @@ CalcFieldState StartCalcField(FieldRec& field, std::string_view prompt, std::str
 }
 
 FieldStep StepCalcField(CalcFieldState& s, const KeyCode& key) {
-  if (s.done || key.empty() || IsMouseKey(key)) return FieldStep::kIgnored;
-  if (IsExitKey(key, s.exitKeys) != 0) {
-    s.done = true;
-    s.exitKey = key;
-    return FieldStep::kEnded;
-  }
+  if (const auto ending = EndingStep(s, key)) return *ending;
   const FieldStep step = ActOnKey(s, key);
   s.firstKey = false;
   if (step != FieldStep::kEdited) return step;

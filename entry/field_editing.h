@@ -2,6 +2,7 @@
 // What the field editors share: the answer of a step, the rules packed into an
 // edit mode, the editing keys, and printing a field's prompt.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,18 @@ enum class FieldStep {
   kEdited,   // the text changed
   kEnded,    // an exit key, or the field completed itself with Enter
 };
+
+// The start every editor's step shares: once the editing has ended, and for
+// an empty key or a mouse event, the step is ignored; an exit key ends the
+// editing and is kept. Otherwise there is no step yet (nullopt).
+template <class EditorState>
+std::optional<FieldStep> EndingStep(EditorState& s, const KeyCode& key) {
+  if (s.done || key.empty() || IsMouseKey(key)) return FieldStep::kIgnored;
+  if (IsExitKey(key, s.exitKeys) == 0) return std::nullopt;
+  s.done = true;
+  s.exitKey = key;
+  return FieldStep::kEnded;
+}
 
 // One-byte editing keys.
 inline constexpr char kBackspace = 8;

@@ -169,12 +169,7 @@ TemplateFieldState StartTemplateField(FieldRec& field, std::string_view prompt,
 }
 
 FieldStep StepTemplateField(TemplateFieldState& s, const KeyCode& key) {
-  if (s.done || key.empty() || IsMouseKey(key)) return FieldStep::kIgnored;
-  if (IsExitKey(key, s.exitKeys) != 0) {
-    s.done = true;
-    s.exitKey = key;
-    return FieldStep::kEnded;
-  }
+  if (const auto ending = EndingStep(s, key)) return *ending;
   const FieldStep step = ActOnKey(s, key);
   s.firstKey = key.size() == 1 && key[0] == kCtrlBackspace;
   if (step != FieldStep::kMoved && step != FieldStep::kEdited) return step;

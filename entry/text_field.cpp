@@ -164,12 +164,7 @@ TextFieldState StartTextField(FieldRec& field, std::string_view prompt, const st
 }
 
 FieldStep StepTextField(TextFieldState& s, const KeyCode& key) {
-  if (s.done || key.empty() || IsMouseKey(key)) return FieldStep::kIgnored;
-  if (IsExitKey(key, s.exitKeys) != 0) {
-    s.done = true;
-    s.exitKey = key;
-    return FieldStep::kEnded;
-  }
+  if (const auto ending = EndingStep(s, key)) return *ending;
   if (IsExtendedKey(key, scan::kIns)) {
     // Only the cursor's height shows the new mode; the field is not redrawn.
     *s.insertMode = *s.insertMode != 0 ? 0 : -1;
