@@ -21,6 +21,7 @@
 
 #include "console/console.h"
 #include "console/headless.h"
+#include "console/terminal_renderer.h"
 #include "picklist/dir_pick_list.h"
 #include "picklist/dir_reading.h"
 #include "picklist/list_view.h"
@@ -58,6 +59,21 @@ int Changed(const std::vector<Cell>& before) {
   for (size_t i = 0; i < now.size(); ++i)
     n += !(now[i] == before[i]);
   return n;
+}
+
+// Bytes the terminal backend writes to bring a terminal that shows `before`
+// up to date with the screen as it is now.
+long BytesToShow(const std::vector<Cell>& before) {
+  Screen shown(80, 25), now(80, 25);
+  shown.WriteRect(before.data(), 1, 1, 25, 80);
+  const std::vector<Cell> cells = Snapshot();
+  now.WriteRect(cells.data(), 1, 1, 25, 80);
+  TerminalRenderer renderer;
+  std::string out;
+  renderer.Render(shown, 80, 25, out);
+  out.clear();
+  renderer.Render(now, 80, 25, out);
+  return static_cast<long>(out.size());
 }
 
 picklist_detail::ListStep Step(ListView& v, const KeyCode& key) {
@@ -130,11 +146,12 @@ void BigList(int n) {
   const double downMs = NowMs() - t0;
   std::printf(
       "  Down within the page:                      %9.3f ms, %d cells changed "
-      "(two rows of %d, plus any thumb cells that moved)\n",
-      downMs, Changed(before), view.width);
+      "(two rows of %d, plus any thumb cells that moved), %ld bytes to the terminal\n",
+      downMs, Changed(before), view.width, BytesToShow(before));
   before = Snapshot();
   Step(view, ExtendedKey(scan::kPgDn));
-  std::printf("  PgDn:                                      %9d cells changed\n", Changed(before));
+  std::printf("  PgDn:                                      %9d cells changed, %ld bytes\n",
+              Changed(before), BytesToShow(before));
 
   // Page to the end.
   int steps = 0;
