@@ -1,8 +1,12 @@
 #pragma once
 // The Tarvana Toolbox: every public header in one include.
 
+#include "console/backend.h"
 #include "console/console.h"
+#include "console/cp437.h"
+#include "console/headless.h"
 #include "console/screen_save.h"
+#include "console/terminal_backend.h"
 #include "console/screen_picture.h"
 #include "console/types.h"
 #include "runtime/based_array.h"

@@ -1,0 +1,21 @@
+// The file browser example as a program: file_browser_example [DIRECTORY].
+// Run it in a terminal of at least 80 x 25.
+
+#include <cstdio>
+#include <string>
+
+#include "console/terminal_backend.h"
+#include "file_browser_example.h"
+#include "tarvana.h"
+
+int main(int argc, char** argv) {
+  if (!tarvana::StdioIsTerminal()) {
+    std::fputs("file_browser_example: standard input and output must be a terminal\n", stderr);
+    return 2;
+  }
+  const std::string shown = examples::RunFileBrowserExample(argc > 1 ? argv[1] : ".");
+  tarvana::LeaveFullScreen();
+  if (!shown.empty()) tarvana::PrintText("Last file shown: " + shown);
+  tarvana::NewLine();
+  return 0;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Example: a form of data entry fields run by EntryScreen.
+
+#include <string>
+
+namespace examples {
+
+struct Contact {
+  std::string name;
+  std::string email;
+  std::string phone;   // as the template shows it: "(555) 014-2300"
+  std::string member;  // "Y" or "N"
+};
+
+// Shows the form filled from contact and lets the user edit it. F10 saves:
+// contact receives the edited values and the result is true. Esc cancels:
+// contact is left as it was and the result is false.
+bool RunFormExample(Contact& contact);
+
+}  // namespace examples

@@ -1,0 +1,22 @@
+// The form example as a program: run it in a terminal of at least 80 x 25.
+
+#include <cstdio>
+
+#include "console/terminal_backend.h"
+#include "form_example.h"
+#include "tarvana.h"
+
+int main() {
+  if (!tarvana::StdioIsTerminal()) {
+    std::fputs("form_example: standard input and output must be a terminal\n", stderr);
+    return 2;
+  }
+  examples::Contact contact{"Ada Lovelace", "ada@example.org", "(555) 014-2300", "Y"};
+  const bool saved = examples::RunFormExample(contact);
+  tarvana::LeaveFullScreen();
+  tarvana::PrintText(saved ? "Saved: " + contact.name + ", " + contact.email + ", " +
+                                 contact.phone + ", member " + contact.member
+                           : std::string("Cancelled"));
+  tarvana::NewLine();
+  return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Example: a box menu whose entries open a pick list and a dialog box.
+
+#include <string>
+
+namespace examples {
+
+// Runs the menu until "Quit" or Esc and returns the last colour picked from
+// the list ("" when none was).
+std::string RunMenuExample();
+
+}  // namespace examples

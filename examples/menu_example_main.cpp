@@ -1,0 +1,20 @@
+// The menu example as a program: run it in a terminal of at least 80 x 25.
+
+#include <cstdio>
+
+#include "console/terminal_backend.h"
+#include "menu_example.h"
+#include "tarvana.h"
+
+int main() {
+  if (!tarvana::StdioIsTerminal()) {
+    std::fputs("menu_example: standard input and output must be a terminal\n", stderr);
+    return 2;
+  }
+  const std::string colour = examples::RunMenuExample();
+  // Back to plain lines: the text follows what the terminal showed before.
+  tarvana::LeaveFullScreen();
+  tarvana::PrintText("Last colour picked: " + (colour.empty() ? "none" : colour));
+  tarvana::NewLine();
+  return 0;
+}
