@@ -4,8 +4,8 @@
 // default the program already built here runs in the clone's working
 // directory (which shows that everything it needs at run time is committed).
 // TARVANA_FRESH_CLONE_BUILD=1 runs `make demo` in the clone instead, building
-// everything there first; run the test program itself for that (ctest stops a
-// test after two minutes):
+// everything there first; a build configured with CI set in the environment
+// registers that run as a test of its own, and by hand:
 //   TARVANA_FRESH_CLONE_BUILD=1 build/toplevel_tests --gtest_filter='FreshClone.*'
 
 #include <gtest/gtest.h>
