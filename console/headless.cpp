@@ -128,6 +128,7 @@ void HeadlessConsole::InitialSize(int& cols, int& rows) {
 
 void HeadlessConsole::ReadInput(std::deque<InputRecord>& queue, int timeoutMs) {
   if (input_.empty()) {
+    if (!queue.empty()) return;  // the console still holds input: no empty poll
     if (timeoutMs < 0)
       throw HeadlessInputExhausted("headless console: waiting for a key, but no input is queued");
     if (++emptyPolls_ > pollLimit_)
