@@ -403,8 +403,7 @@ TEST_F(KeyTranslateConsole, WaitKeySkipsRecordsThatYieldNothing) {
 }
 
 TEST_F(KeyTranslateConsole, DemonstrationMouseSettings) {
-  SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-  SetMouse(true);
+  testing::EnableClicks();
   console->QueueClick(5, 10, mouse::kMiddle);
   EXPECT_FALSE(KeyWaiting());  // the middle button yields nothing at all
   EXPECT_EQ(MouseRow(), 0);

@@ -39,4 +39,21 @@ inline bool ScreenShows(const std::string& text) {
   return false;
 }
 
+// A demonstration screen run on its own with the shared demonstration data,
+// clicks reported as the program reports them.
+class DemoScreenTest : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    EnableClicks();
+  }
+  // Runs screen(data) over the queued keys: true when it still waits for input.
+  bool RunScreen(void (*screen)(demo::DemoData&), const char* keys) {
+    console->QueueKeys(keys);
+    return WaitsForInput([&] { screen(data); });
+  }
+
+  demo::DemoData data = demo::MakeDemoData();
+};
+
 }  // namespace tarvana::testing

@@ -25,8 +25,7 @@ class DirectoryDemoTest : public HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
+    testing::EnableClicks();
     char path[] = "/tmp/tarvana_dirdemo_XXXXXX";
     ASSERT_NE(mkdtemp(path), nullptr);
     dir = path;

@@ -30,8 +30,7 @@ class FileViewerDemo : public HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
+    testing::EnableClicks();
     files.Write("TVTools.LST", "list\n");
     files.Write("notes.txt", testing::NumberedLines(100));
     std::string lines;

@@ -13,25 +13,15 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
 using testing::MenuBarRow;
 using testing::RowText;
 using testing::ScreenText;
-using testing::WaitsForInput;
 
-class MultiPickDemoTest : public HeadlessTest {
+class MultiPickDemoTest : public testing::DemoScreenTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
-  }
   bool RunScreen(const char* keys) {
-    console->QueueKeys(keys);
-    return WaitsForInput([&] { demo::RunMultiPickDemo(data); });
+    return DemoScreenTest::RunScreen(demo::RunMultiPickDemo, keys);
   }
-
-  demo::DemoData data = demo::MakeDemoData();
 };
 
 TEST_F(MultiPickDemoTest, ExplainsAndShowsTheList) {

@@ -13,26 +13,15 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
 using testing::MenuBarRow;
 using testing::RowText;
 using testing::ScreenText;
-using testing::WaitsForInput;
 
-class PickListDemoTest : public HeadlessTest {
+class PickListDemoTest : public testing::DemoScreenTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
-  }
-  // Runs the screen over the queued keys: true when it still waits for input.
   bool RunScreen(const char* keys) {
-    console->QueueKeys(keys);
-    return WaitsForInput([&] { demo::RunPickListDemo(data); });
+    return DemoScreenTest::RunScreen(demo::RunPickListDemo, keys);
   }
-
-  demo::DemoData data = demo::MakeDemoData();
 };
 
 TEST_F(PickListDemoTest, ExplainsAndShowsTheSortedAnimals) {

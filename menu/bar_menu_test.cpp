@@ -37,8 +37,7 @@ class BarMenuTest : public HeadlessTest {
     PrintText("under the bar");
     Locate(25, 1);
     PrintText("under the help");
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
+    testing::EnableClicks();
   }
   Bar bar;
 };
@@ -107,8 +106,7 @@ TEST_F(BarMenuTest, Clicks) {
   for (const Case& c : cases) {
     Bar b;
     auto& fresh = UseHeadlessConsole(80, 25);
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
+    testing::EnableClicks();
     fresh.QueueClick(c.row, c.col, c.button);
     fresh.QueueKeys("Esc");
     EXPECT_EQ(b.Run(), c.want == 0 ? -1 : c.want) << "click at " << c.row << "," << c.col;

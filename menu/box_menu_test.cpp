@@ -176,16 +176,14 @@ TEST_F(BoxMenuTest, MouseClicks) {
   };
   for (const Case& c : cases) {
     Menu m;
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
+    testing::EnableClicks();
     console->QueueClick(c.row, c.col, c.button);
     EXPECT_EQ(m.Run(), c.want) << "click at " << c.row << "," << c.col << " button " << c.button;
   }
 }
 
 TEST_F(BoxMenuTest, ClickOnADisabledEntryIsIgnored) {
-  SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-  SetMouse(true);
+  testing::EnableClicks();
   menu.disabled[4] = 1;
   menu.choice = 2;
   console->QueueClick(9, 12);

@@ -2,10 +2,16 @@
 
 namespace tarvana::testing {
 
+void EnableClicks() {
+  SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
+  SetMouse(true);
+}
+
 std::string ScreenText(int row, int col, int count) {
   if (count < 0) count = ScreenWidth() - col + 1;
   std::string out;
-  for (int c = col; c < col + count; ++c) out += static_cast<char>(ReadCell(row, c));
+  for (int c = col; c < col + count; ++c)
+    out += static_cast<char>(ReadCell(row, c));
   return out;
 }
 
@@ -17,7 +23,8 @@ std::string RowText(int row) {
 
 std::string ColumnText(int col, int top, int bottom) {
   std::string out;
-  for (int r = top; r <= bottom; ++r) out += static_cast<char>(ReadCell(r, col));
+  for (int r = top; r <= bottom; ++r)
+    out += static_cast<char>(ReadCell(r, col));
   return out;
 }
 

@@ -17,6 +17,10 @@ class HeadlessTest : public ::testing::Test {
   HeadlessConsole* console = nullptr;
 };
 
+// Mouse clicks reported as the demonstration has them: releases of the left
+// and right buttons.
+void EnableClicks();
+
 // The characters of count cells of a row from col on, as raw bytes.
 std::string ScreenText(int row, int col = 1, int count = -1);
 // A whole row with trailing blanks removed.

@@ -44,10 +44,7 @@ class FileViewerTest : public HeadlessTest {
     HeadlessTest::SetUp();
     UseMouse();
   }
-  void UseMouse() {
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
-  }
+  void UseMouse() { testing::EnableClicks(); }
   // A fresh console, with the mouse on.
   void FreshConsole() {
     console = &UseHeadlessConsole(80, 25);

@@ -24,8 +24,7 @@ class DialogTest : public HeadlessTest {
     HeadlessTest::SetUp();
     SetColor(0, 7);
     ClearScreen();
-    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
-    SetMouse(true);
+    testing::EnableClicks();
   }
   std::vector<Cell> Snapshot() {
     std::vector<Cell> cells;
