@@ -14,6 +14,7 @@
 
 #include "console/fuzz/key_decoder_check.h"
 #include "console/key_translate.h"
+#include "testing/input_records.h"
 
 namespace tarvana {
 namespace {
@@ -23,43 +24,7 @@ using keyDecoderCheck::CheckKeyDecoderInput;
 using keyDecoderCheck::DescribeAll;
 using keyDecoderCheck::Escaped;
 
-// Modifier and kind flags of the record builders.
-enum : unsigned {
-  kShift = 1,
-  kCtrl = 2,
-  kAlt = 4,
-  kCaps = 8,
-  kUp = 16,  // key released
-  kMoved = 32,
-  kDouble = 64,
-  kWheel = 128,
-};
-
-InputRecord K(int ch, int scan, unsigned flags = 0) {
-  KeyRecord k;
-  k.ch = static_cast<std::uint8_t>(ch);
-  k.scan = static_cast<std::uint8_t>(scan);
-  k.shift = flags & kShift;
-  k.ctrl = flags & kCtrl;
-  k.alt = flags & kAlt;
-  k.capsLock = flags & kCaps;
-  k.pressed = !(flags & kUp);
-  return InputRecord::Key(k);
-}
-
-InputRecord M(int buttons, int row, int col, unsigned flags = 0) {
-  MouseRecord m;
-  m.buttons = buttons;
-  m.row = row;
-  m.col = col;
-  m.shift = flags & kShift;
-  m.ctrl = flags & kCtrl;
-  m.alt = flags & kAlt;
-  m.moved = flags & kMoved;
-  m.doubleClick = flags & kDouble;
-  m.wheel = flags & kWheel;
-  return InputRecord::Mouse(m);
-}
+using namespace testing;  // the record builders K, M and their flags
 
 void Append(std::vector<InputRecord>& to, const std::vector<InputRecord>& from) {
   to.insert(to.end(), from.begin(), from.end());
@@ -76,7 +41,8 @@ std::vector<InputRecord> DecodeAll(const std::string& bytes) {
 std::vector<InputRecord> DecodeBytewise(const std::string& bytes) {
   KeyDecoder d;
   std::vector<InputRecord> out;
-  for (char c : bytes) Append(out, d.Feed(std::string(1, c), 0));
+  for (char c : bytes)
+    Append(out, d.Feed(std::string(1, c), 0));
   Append(out, d.Expire(1e9));
   return out;
 }
@@ -85,7 +51,8 @@ std::vector<InputRecord> DecodeBytewise(const std::string& bytes) {
 KeyCode KeysOf(const std::vector<InputRecord>& records) {
   MouseState mouse;
   KeyCode keys;
-  for (const InputRecord& r : records) keys += TranslateRecord(r, mouse);
+  for (const InputRecord& r : records)
+    keys += TranslateRecord(r, mouse);
   return keys;
 }
 
@@ -105,7 +72,9 @@ void ExpectCases(const std::vector<Case>& cases) {
   }
 }
 
-KeyCode X(int scan) { return ExtendedKey(static_cast<std::uint8_t>(scan)); }
+KeyCode X(int scan) {
+  return ExtendedKey(static_cast<std::uint8_t>(scan));
+}
 
 // ---- Single bytes ----
 
@@ -131,17 +100,17 @@ TEST(KeyDecoder, ControlBytes) {
   ExpectCases({
       {"\r", {K(13, 28)}, "\r"},
       {"\t", {K(9, 15)}, "\t"},
-      {"\x7f", {K(8, 14)}, "\b"},                  // the Backspace key of terminals
-      {"\x08", {K(127, 14, kCtrl)}, "\x7f"},       // Ctrl+Backspace
-      {"\x01", {K(1, 30, kCtrl)}, "\x01"},         // Ctrl+A
-      {"\x19", {K(25, 21, kCtrl)}, "\x19"},        // Ctrl+Y
-      {"\x1a", {K(26, 44, kCtrl)}, "\x1a"},        // Ctrl+Z
-      {"\x0a", {K(10, 36, kCtrl)}, "\x0a"},        // Ctrl+J
-      {"\x0c", {K(12, 38, kCtrl)}, "\x0c"},        // Ctrl+L
-      {"\x00"s, {K(' ', 57, kCtrl)}, " "},         // Ctrl+Space
-      {"\x1c", {K(28, 43, kCtrl)}, "\x1c"},        // Ctrl+Backslash
-      {"\x1d", {K(29, 27, kCtrl)}, "\x1d"},        // Ctrl+]
-      {"\x1e", {K(30, 7, kCtrl | kShift)}, "\x1e"},  // Ctrl+^
+      {"\x7f", {K(8, 14)}, "\b"},                     // the Backspace key of terminals
+      {"\x08", {K(127, 14, kCtrl)}, "\x7f"},          // Ctrl+Backspace
+      {"\x01", {K(1, 30, kCtrl)}, "\x01"},            // Ctrl+A
+      {"\x19", {K(25, 21, kCtrl)}, "\x19"},           // Ctrl+Y
+      {"\x1a", {K(26, 44, kCtrl)}, "\x1a"},           // Ctrl+Z
+      {"\x0a", {K(10, 36, kCtrl)}, "\x0a"},           // Ctrl+J
+      {"\x0c", {K(12, 38, kCtrl)}, "\x0c"},           // Ctrl+L
+      {"\x00"s, {K(' ', 57, kCtrl)}, " "},            // Ctrl+Space
+      {"\x1c", {K(28, 43, kCtrl)}, "\x1c"},           // Ctrl+Backslash
+      {"\x1d", {K(29, 27, kCtrl)}, "\x1d"},           // Ctrl+]
+      {"\x1e", {K(30, 7, kCtrl | kShift)}, "\x1e"},   // Ctrl+^
       {"\x1f", {K(31, 12, kCtrl | kShift)}, "\x1f"},  // Ctrl+_
   });
 }
@@ -267,22 +236,22 @@ TEST(KeyDecoder, ShiftTabIsTheBackTab) {
 
 TEST(KeyDecoder, ModifiedCharactersOfModifyOtherKeysAndCsiU) {
   ExpectCases({
-      {"\x1b[27;5;9~", {K(9, 15, kCtrl)}, "\t"},       // Ctrl+Tab
-      {"\x1b[27;2;13~", {K(13, 28, kShift)}, "\r"},    // Shift+Enter
-      {"\x1b[27;5;13~", {K(13, 28, kCtrl)}, "\r"},     // Ctrl+Enter
-      {"\x1b[27;5;97~", {K(1, 30, kCtrl)}, "\x01"},    // Ctrl+A
+      {"\x1b[27;5;9~", {K(9, 15, kCtrl)}, "\t"},     // Ctrl+Tab
+      {"\x1b[27;2;13~", {K(13, 28, kShift)}, "\r"},  // Shift+Enter
+      {"\x1b[27;5;13~", {K(13, 28, kCtrl)}, "\r"},   // Ctrl+Enter
+      {"\x1b[27;5;97~", {K(1, 30, kCtrl)}, "\x01"},  // Ctrl+A
       {"\x1b[97;5u", {K(1, 30, kCtrl)}, "\x01"},
-      {"\x1b[97;3u", {K('a', 30, kAlt)}, X(30)},       // Alt+A
+      {"\x1b[97;3u", {K('a', 30, kAlt)}, X(30)},  // Alt+A
       {"\x1b[97u", {K('a', 30)}, "a"},
       {"\x1b[97;2u", {K('A', 30, kShift)}, "A"},
-      {"\x1b[49;3u", {K('1', 2, kAlt)}, "1"},          // Alt+1
+      {"\x1b[49;3u", {K('1', 2, kAlt)}, "1"},  // Alt+1
       {"\x1b[27u", {K(27, 1)}, "\x1b"},
       {"\x1b[127u", {K(8, 14)}, "\b"},
-      {"\x1b[127;5u", {K(127, 14, kCtrl)}, "\x7f"},    // Ctrl+Backspace
-      {"\x1b[233u", {K(130, 0)}, "\x82"},              // e acute
-      {"\x1b[97;1:3u", {K('a', 30, kUp)}, ""},         // a release: skipped by the translation
-      {"\x1b[57399u", {}, ""},                          // kitty's private keypad codes
-      {"\x1b[8364u", {}, ""},                           // the euro sign has no CP437 form
+      {"\x1b[127;5u", {K(127, 14, kCtrl)}, "\x7f"},  // Ctrl+Backspace
+      {"\x1b[233u", {K(130, 0)}, "\x82"},            // e acute
+      {"\x1b[97;1:3u", {K('a', 30, kUp)}, ""},       // a release: skipped by the translation
+      {"\x1b[57399u", {}, ""},                       // kitty's private keypad codes
+      {"\x1b[8364u", {}, ""},                        // the euro sign has no CP437 form
       {"\x1b[0u", {}, ""},
   });
 }
@@ -291,11 +260,17 @@ TEST(KeyDecoder, ModifiedCharactersOfModifyOtherKeysAndCsiU) {
 
 TEST(KeyDecoder, EscFollowedByAKeyIsAltAndThatKey) {
   ExpectCases({
-      {"\x1b" "a", {K('a', 30, kAlt)}, X(30)},
+      {"\x1b"
+       "a",
+       {K('a', 30, kAlt)},
+       X(30)},
       {"\x1bl", {K('l', 38, kAlt)}, X(38)},  // Alt+L: NUL + 38
       {"\x1bL", {K('L', 38, kShift | kAlt)}, X(38)},
       {"\x1bx", {K('x', 45, kAlt)}, X(45)},
-      {"\x1b" "1", {K('1', 2, kAlt)}, "1"},  // Alt+1: the character
+      {"\x1b"
+       "1",
+       {K('1', 2, kAlt)},
+       "1"},  // Alt+1: the character
       {"\x1b-", {K('-', 12, kAlt)}, "-"},
       {"\x1b ", {K(' ', 57, kAlt)}, " "},
       {"\x1b\r", {K(13, 28, kAlt)}, "\r"},
@@ -309,7 +284,10 @@ TEST(KeyDecoder, EscFollowedByAKeyIsAltAndThatKey) {
       {"\x1b\x1b", {K(27, 1, kAlt)}, "\x1b"},  // Alt+Esc counts as Esc
       {"\x1b\x1bx", {K(27, 1, kAlt), K('x', 45)}, "\x1bx"},
       {"\x1b\x1b\x1b", {K(27, 1, kAlt), K(27, 1)}, "\x1b\x1b"},
-      {"\x1b" "ab", {K('a', 30, kAlt), K('b', 48)}, X(30) + "b"},
+      {"\x1b"
+       "ab",
+       {K('a', 30, kAlt), K('b', 48)},
+       X(30) + "b"},
       // An introducer that nothing follows is Alt and that key.
       {"\x1b[", {K('[', 26, kAlt)}, "["},
       {"\x1bO", {K('O', 24, kShift | kAlt)}, X(24)},
@@ -416,17 +394,20 @@ TEST(KeyDecoder, AnEscAfterDroppedBytesTakesItsOwnTime) {
 
 TEST(KeyDecoder, Utf8TextBecomesCodePage437) {
   ExpectCases({
-      {"\xc3\xa9", {K(130, 0)}, "\x82"},        // e acute
-      {"\xc3\xbc", {K(129, 0)}, "\x81"},        // u umlaut
+      {"\xc3\xa9", {K(130, 0)}, "\x82"},  // e acute
+      {"\xc3\xbc", {K(129, 0)}, "\x81"},  // u umlaut
       {"\xc3\x89t\xc3\xa9", {K(144, 0), K('t', 20), K(130, 0)}, "\x90t\x82"},
-      {"\xe2\x94\x80", {K(196, 0)}, "\xc4"},    // box drawing
-      {"\xe2\x96\x88", {K(219, 0)}, "\xdb"},    // full block
-      {"\xcf\x80", {K(227, 0)}, "\xe3"},        // pi
-      {"\xc2\xa0", {K(255, 0)}, "\xff"},        // no-break space
-      {"\xe2\x8c\x82", {}, ""},                 // house: CP437 127 is never a glyph
-      {"\xe2\x82\xac", {}, ""},                 // euro sign: no CP437 form
-      {"\xf0\x9f\x98\x80" "a", {K('a', 30)}, "a"},  // emoji dropped
-      {"\xe2\x98\xba", {}, ""},                 // smiley: CP437 1 stands for Ctrl+A, never a glyph
+      {"\xe2\x94\x80", {K(196, 0)}, "\xc4"},  // box drawing
+      {"\xe2\x96\x88", {K(219, 0)}, "\xdb"},  // full block
+      {"\xcf\x80", {K(227, 0)}, "\xe3"},      // pi
+      {"\xc2\xa0", {K(255, 0)}, "\xff"},      // no-break space
+      {"\xe2\x8c\x82", {}, ""},               // house: CP437 127 is never a glyph
+      {"\xe2\x82\xac", {}, ""},               // euro sign: no CP437 form
+      {"\xf0\x9f\x98\x80"
+       "a",
+       {K('a', 30)},
+       "a"},                     // emoji dropped
+      {"\xe2\x98\xba", {}, ""},  // smiley: CP437 1 stands for Ctrl+A, never a glyph
   });
 }
 
@@ -434,15 +415,21 @@ TEST(KeyDecoder, InvalidUtf8IsDropped) {
   ExpectCases({
       {"\xff", {}, ""},
       {"\x80", {}, ""},
-      {"\xbf" "a", {K('a', 30)}, "a"},
+      {"\xbf"
+       "a",
+       {K('a', 30)},
+       "a"},
       {"\xc3(", {K('(', 10, kShift)}, "("},  // the byte that breaks it is decoded anew
       {"\xc0\xaf", {}, ""},                  // overlong
       {"\xe0\x80\xaf", {}, ""},
-      {"\xed\xa0\x80", {}, ""},              // surrogate
-      {"\xf4\x90\x80\x80", {}, ""},          // above U+10FFFF
-      {"\xe2\x94" "a", {K('a', 30)}, "a"},
+      {"\xed\xa0\x80", {}, ""},      // surrogate
+      {"\xf4\x90\x80\x80", {}, ""},  // above U+10FFFF
+      {"\xe2\x94"
+       "a",
+       {K('a', 30)},
+       "a"},
       {"\xe2\x94\x1b[A", {K(0, 72)}, X(72)},
-      {"\xc3", {}, ""},                      // cut off at the end
+      {"\xc3", {}, ""},  // cut off at the end
   });
 }
 
@@ -457,17 +444,23 @@ TEST(KeyDecoder, Utf8SplitAcrossFeeds) {
 
 TEST(KeyDecoder, UnknownAndMalformedSequencesAreDroppedWhole) {
   ExpectCases({
-      {"\x1b[99;99;99X" "a", {K('a', 30)}, "a"},
-      {"\x1b[99~" "a", {K('a', 30)}, "a"},
+      {"\x1b[99;99;99X"
+       "a",
+       {K('a', 30)},
+       "a"},
+      {"\x1b[99~"
+       "a",
+       {K('a', 30)},
+       "a"},
       {"\x1b[16~", {}, ""},
       {"\x1b[1;5\x1b[A", {K(0, 72)}, X(72)},  // a CSI cut by the next one
-      {"\x1b[12\r", {K(13, 28)}, "\r"},         // cut by a control byte: that byte stays
+      {"\x1b[12\r", {K(13, 28)}, "\r"},       // cut by a control byte: that byte stays
       {"\x1b[1;\xc3\xa9", {K(130, 0)}, "\x82"},
       {"\x1b[200~hi\x1b[201~", {K('h', 35), K('i', 23)}, "hi"},  // paste brackets
-      {"\x1b[I\x1b[O", {}, ""},                                    // focus in and out
-      {"\x1b[?1;2c", {}, ""},                                      // device attributes
+      {"\x1b[I\x1b[O", {}, ""},                                  // focus in and out
+      {"\x1b[?1;2c", {}, ""},                                    // device attributes
       {"\x1b[>0;95;0c", {}, ""},
-      {"\x1b[12;40R", {}, ""},                                     // cursor position
+      {"\x1b[12;40R", {}, ""},  // cursor position
       {"\x1b[?25$y", {}, ""},
       {"\x1b[ q", {}, ""},
       {"\x1b[1 A", {}, ""},
@@ -486,31 +479,69 @@ TEST(KeyDecoder, UnknownAndMalformedSequencesAreDroppedWhole) {
       {"\x1bOz", {}, ""},
       {"\x1bO\r", {K(13, 28)}, "\r"},
       {"\x1bO5\x1bOA", {K(0, 72)}, X(72)},
-      {"\x1b]11;rgb:0000/0000/0000\x07" "q", {K('q', 16)}, "q"},  // OSC replies
-      {"\x1b]0;title\x1b\\" "q", {K('q', 16)}, "q"},
+      {"\x1b]11;rgb:0000/0000/0000\x07"
+       "q",
+       {K('q', 16)},
+       "q"},  // OSC replies
+      {"\x1b]0;title\x1b\\"
+       "q",
+       {K('q', 16)},
+       "q"},
       {"\x1b]abc\x1b[A", {K(0, 72)}, X(72)},
       {"\x1b]abc\r", {K(13, 28)}, "\r"},
       {"\x1b[<0;1M", {}, ""},
       {"\x1b[<0;0;0M", {}, ""},
-      {"\x1b[<3;1;1M", {}, ""},  // a press of no button
+      {"\x1b[<3;1;1M", {}, ""},    // a press of no button
       {"\x1b[<128;1;1M", {}, ""},  // buttons 8 to 11
       {"\x1b[<0;1;1X", {}, ""},
       {"\x1b[M\x20\x20\x21", {}, ""},  // X10 report with a column before the first
-      {"\x1b[M\x01" "a", {K(1, 30, kCtrl), K('a', 30)}, "\x01" "a"},
+      {"\x1b[M\x01"
+       "a",
+       {K(1, 30, kCtrl), K('a', 30)},
+       "\x01"
+       "a"},
   });
 }
 
 TEST(KeyDecoder, NeverEndingSequencesStayBounded) {
   const std::string digits(5000, '1');
   ExpectCases({
-      {"\x1b[" + digits + "A" "b", {K('b', 48)}, "b"},
-      {"\x1bO" + digits + "A" "b", {K('b', 48)}, "b"},
-      {"\x1b\x1b[" + digits + "A" "b", {K('b', 48)}, "b"},
-      {"\x1b]" + std::string(5000, 'x') + "\x07" "q", {K('q', 16)}, "q"},
-      {"\x1b]" + std::string(5000, 'x') + "\x1b\\" "q", {K('q', 16)}, "q"},
+      {"\x1b[" + digits +
+           "A"
+           "b",
+       {K('b', 48)},
+       "b"},
+      {"\x1bO" + digits +
+           "A"
+           "b",
+       {K('b', 48)},
+       "b"},
+      {"\x1b\x1b[" + digits +
+           "A"
+           "b",
+       {K('b', 48)},
+       "b"},
+      {"\x1b]" + std::string(5000, 'x') +
+           "\x07"
+           "q",
+       {K('q', 16)},
+       "q"},
+      {"\x1b]" + std::string(5000, 'x') +
+           "\x1b\\"
+           "q",
+       {K('q', 16)},
+       "q"},
       {"\x1b]" + std::string(5000, 'x') + "\x1b[A", {K(0, 72)}, X(72)},
-      {"\x1b]" + std::string(63, 'x') + "\x1b\\" "q", {K('q', 16)}, "q"},
-      {"\x1b]" + std::string(62, 'x') + "\x1b\\" "q", {K('q', 16)}, "q"},
+      {"\x1b]" + std::string(63, 'x') +
+           "\x1b\\"
+           "q",
+       {K('q', 16)},
+       "q"},
+      {"\x1b]" + std::string(62, 'x') +
+           "\x1b\\"
+           "q",
+       {K('q', 16)},
+       "q"},
   });
   KeyDecoder d;
   d.Feed("\x1b[", 0);
@@ -529,7 +560,7 @@ TEST(KeyDecoder, NeverEndingSequencesStayBounded) {
 
 TEST(KeyDecoder, SequencesSplitAtEveryPoint) {
   const std::string inputs[] = {
-      "\x1b[1;5D", "\x1bOP", "\x1b[[C", "\x1b[24;5~", "\x1b[<0;10;5M", "\x1b[M !!",
+      "\x1b[1;5D",  "\x1bOP",       "\x1b[[C",      "\x1b[24;5~",      "\x1b[<0;10;5M", "\x1b[M !!",
       "\x1b\x1b[A", "\xe2\x94\x80", "\x1b\xc3\xa9", "\x1b]0;t\x1b\\x", "\x1b[27;5;9~",
   };
   for (const std::string& in : inputs) {
@@ -554,13 +585,15 @@ struct Report {
 
 std::vector<InputRecord> FeedReports(const std::vector<Report>& reports, KeyDecoder& d) {
   std::vector<InputRecord> out;
-  for (const Report& r : reports) Append(out, d.Feed(r.bytes, r.ms));
+  for (const Report& r : reports)
+    Append(out, d.Feed(r.bytes, r.ms));
   return out;
 }
 
 std::string Show(const std::vector<Report>& reports) {
   std::string s;
-  for (const Report& r : reports) s += Escaped(r.bytes) + "@" + std::to_string(int(r.ms)) + " ";
+  for (const Report& r : reports)
+    s += Escaped(r.bytes) + "@" + std::to_string(int(r.ms)) + " ";
   return s;
 }
 
@@ -572,7 +605,8 @@ struct MouseCase {
 void ExpectMouse(const std::vector<MouseCase>& cases) {
   for (const MouseCase& c : cases) {
     KeyDecoder d;
-    EXPECT_EQ(DescribeAll(FeedReports(c.reports, d)), DescribeAll(c.want)) << "input: " << Show(c.reports);
+    EXPECT_EQ(DescribeAll(FeedReports(c.reports, d)), DescribeAll(c.want))
+        << "input: " << Show(c.reports);
   }
 }
 
@@ -580,7 +614,7 @@ TEST(KeyDecoder, SgrMousePressReleaseAndHeldButtons) {
   ExpectMouse({
       {{{"\x1b[<0;10;5M", 0}}, {M(1, 4, 9)}},
       {{{"\x1b[<0;10;5M", 0}, {"\x1b[<0;10;5m", 80}}, {M(1, 4, 9), M(0, 4, 9)}},
-      {{{"\x1b[<2;1;1M", 0}, {"\x1b[<2;1;1m", 1}}, {M(2, 0, 0), M(0, 0, 0)}},  // right
+      {{{"\x1b[<2;1;1M", 0}, {"\x1b[<2;1;1m", 1}}, {M(2, 0, 0), M(0, 0, 0)}},          // right
       {{{"\x1b[<1;80;25M", 0}, {"\x1b[<1;80;25m", 1}}, {M(4, 24, 79), M(0, 24, 79)}},  // middle
       {{{"\x1b[<0;1;1M", 0}, {"\x1b[<2;1;1M", 10}, {"\x1b[<0;1;1m", 20}, {"\x1b[<2;1;1m", 30}},
        {M(1, 0, 0), M(3, 0, 0), M(2, 0, 0), M(0, 0, 0)}},
@@ -617,7 +651,13 @@ TEST(KeyDecoder, SecondPressSoonAtTheSameCellIsADoubleClick) {
       {{{press, 0}, {release, 50}, {"\x1b[<0;11;5M", 200}}, {M(1, 4, 9), M(0, 4, 9), M(1, 4, 10)}},
       {{{press, 0}, {release, 50}, {"\x1b[<2;10;5M", 200}}, {M(1, 4, 9), M(0, 4, 9), M(2, 4, 9)}},
       // A third press starts a new pair; the fourth is a double-click again.
-      {{{press, 0}, {release, 10}, {press, 20}, {release, 30}, {press, 40}, {release, 50}, {press, 60}},
+      {{{press, 0},
+        {release, 10},
+        {press, 20},
+        {release, 30},
+        {press, 40},
+        {release, 50},
+        {press, 60}},
        {M(1, 4, 9), M(0, 4, 9), M(1, 4, 9, kDouble), M(0, 4, 9), M(1, 4, 9), M(0, 4, 9),
         M(1, 4, 9, kDouble)}},
   });
@@ -647,7 +687,8 @@ TEST(KeyDecoder, MouseThroughTheTranslation) {
   std::vector<KeyCode> keys;
   for (const char* report : {"\x1b[<0;10;5M", "\x1b[<0;10;5m", "\x1b[<1;3;3M", "\x1b[<1;3;3m",
                              "\x1b[<2;7;8M", "\x1b[<2;7;8m"})
-    for (const InputRecord& r : d.Feed(report, 0)) keys.push_back(TranslateRecord(r, mouse));
+    for (const InputRecord& r : d.Feed(report, 0))
+      keys.push_back(TranslateRecord(r, mouse));
   ASSERT_EQ(keys.size(), 6u);
   EXPECT_EQ(keys[0], "");
   EXPECT_EQ(keys[1], MouseKey(mouse::kReleased, mouse::kLeft));
@@ -693,10 +734,19 @@ TEST(KeyDecoder, CorpusKeepsTheInvariants) {
 
 TEST(KeyDecoder, TableInputsKeepTheInvariants) {
   const std::string inputs[] = {
-      "", "\x1b", "\x1b\x1b", "\x1b[", "\x1b[1;5D", "\x1b[<0;1;1M\x1b[<0;1;1M", "\xe2\x94",
-      "\x1b]" + std::string(200, 'x'), "\x1b[" + std::string(200, '9'), "\x1b\x1b\x1b\x1b\x1b",
+      "",
+      "\x1b",
+      "\x1b\x1b",
+      "\x1b[",
+      "\x1b[1;5D",
+      "\x1b[<0;1;1M\x1b[<0;1;1M",
+      "\xe2\x94",
+      "\x1b]" + std::string(200, 'x'),
+      "\x1b[" + std::string(200, '9'),
+      "\x1b\x1b\x1b\x1b\x1b",
   };
-  for (const std::string& in : inputs) EXPECT_EQ(CheckKeyDecoderInput(in), "") << Escaped(in);
+  for (const std::string& in : inputs)
+    EXPECT_EQ(CheckKeyDecoderInput(in), "") << Escaped(in);
 }
 
 }  // namespace

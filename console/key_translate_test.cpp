@@ -13,6 +13,7 @@
 #include "console/console.h"
 #include "console/fuzz/key_decoder_check.h"
 #include "testing/headless_test_support.h"
+#include "testing/input_records.h"
 
 namespace tarvana {
 namespace {
@@ -20,19 +21,12 @@ namespace {
 using keyDecoderCheck::Describe;
 using keyDecoderCheck::Escaped;
 
-enum : unsigned { kShift = 1, kCtrl = 2, kAlt = 4, kCaps = 8, kUp = 16 };
-
-InputRecord K(int ch, int scan, unsigned flags = 0) {
-  KeyRecord k;
-  k.ch = static_cast<std::uint8_t>(ch);
-  k.scan = static_cast<std::uint8_t>(scan);
-  k.shift = flags & kShift;
-  k.ctrl = flags & kCtrl;
-  k.alt = flags & kAlt;
-  k.capsLock = flags & kCaps;
-  k.pressed = !(flags & kUp);
-  return InputRecord::Key(k);
-}
+using testing::K;
+using testing::kAlt;
+using testing::kCaps;
+using testing::kCtrl;
+using testing::kShift;
+using testing::kUp;
 
 KeyCode X(int scan) {
   return ExtendedKey(static_cast<std::uint8_t>(scan));
