@@ -12,6 +12,7 @@
 #include <cmath>
 #include <string>
 
+#include "console/beep_pacer.h"
 #include "console/cp437.h"
 #include "console/key_decoder.h"
 #include "console/terminal_renderer.h"
@@ -121,7 +122,9 @@ class TerminalBackend final : public ConsoleBackend {
     }
   }
 
-  void Beep() override { Write("\a"); }
+  void Beep() override {
+    if (beeps_.Sounds(MonotonicMs())) Write("\a");
+  }
 
   void Sleep(int ms) override {
     if (ms <= 0) return;
@@ -254,6 +257,7 @@ class TerminalBackend final : public ConsoleBackend {
   int wakeFd_;
   int termCols_ = 0, termRows_ = 0;
   bool fullScreen_ = false;
+  BeepPacer beeps_;
   KeyDecoder decoder_;
   TerminalRenderer renderer_;
   std::string frame_;

@@ -1,5 +1,5 @@
 // The terminal backend on a pseudo-terminal in this process: raw mode and its
-// restoration, waiting for input, size changes, and plain-line output.
+// restoration, waiting for input, size changes, plain-line output and beeps.
 
 #include "console/terminal_backend.h"
 
@@ -215,6 +215,22 @@ TEST_F(TerminalBackendTest, PlainLinesAreUtf8GlyphsEndedByCarriageReturnAndLineF
   EXPECT_EQ(term.RowText(2), "next");
   EXPECT_EQ(term.Bells(), 1);
   EXPECT_FALSE(term.AltScreen());
+}
+
+TEST_F(TerminalBackendTest, ABurstOfBeepsRingsOnceAndALaterBeepRingsAgain) {
+  Start();
+  // A paste of refused characters: one beep each, all within one frame.
+  for (int i = 0; i < 1000; ++i)
+    backend->Beep();
+  Drain();
+  // Not exactly one: a busy machine may pause the loop for longer than a frame.
+  EXPECT_GE(term.Bells(), 1);
+  EXPECT_LE(term.Bells(), 5);
+  const int burst = term.Bells();
+  usleep(50000);
+  backend->Beep();
+  Drain();
+  EXPECT_EQ(term.Bells(), burst + 1);
 }
 
 // How a program may end with the terminal taken over, run in the child of a
