@@ -1,5 +1,6 @@
 // The terminal backend on a pseudo-terminal in this process: raw mode and its
-// restoration, waiting for input, size changes, plain-line output and beeps.
+// restoration, waiting for input, size changes, plain-line output, beeps, and
+// signals while output is blocked.
 
 #include "console/terminal_backend.h"
 
@@ -10,6 +11,7 @@
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -306,6 +308,40 @@ void ReadFromAClosedTerminal() {
 
 TEST_F(TerminalBackendTest, AClosedTerminalEndsTheProgramLikeAHangUp) {
   EXPECT_EXIT(ReadFromAClosedTerminal(), ::testing::KilledBySignal(SIGHUP), "");
+}
+
+// Runs in the child of a death test: output that the terminal never reads, and
+// sig arriving while a write waits for room.
+void SignalWhileOutputIsBlocked(int fd, int sig) {
+  // A restore that waits for the terminal would keep the program alive until
+  // this ends it with SIGALRM instead.
+  alarm(5);
+  ConsoleBackend* leaked = MakeTerminalBackend(fd, fd).release();
+  leaked->SetFullScreen(true);
+  leaked->SetMouseReporting(true);
+  sigevent event{};
+  event.sigev_notify = SIGEV_SIGNAL;
+  event.sigev_signo = sig;
+  timer_t timer;
+  if (timer_create(CLOCK_MONOTONIC, &event, &timer) != 0) _exit(1);
+  const itimerspec in200ms{{0, 0}, {0, 200000000}};
+  timer_settime(timer, 0, &in200ms, nullptr);
+  // Small writes, so that they fill every last byte the terminal takes.
+  for (;;)
+    leaked->StreamText("x");
+}
+
+TEST_F(TerminalBackendTest, ASignalEndsTheProgramEvenWhenTheTerminalDoesNotRead) {
+  const int flagsBefore = fcntl(slave, F_GETFL);
+  for (const int sig : {SIGTERM, SIGHUP}) {
+    EXPECT_EXIT(SignalWhileOutputIsBlocked(slave, sig), ::testing::KilledBySignal(sig), "")
+        << "signal " << sig;
+    // The shell shares the terminal's file description and its flags.
+    EXPECT_EQ(fcntl(slave, F_GETFL), flagsBefore) << "signal " << sig;
+    EXPECT_TRUE(Settings().c_lflag & ICANON) << "signal " << sig;
+    EXPECT_TRUE(Settings().c_lflag & ECHO) << "signal " << sig;
+    Drain();
+  }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "console/terminal_restore.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -16,6 +19,8 @@ namespace {
 constexpr char kResetModes[] = "\x1b[0m\x1b[?1006l\x1b[?1002l\x1b[?1000l\x1b[?25h\x1b[0 q\x1b[?7h";
 // Scroll margins first: a frame cut short by a signal may have left some.
 constexpr char kLeaveAlternateScreen[] = "\x1b[r\x1b[?1049l";
+// How long a restore in a signal handler gives a terminal that takes no output.
+constexpr double kSignalWriteMs = 100;
 
 std::atomic<bool> armed{false};
 std::atomic<bool> alternateScreen{false};
@@ -34,8 +39,59 @@ void WriteAll(const char* bytes, size_t size) {
   }
 }
 
+double NowMs() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+}
+
+// Writes what the terminal takes before deadlineMs and never blocks beyond it.
+// The file description is made non-blocking for the write; the shell shares it,
+// so its flags are put back before returning.
+void WriteBefore(double deadlineMs, const char* bytes, size_t size) {
+  const int flags = fcntl(outFd, F_GETFL);
+  if (flags < 0) return;
+  const bool madeNonBlocking = !(flags & O_NONBLOCK);
+  if (madeNonBlocking && fcntl(outFd, F_SETFL, flags | O_NONBLOCK) != 0) return;
+  while (size > 0) {
+    const double left = deadlineMs - NowMs();
+    if (left <= 0) break;
+    const ssize_t n = write(outFd, bytes, size);
+    if (n > 0) {
+      bytes += n;
+      size -= static_cast<size_t>(n);
+    } else if (n < 0 && errno == EAGAIN) {
+      pollfd p{outFd, POLLOUT, 0};
+      poll(&p, 1, static_cast<int>(left) + 1);
+    } else if (!(n < 0 && errno == EINTR)) {
+      break;
+    }
+  }
+  if (madeNonBlocking) fcntl(outFd, F_SETFL, flags);
+}
+
+// Sends the restoring bytes and settings. From a signal handler nothing may
+// wait for the terminal: not the writes, nor output draining before the
+// settings change.
+void PutBack(bool fromSignal) {
+  const int savedErrno = errno;
+  const double deadline = NowMs() + kSignalWriteMs;
+  auto send = [&](const char* bytes, size_t size) {
+    if (fromSignal) {
+      WriteBefore(deadline, bytes, size);
+    } else {
+      WriteAll(bytes, size);
+    }
+  };
+  send(kResetModes, sizeof kResetModes - 1);
+  if (alternateScreen.exchange(false))
+    send(kLeaveAlternateScreen, sizeof kLeaveAlternateScreen - 1);
+  if (hasSettings) tcsetattr(inFd, fromSignal ? TCSANOW : TCSADRAIN, &originalSettings);
+  errno = savedErrno;
+}
+
 void RestoreAndReraise(int sig) {
-  RestoreTerminal();
+  RestoreTerminalFromSignal();
   signal(sig, SIG_DFL);
   raise(sig);  // delivered with the default action once the handler returns
 }
@@ -96,13 +152,11 @@ void NoteAlternateScreen(bool on) {
 }
 
 void RestoreTerminal() {
-  if (!armed.exchange(false)) return;
-  const int savedErrno = errno;
-  WriteAll(kResetModes, sizeof kResetModes - 1);
-  if (alternateScreen.exchange(false))
-    WriteAll(kLeaveAlternateScreen, sizeof kLeaveAlternateScreen - 1);
-  if (hasSettings) tcsetattr(inFd, TCSADRAIN, &originalSettings);
-  errno = savedErrno;
+  if (armed.exchange(false)) PutBack(false);
+}
+
+void RestoreTerminalFromSignal() {
+  if (armed.exchange(false)) PutBack(true);
 }
 
 }  // namespace tarvana

@@ -1,7 +1,7 @@
 #pragma once
 // Putting the terminal back as the program found it, however the program ends:
 // normal exit, a termination signal, an uncaught exception or (as far as
-// possible) a crash. Everything here is safe to call from a signal handler.
+// possible) a crash.
 
 #include <termios.h>
 
@@ -15,7 +15,12 @@ void ArmTerminalRestore(int inFd, int outFd, bool hasSettings, const termios& or
 void NoteAlternateScreen(bool on);
 // Restores now: the terminal settings, cursor shown with its usual shape,
 // colours reset, mouse reporting and the alternate screen off, autowrap on.
-// Later calls do nothing until the restore is armed again.
+// Waits until the terminal has taken the bytes, as a normal end should. Later
+// calls (and the one below) do nothing until the restore is armed again.
 void RestoreTerminal();
+// The same from a signal handler (async-signal-safe): never waits for the
+// terminal. A terminal that takes no output gets what it takes within 100 ms;
+// the settings are restored without waiting for output to drain.
+void RestoreTerminalFromSignal();
 
 }  // namespace tarvana
