@@ -66,12 +66,13 @@ int CeilMs(double ms) {
 class TerminalBackend final : public ConsoleBackend {
  public:
   TerminalBackend(int inFd, int outFd) : in_(inFd), out_(outFd), wakeFd_(WatchTerminalSignals()) {
+    StopHold hold;
     termios original{};
-    const bool isTerminal = tcgetattr(in_, &original) == 0;
-    ArmTerminalRestore(in_, out_, isTerminal, original);
-    if (isTerminal) {
-      const termios raw = RawSettings(original);
-      tcsetattr(in_, TCSANOW, &raw);
+    isTerminal_ = tcgetattr(in_, &original) == 0;
+    ArmTerminalRestore(in_, out_, isTerminal_, original);
+    if (isTerminal_) {
+      raw_ = RawSettings(original);
+      tcsetattr(in_, TCSANOW, &raw_);
     }
     QuerySize();
   }
@@ -85,6 +86,8 @@ class TerminalBackend final : public ConsoleBackend {
 
   void Present(const Screen& screen) override {
     if (!fullScreen_) return;
+    StopHold hold;
+    Resume();
     if (TakeResizeSignal()) QuerySize();
     if (termCols_ < screen.Width() || termRows_ < screen.Height()) {
       ShowSizeNotice(screen.Width(), screen.Height());
@@ -100,13 +103,21 @@ class TerminalBackend final : public ConsoleBackend {
     const size_t before = queue.size();
     const double end = MonotonicMs() + timeoutMs;
     for (;;) {
+      {
+        StopHold hold;
+        Resume();
+      }
       for (int reads = 0; reads < 64 && Pump(0, queue); ++reads) {
       }
       const double now = MonotonicMs();
       Append(decoder_.Expire(now), queue);
-      // A size change arrives as a record that yields no key: it wakes a
-      // waiting program, which presents its screen again.
-      if (TakeResizeSignal() && QuerySize()) queue.push_back(InputRecord{});
+      // A size change or a resume arrives as a record that yields no key: it
+      // wakes a waiting program, which presents its screen again.
+      if (TakeResizeSignal() && QuerySize()) redrawDue_ = true;
+      if (redrawDue_) {
+        redrawDue_ = false;
+        queue.push_back(InputRecord{});
+      }
       if (timeoutMs == 0 || queue.size() > before) return;
       int wait = -1;
       if (timeoutMs > 0) {
@@ -123,7 +134,7 @@ class TerminalBackend final : public ConsoleBackend {
   }
 
   void Beep() override {
-    if (beeps_.Sounds(MonotonicMs())) Write("\a");
+    if (beeps_.Sounds(MonotonicMs())) Send("\a");
   }
 
   void Sleep(int ms) override {
@@ -156,13 +167,20 @@ class TerminalBackend final : public ConsoleBackend {
   void RequestSize(int cols, int rows) override {
     if (cols == termCols_ && rows == termRows_) return;
     // xterm's window operation; terminals that refuse it show the size notice.
-    Write("\x1b[8;" + std::to_string(rows) + ";" + std::to_string(cols) + "t");
+    Send("\x1b[8;" + std::to_string(rows) + ";" + std::to_string(cols) + "t");
   }
 
-  void SetMouseReporting(bool on) override { Write(on ? kMouseOn : kMouseOff); }
+  void SetMouseReporting(bool on) override {
+    StopHold hold;
+    Resume();
+    mouseOn_ = on;
+    Write(on ? kMouseOn : kMouseOff);
+  }
 
   void SetFullScreen(bool on) override {
     if (on == fullScreen_) return;
+    StopHold hold;
+    Resume();
     fullScreen_ = on;
     NoteAlternateScreen(on);
     if (on) {
@@ -174,10 +192,38 @@ class TerminalBackend final : public ConsoleBackend {
     }
   }
 
-  void StreamText(std::string_view cp437) override { Write(Cp437ToUtf8(cp437)); }
-  void StreamNewLine() override { Write("\r\n"); }
+  void StreamText(std::string_view cp437) override { Send(Cp437ToUtf8(cp437)); }
+  void StreamNewLine() override { Send("\r\n"); }
 
  private:
+  // After a stop the terminal was restored for the shell (or, after SIGSTOP,
+  // the shell may have changed it): raw mode, the alternate screen and mouse
+  // reporting come back as they were, and the whole screen is drawn again from
+  // the model. Settings come first: a program continued in the background
+  // stops there (SIGTTOU) before it writes to the shell's screen. Called with
+  // stops held.
+  void Resume() {
+    if (!TakeResumeSignal()) return;
+    if (isTerminal_) tcsetattr(in_, TCSANOW, &raw_);
+    if (fullScreen_) {
+      NoteAlternateScreen(true);
+      Write(kEnterFullScreen);
+    }
+    if (mouseOn_) Write(kMouseOn);
+    QuerySize();
+    renderer_.Invalidate();
+    notice_.clear();
+    redrawDue_ = true;
+  }
+
+  // Writes bytes that rely on the terminal's modes: a stop cannot come between
+  // catching up with the last one and the write.
+  void Send(std::string_view bytes) {
+    StopHold hold;
+    Resume();
+    Write(bytes);
+  }
+
   // Reads the terminal's size; true when it changed. The renderer then draws
   // everything again, as terminals treat a resized screen differently.
   bool QuerySize() {
@@ -255,8 +301,12 @@ class TerminalBackend final : public ConsoleBackend {
 
   int in_, out_;
   int wakeFd_;
+  bool isTerminal_ = false;
+  termios raw_{};  // the settings while the program runs
   int termCols_ = 0, termRows_ = 0;
   bool fullScreen_ = false;
+  bool mouseOn_ = false;
+  bool redrawDue_ = false;  // a waiting program must present its screen again
   BeepPacer beeps_;
   KeyDecoder decoder_;
   TerminalRenderer renderer_;

@@ -1,6 +1,6 @@
 // The terminal backend on a pseudo-terminal in this process: raw mode and its
 // restoration, waiting for input, size changes, plain-line output, beeps, and
-// signals while output is blocked.
+// stops and signals in a child process.
 
 #include "console/terminal_backend.h"
 
@@ -11,6 +11,7 @@
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -342,6 +343,66 @@ TEST_F(TerminalBackendTest, ASignalEndsTheProgramEvenWhenTheTerminalDoesNotRead)
     EXPECT_TRUE(Settings().c_lflag & ECHO) << "signal " << sig;
     Drain();
   }
+}
+
+// In a child process of its own group: keeps presenting a screen, as a busy
+// program does between waits for input, and never waits for input.
+[[noreturn]] void PresentWhileBusy(int fd, int readyFd) {
+  setpgid(0, 0);  // stoppable: the group has a parent in this session
+  auto busy = MakeTerminalBackend(fd, fd);
+  busy->SetFullScreen(true);
+  busy->SetMouseReporting(true);
+  const Screen screen = SampleScreen(80, 25);
+  busy->Present(screen);
+  if (write(readyFd, "r", 1) != 1) _exit(1);
+  for (;;) {
+    usleep(5000);
+    busy->Present(screen);
+  }
+}
+
+TEST_F(TerminalBackendTest, StoppedWhileBusyGivesTheTerminalBackAndRedrawsAtTheNextFrame) {
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  if (child == 0) PresentWhileBusy(slave, ready[1]);
+  ASSERT_GT(child, 0);
+  struct KillAtEnd {
+    pid_t pid;
+    ~KillAtEnd() {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+  } killAtEnd{child};
+  close(ready[1]);
+  char byte;
+  ASSERT_EQ(read(ready[0], &byte, 1), 1);
+  close(ready[0]);
+  Drain();
+  ASSERT_TRUE(term.AltScreen());
+
+  kill(child, SIGTSTP);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, WUNTRACED), child);
+  EXPECT_TRUE(WIFSTOPPED(status)) << "status " << status;
+  Drain();
+  EXPECT_FALSE(term.AltScreen());
+  EXPECT_EQ(term.MouseMode(), 0);
+  EXPECT_TRUE(term.CursorVisible());
+  EXPECT_TRUE(Settings().c_lflag & ICANON);
+  EXPECT_TRUE(Settings().c_lflag & ECHO);
+  term.Feed("$ jobs\r\n[1]+  Stopped\r\n$ fg\r\n");  // what a shell shows meanwhile
+
+  kill(child, SIGCONT);
+  const std::string title = "  ╔══╗ Tarvana ☺☻↑↓";
+  for (int tries = 0; tries < 200 && term.RowText(2) != title; ++tries)
+    Drain();
+  EXPECT_TRUE(term.AltScreen());
+  EXPECT_NE(term.MouseMode(), 0);
+  EXPECT_FALSE(Settings().c_lflag & (ICANON | ECHO));
+  EXPECT_EQ(term.RowText(1), "");
+  EXPECT_EQ(term.RowText(2), title);
+  EXPECT_EQ(term.CellAt(25, 80).ch, U'▒');
 }
 
 }  // namespace

@@ -159,4 +159,8 @@ void RestoreTerminalFromSignal() {
   if (armed.exchange(false)) PutBack(true);
 }
 
+void RestoreTerminalForStop() {
+  if (armed) PutBack(true);
+}
+
 }  // namespace tarvana

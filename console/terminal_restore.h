@@ -1,7 +1,8 @@
 #pragma once
-// Putting the terminal back as the program found it, however the program ends:
-// normal exit, a termination signal, an uncaught exception or (as far as
-// possible) a crash.
+// Putting the terminal back as the program found it, however the program ends
+// (normal exit, a termination signal, an uncaught exception or, as far as
+// possible, a crash) and while it is stopped. The restores that take no lock
+// and call only async-signal-safe functions are marked so.
 
 #include <termios.h>
 
@@ -16,11 +17,15 @@ void NoteAlternateScreen(bool on);
 // Restores now: the terminal settings, cursor shown with its usual shape,
 // colours reset, mouse reporting and the alternate screen off, autowrap on.
 // Waits until the terminal has taken the bytes, as a normal end should. Later
-// calls (and the one below) do nothing until the restore is armed again.
+// calls (and the ones below) do nothing until the restore is armed again.
 void RestoreTerminal();
 // The same from a signal handler (async-signal-safe): never waits for the
 // terminal. A terminal that takes no output gets what it takes within 100 ms;
 // the settings are restored without waiting for output to drain.
 void RestoreTerminalFromSignal();
+// Restores as RestoreTerminalFromSignal does, for a stop: the restore stays
+// armed, as the program will take the terminal over again when continued.
+// Async-signal-safe.
+void RestoreTerminalForStop();
 
 }  // namespace tarvana

@@ -1,26 +1,73 @@
 #include "console/terminal_signals.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 
+#include "console/terminal_restore.h"
+
 namespace tarvana {
 namespace {
 
 int pipeFds[2] = {-1, -1};
 std::atomic<bool> resized{false};
+std::atomic<bool> resumed{false};
 
-void OnResize(int) {
-  const int savedErrno = errno;
-  resized = true;
+void Wake() {
   const char byte = 'w';
   if (write(pipeFds[1], &byte, 1) < 0) {
     // A full pipe already wakes the poll.
   }
+}
+
+void OnResize(int) {
+  const int savedErrno = errno;
+  resized = true;
+  Wake();
+  errno = savedErrno;
+}
+
+void OnContinue(int) {
+  const int savedErrno = errno;
+  resumed = true;
+  Wake();
+  errno = savedErrno;
+}
+
+void Handle(int sig, void (*handler)(int)) {
+  struct sigaction sa;
+  std::memset(&sa, 0, sizeof sa);
+  sa.sa_handler = handler;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  sigaction(sig, &sa, nullptr);
+}
+
+// Handles sig unless the program already ignores or handles it.
+void HandleIfDefault(int sig, void (*handler)(int)) {
+  struct sigaction old;
+  if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_DFL) Handle(sig, handler);
+}
+
+void OnStop(int sig) {
+  const int savedErrno = errno;
+  RestoreTerminalForStop();
+  // Stops by the default action, not by SIGSTOP: the kernel then leaves a
+  // process in an orphaned process group running, as it should, since no shell
+  // could continue it.
+  Handle(sig, SIG_DFL);
+  raise(sig);
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, sig);
+  sigprocmask(SIG_UNBLOCK, &stop, nullptr);  // the process stops here
+  Handle(sig, OnStop);
+  // Continued, or never stopped: either way the terminal was restored.
+  resumed = true;
+  Wake();
   errno = savedErrno;
 }
 
@@ -29,12 +76,9 @@ void OnResize(int) {
 int WatchTerminalSignals() {
   if (pipeFds[0] >= 0) return pipeFds[0];
   if (pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) != 0) return -1;
-  struct sigaction sa;
-  std::memset(&sa, 0, sizeof sa);
-  sa.sa_handler = OnResize;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESTART;
-  sigaction(SIGWINCH, &sa, nullptr);
+  Handle(SIGWINCH, OnResize);
+  HandleIfDefault(SIGCONT, OnContinue);
+  HandleIfDefault(SIGTSTP, OnStop);
   return pipeFds[0];
 }
 
@@ -46,6 +90,21 @@ void DrainTerminalSignals() {
 
 bool TakeResizeSignal() {
   return resized.exchange(false);
+}
+
+bool TakeResumeSignal() {
+  return resumed.exchange(false);
+}
+
+StopHold::StopHold() {
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGTSTP);
+  pthread_sigmask(SIG_BLOCK, &stop, &previous_);
+}
+
+StopHold::~StopHold() {
+  pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }
 
 }  // namespace tarvana

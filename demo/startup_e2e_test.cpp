@@ -1,6 +1,7 @@
 // The demonstration program end to end, in a pseudo-terminal: start-up, the
-// missing list file, no terminal at all, a too small terminal, and the
-// terminal being put back however the program ends.
+// missing list file, no terminal at all, a too small terminal, the terminal
+// being put back however the program ends, and stopping and continuing under a
+// job-control shell.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@ namespace tarvana {
 namespace {
 
 using testing::LeaveDemo;
+using testing::Press;
 using testing::PtyTerminal;
 
 const std::string kDemo = testing::DemoProgram();
@@ -189,6 +191,48 @@ TEST(DemoStartupTest, RestoresTheTerminalWhenKilledOrCrashing) {
     ASSERT_TRUE(term.WaitForExit()) << "signal " << sig;
     EXPECT_EQ(term.TermSignal(), sig);
     SCOPED_TRACE("signal " + std::to_string(sig));
+    ExpectTerminalRestored(term);
+  }
+}
+
+// A user stops the program (Ctrl+Z is a key to it, so the stop comes from
+// kill, or SIGSTOP which cannot be caught) and brings it back with fg. Run
+// under an interactive shell: a program started directly in the pseudo-terminal
+// would be an orphaned process group, which the kernel does not stop.
+TEST(DemoStartupTest, StoppedUnderAShellGivesTheTerminalBackAndReturnsWholeOnFg) {
+  struct Case {
+    int sig;
+    bool restoredWhileStopped;  // false: the stop cannot be caught
+  };
+  for (const Case c : {Case{SIGTSTP, true}, Case{SIGSTOP, false}}) {
+    SCOPED_TRACE("signal " + std::to_string(c.sig));
+    PtyTerminal term({"/bin/bash", "--norc", "--noprofile", "--noediting", "-i"},
+                     TARVANA_SOURCE_DIR);
+    ASSERT_TRUE(term.Started());
+    term.SendKeys(kDemo + "\r");
+    ASSERT_TRUE(term.WaitForText("Press any key to begin")) << term.Screen().Text();
+    term.Pump(100);
+    const std::string shown = term.Screen().Text();
+
+    kill(-term.ForegroundGroup(), c.sig);
+    ASSERT_TRUE(term.WaitForText("Stopped")) << term.Screen().Text();
+    if (c.restoredWhileStopped) {
+      EXPECT_FALSE(term.Screen().AltScreen());
+      EXPECT_EQ(term.Screen().MouseMode(), 0);
+      EXPECT_TRUE(term.Screen().CursorVisible());
+    }
+
+    term.SendKeys("fg\r");
+    ASSERT_TRUE(term.WaitUntil([&] {
+      return term.Screen().AltScreen() && term.Screen().Text() == shown;
+    })) << term.Screen().Text();
+    EXPECT_NE(term.Screen().MouseMode(), 0);
+    EXPECT_FALSE(term.Settings().c_lflag & (ICANON | ECHO)) << "not in raw mode after fg";
+    // A key counts at once, without Enter.
+    ASSERT_TRUE(Press(term, " ") && term.WaitForText("Demo Main Menu")) << term.Screen().Text();
+    for (int step = 0; step < 8 && term.Screen().AltScreen(); ++step)
+      ASSERT_TRUE(Press(term, term.Screen().Contains("quit?") ? "y" : "\x1b"));
+    ASSERT_TRUE(term.WaitForText("Thank you for your interest")) << term.Screen().Text();
     ExpectTerminalRestored(term);
   }
 }

@@ -171,6 +171,10 @@ void PtyTerminal::Resize(int cols, int rows) {
   if (master_ >= 0) ioctl(master_, TIOCSWINSZ, &size);
 }
 
+pid_t PtyTerminal::ForegroundGroup() const {
+  return master_ >= 0 ? tcgetpgrp(master_) : -1;
+}
+
 termios PtyTerminal::Settings() const {
   termios t{};
   if (master_ >= 0) tcgetattr(master_, &t);

@@ -32,6 +32,9 @@ class PtyTerminal {
   // False when the program could not be started.
   bool Started() const { return pid_ > 0; }
   pid_t Pid() const { return pid_; }
+  // The terminal's foreground process group: the job a shell in the terminal
+  // runs in the foreground; -1 when not known.
+  pid_t ForegroundGroup() const;
 
   // Pumps the program's output until the text (UTF-8) is on the screen; false
   // after timeoutMs or when the program ends without showing it.
