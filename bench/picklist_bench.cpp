@@ -4,21 +4,31 @@
 //    page to the end, driving the list's step function directly;
 //  - the cells that one move changes (within the page, and a page down);
 //  - a directory of 100,000 files (made in a temporary directory and removed
-//    afterwards): the time to list it and show its directory pick list.
+//    afterwards): the first screen of its directory pick list (all columns)
+//    in a fresh process as a user gets it, beside a bare readdir + fstatat of
+//    the same folder in a fresh process, with the peak memory of each; then
+//    the enumeration, the lines and the whole list in this process.
 // Run with `make bench`, or build-dir/bench/picklist_bench [items] [files].
+// The fresh processes are this program again:
+//   picklist_bench --dir-first-screen DIR   the list of DIR/*.*, shown, then Esc
+//   picklist_bench --bare-stat DIR          readdir + fstatat of every entry
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/fresh_process.h"
 #include "console/console.h"
 #include "console/headless.h"
 #include "console/terminal_renderer.h"
@@ -170,6 +180,65 @@ void BigList(int n) {
   picklist_detail::CloseList(view);
 }
 
+// The window of the directory demonstration.
+constexpr WindowRec kDirWindow{10, 10, 22, 0, 2, 2, 0, 2, 7, 31, 30, 27};
+
+// The fresh process: the directory pick list of dir with every column, its
+// first screen drawn, then Esc.
+int DirFirstScreen(const std::string& dir) {
+  HeadlessConsole& console = UseHeadlessConsole(80, 25);
+  console.QueueKeys("Esc");
+  WindowRec window = kDirWindow;
+  const double t0 = NowMs();
+  DirPickList(window, "Files", 1, dir + "/*.*", 0, 63, "\xB3", 113, 15);
+  std::printf("%.3f\n", NowMs() - t0);
+  return window.Bottom == 22 ? 0 : 1;
+}
+
+// The reference: a bare readdir + fstatat of every entry, nothing kept.
+int BareStat(const std::string& dir) {
+  const double t0 = NowMs();
+  DIR* d = opendir(dir.c_str());
+  if (!d) return 1;
+  long entries = 0;
+  unsigned long long bytes = 0;
+  while (const dirent* e = readdir(d)) {
+    struct stat st;
+    if (fstatat(dirfd(d), e->d_name, &st, 0) == 0) bytes += st.st_size;
+    ++entries;
+  }
+  closedir(d);
+  std::printf("%.3f %ld %llu\n", NowMs() - t0, entries, bytes);
+  return 0;
+}
+
+// Fresh processes in turns: the bare enumeration, then the pick list.
+void FreshProcesses(const std::string& dir) {
+  const std::string self = bench::SelfPath();
+  std::vector<double> bare, list, bareInside, listInside;
+  long barePeak = 0, listPeak = 0;
+  bool ok = true;
+  for (int round = 0; round < 9; ++round) {
+    const bench::ProcessRun b = bench::RunProcess({self, "--bare-stat", dir});
+    const bench::ProcessRun l = bench::RunProcess({self, "--dir-first-screen", dir});
+    ok = ok && b.ok && l.ok;
+    bare.push_back(b.ms);
+    list.push_back(l.ms);
+    bareInside.push_back(std::atof(b.out.c_str()));
+    listInside.push_back(std::atof(l.out.c_str()));
+    barePeak = std::max(barePeak, b.peakKiB);
+    listPeak = std::max(listPeak, l.peakKiB);
+  }
+  const double bareMs = bench::Median(bare), listMs = bench::Median(list);
+  std::printf("  fresh process each, medians of %zu turns:\n", bare.size());
+  std::printf("    readdir + fstatat (reference):     %8.1f ms  peak %6ld KiB  (inside %.1f ms)\n",
+              bareMs, barePeak, bench::Median(bareInside));
+  std::printf(
+      "    DirPickList first screen, flags 63: %8.1f ms  peak %6ld KiB  (inside %.1f ms)"
+      "  = %.2f x the reference (goal <= 1.30 x, peak < 12288 KiB)%s\n",
+      listMs, listPeak, bench::Median(listInside), listMs / bareMs, ok ? "" : "  FAILED");
+}
+
 void BigDirectory(int files) {
   UseHeadlessConsole(80, 25);
   char path[] = "/tmp/picklist_bench_XXXXXX";
@@ -189,6 +258,7 @@ void BigDirectory(int files) {
     }
   }
   std::printf("  making the files:                          %9.1f ms\n", NowMs() - t0);
+  FreshProcesses(dir);
 
   std::vector<DirEntry> entries;
   t0 = NowMs();
@@ -204,7 +274,7 @@ void BigDirectory(int files) {
 
   HeadlessConsole& console = UseHeadlessConsole(80, 25);
   console.QueueKeys("End Enter");
-  WindowRec window{10, 10, 22, 0, 2, 2, 0, 2, 7, 31, 30, 27};
+  WindowRec window = kDirWindow;
   t0 = NowMs();
   const std::string chosen = DirPickList(window, "Files", 1, dir + "/*.*", 0, 63, "\xB3", 113, 15);
   std::printf("  DirPickList: list, sort, show, End, Enter: %9.1f ms (chose %s)\n", NowMs() - t0,
@@ -219,9 +289,12 @@ void BigDirectory(int files) {
 }  // namespace tarvana
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--dir-first-screen") == 0)
+    return tarvana::DirFirstScreen(argv[2]);
+  if (argc == 3 && std::strcmp(argv[1], "--bare-stat") == 0) return tarvana::BareStat(argv[2]);
   const int items = argc > 1 ? std::atoi(argv[1]) : 1000000;
   const int files = argc > 2 ? std::atoi(argv[2]) : 100000;
-  tarvana::BigList(items);
+  if (items > 0) tarvana::BigList(items);
   tarvana::BigDirectory(files);
   return 0;
 }
