@@ -18,13 +18,12 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "bench/fresh_process.h"
+#include "bench/bench_support.h"
 #include "console/console.h"
 #include "console/headless.h"
 #include "text/file_viewer_state.h"
@@ -38,14 +37,6 @@ using tarvana::ViewStep;
 
 double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Resident and peak resident memory of this process in KiB.
-long StatusKiB(const char* field) {
-  std::ifstream in("/proc/self/status");
-  for (std::string line; std::getline(in, line);)
-    if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
-  return -1;
 }
 
 // Lines "NNNNNNNNNN text..." of 11 to about 130 bytes, numbered from 1.
@@ -110,7 +101,9 @@ int FirstEnd(const char* path) {
   FileView view;
   if (tarvana::OpenFileView(view, path, kWindow, 8, 1, true) != 0) return 1;
   Step(view, tarvana::ExtendedKey(tarvana::scan::kEnd));
-  std::printf("%lld %.3f\n", static_cast<long long>(view.topLine), MsSince(start));
+  const double ms = MsSince(start);
+  std::printf("%lld %.3f %ld\n", static_cast<long long>(view.topLine), ms,
+              tarvana::bench::StatusKiB("VmHWM"));
   return 0;
 }
 
@@ -142,27 +135,27 @@ int main(int argc, char** argv) {
   // A fresh process each time, wc -l and the viewer taking turns.
   const std::string self = tarvana::bench::SelfPath();
   std::vector<double> wcRuns, firstRuns, firstInside;
-  long wcPeak = 0, firstPeak = 0;
+  long firstPeak = 0;
   bool firstRight = true;
-  for (int round = 0; round < 9; ++round) {
+  for (int round = 0; round < 11; ++round) {
     const tarvana::bench::ProcessRun wc = RunWc(path, wcLines);
     const tarvana::bench::ProcessRun first =
         tarvana::bench::RunProcess({self, "--first-end", path});
     long long endLine = 0;
     double inside = 0;
+    long peak = 0;
     firstRight = firstRight && first.ok &&
-                 std::sscanf(first.out.c_str(), "%lld %lf", &endLine, &inside) == 2 &&
+                 std::sscanf(first.out.c_str(), "%lld %lf %ld", &endLine, &inside, &peak) == 3 &&
                  endLine == lines + 1;
     wcRuns.push_back(wc.ms);
     firstRuns.push_back(first.ms);
     firstInside.push_back(inside);
-    wcPeak = std::max(wcPeak, wc.peakKiB);
-    firstPeak = std::max(firstPeak, first.peakKiB);
+    firstPeak = std::max(firstPeak, peak);
   }
   const double wcMedian = tarvana::bench::Median(wcRuns);
   const double firstMedian = tarvana::bench::Median(firstRuns);
   std::printf("fresh process each, medians of %zu turns:\n", wcRuns.size());
-  std::printf("  wc -l (reference):     %8.1f ms  peak %6ld KiB\n", wcMedian, wcPeak);
+  std::printf("  wc -l (reference):     %8.1f ms\n", wcMedian);
   std::printf(
       "  viewer open + End:     %8.1f ms  peak %6ld KiB  = %.2f x wc -l "
       "(goal <= 1.00 x, peak < 8192 KiB), %s\n",
@@ -170,7 +163,7 @@ int main(int argc, char** argv) {
   std::printf("    open + End inside:   %8.1f ms\n", tarvana::bench::Median(firstInside));
 
   tarvana::UseHeadlessConsole(80, 25);
-  const long rssBefore = StatusKiB("VmRSS:");
+  const long rssBefore = tarvana::bench::StatusKiB("VmRSS");
 
   std::vector<double> wcMs, endMs, openMs;
   std::optional<FileView> view;
@@ -185,7 +178,7 @@ int main(int argc, char** argv) {
     Step(*view, tarvana::ExtendedKey(tarvana::scan::kEnd));
     endMs.push_back(MsSince(start));
   }
-  const long rssAfterEnd = StatusKiB("VmRSS:");
+  const long rssAfterEnd = tarvana::bench::StatusKiB("VmRSS");
   const std::size_t entries = view->file.IndexEntries();
   const bool endRight = view->file.EndLine() == wcLines + 1 && view->topLine == lines + 1;
 
@@ -241,7 +234,7 @@ int main(int argc, char** argv) {
   std::printf(
       "memory: resident %+ld KiB after End (before %ld KiB), peak %ld KiB; "
       "index of %zu entries\n",
-      rssAfterEnd - rssBefore, rssBefore, StatusKiB("VmHWM:"), entries);
+      rssAfterEnd - rssBefore, rssBefore, tarvana::bench::StatusKiB("VmHWM"), entries);
 
   std::filesystem::remove_all(dir);
   return endRight && linesRight && firstRight ? 0 : 1;
