@@ -45,4 +45,8 @@ EntryFacts DirectoryReader::Facts() {
   return facts;
 }
 
+bool LocalCalendar(std::time_t t, std::tm& local) {
+  return localtime_r(&t, &local) != nullptr;
+}
+
 }  // namespace tarvana::picklist_detail

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "console/console.h"
+#include "picklist/dir_enumeration.h"
 #include "picklist/dir_lines.h"
 #include "picklist/dir_reading.h"
 #include "picklist/list_view.h"
@@ -24,8 +25,7 @@ bool LocalTime(const DirEntry& entry, std::tm& local) {
   if (entry.modified < std::numeric_limits<std::time_t>::min() ||
       entry.modified > std::numeric_limits<std::time_t>::max())
     return false;
-  const std::time_t t = static_cast<std::time_t>(entry.modified);
-  return localtime_r(&t, &local) != nullptr;
+  return picklist_detail::LocalCalendar(static_cast<std::time_t>(entry.modified), local);
 }
 
 std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
