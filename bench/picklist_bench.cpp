@@ -4,21 +4,30 @@
 //    page to the end, driving the list's step function directly;
 //  - the cells that one move changes (within the page, and a page down);
 //  - a directory of 100,000 files (made in a temporary directory and removed
-//    afterwards): the time to list it and show its directory pick list.
+//    afterwards): the first screen of its directory pick list (all columns)
+//    in a fresh process as a user gets it, beside a bare readdir + fstatat of
+//    the same folder in a fresh process, with the peak memory of each; then
+//    the enumeration, the lines and the whole list in this process.
 // Run with `make bench`, or build-dir/bench/picklist_bench [items] [files].
+// The fresh processes are this program again:
+//   picklist_bench --dir-first-screen DIR   the list of DIR/*.*, shown, then Esc
+//   picklist_bench --bare-stat DIR          readdir + fstatat of every entry
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "console/console.h"
 #include "console/headless.h"
 #include "console/terminal_renderer.h"
@@ -35,16 +44,6 @@ double NowMs() {
   timespec ts;
   clock_gettime(CLOCK_MONOTONIC, &ts);
   return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
-// Resident and peak resident memory of the process in KiB.
-long StatusKiB(const char* field) {
-  std::ifstream in("/proc/self/status");
-  std::string line;
-  const std::string key = std::string(field) + ":";
-  while (std::getline(in, line))
-    if (line.compare(0, key.size(), key) == 0) return std::atol(line.c_str() + key.size());
-  return -1;
 }
 
 std::vector<Cell> Snapshot() {
@@ -110,12 +109,12 @@ void BigList(int n) {
   const std::vector<std::int32_t> order = picklist_detail::DisplayOrder(items, 1);
   std::printf("  sort of the index array alone:             %9.1f ms\n", NowMs() - t0);
 
-  const long rssBefore = StatusKiB("VmRSS");
+  const long rssBefore = bench::StatusKiB("VmRSS");
   t0 = NowMs();
   ListView view;
   picklist_detail::OpenList(view, items, 1, window, "Big", 1, 0x71);
   const double openMs = NowMs() - t0;
-  const long rssAfter = StatusKiB("VmRSS");
+  const long rssAfter = bench::StatusKiB("VmRSS");
   std::printf("  open (index array, sort, first draw):      %9.1f ms\n", openMs);
   std::printf(
       "  memory held by the open list:              %9.1f MiB (index array %.1f MiB,"
@@ -125,7 +124,7 @@ void BigList(int n) {
       (rssAfter - rssBefore) / 1024.0);
   std::printf(
       "  peak resident memory of the process:       %9.1f MiB (items themselves ~%.0f MiB)\n",
-      StatusKiB("VmHWM") / 1024.0, n * (sizeof(std::string) + 4.0) / 1048576.0);
+      bench::StatusKiB("VmHWM") / 1024.0, n * (sizeof(std::string) + 4.0) / 1048576.0);
 
   // Type-ahead: a letter that jumps far, and one that matches nothing and
   // so scans the whole list.
@@ -170,6 +169,71 @@ void BigList(int n) {
   picklist_detail::CloseList(view);
 }
 
+// The window of the directory demonstration.
+constexpr WindowRec kDirWindow{10, 10, 22, 0, 2, 2, 0, 2, 7, 31, 30, 27};
+
+// The fresh process: the directory pick list of dir with every column, its
+// first screen drawn, then Esc.
+int DirFirstScreen(const std::string& dir) {
+  HeadlessConsole& console = UseHeadlessConsole(80, 25);
+  console.QueueKeys("Esc");
+  WindowRec window = kDirWindow;
+  const double t0 = NowMs();
+  DirPickList(window, "Files", 1, dir + "/*.*", 0, 63, "\xB3", 113, 15);
+  const double ms = NowMs() - t0;
+  std::printf("%.3f %ld\n", ms, bench::StatusKiB("VmHWM"));
+  return window.Bottom == 22 ? 0 : 1;
+}
+
+// The reference: a bare readdir + fstatat of every entry, nothing kept.
+int BareStat(const std::string& dir) {
+  const double t0 = NowMs();
+  DIR* d = opendir(dir.c_str());
+  if (!d) return 1;
+  long entries = 0;
+  unsigned long long bytes = 0;
+  while (const dirent* e = readdir(d)) {
+    struct stat st;
+    if (fstatat(dirfd(d), e->d_name, &st, 0) == 0) bytes += st.st_size;
+    ++entries;
+  }
+  closedir(d);
+  const double ms = NowMs() - t0;
+  std::printf("%.3f %ld %ld %llu\n", ms, bench::StatusKiB("VmHWM"), entries, bytes);
+  return 0;
+}
+
+// Fresh processes in turns: the bare enumeration, then the pick list.
+void FreshProcesses(const std::string& dir) {
+  const std::string self = bench::SelfPath();
+  std::vector<double> bare, list, bareInside, listInside;
+  long barePeak = 0, listPeak = 0;
+  bool ok = true;
+  for (int round = 0; round < 11; ++round) {
+    const bench::ProcessRun b = bench::RunProcess({self, "--bare-stat", dir});
+    const bench::ProcessRun l = bench::RunProcess({self, "--dir-first-screen", dir});
+    ok = ok && b.ok && l.ok;
+    bare.push_back(b.ms);
+    list.push_back(l.ms);
+    double ms = 0;
+    long peak = 0;
+    ok = ok && std::sscanf(b.out.c_str(), "%lf %ld", &ms, &peak) == 2;
+    bareInside.push_back(ms);
+    barePeak = std::max(barePeak, peak);
+    ok = ok && std::sscanf(l.out.c_str(), "%lf %ld", &ms, &peak) == 2;
+    listInside.push_back(ms);
+    listPeak = std::max(listPeak, peak);
+  }
+  const double bareMs = bench::Median(bare), listMs = bench::Median(list);
+  std::printf("  fresh process each, medians of %zu turns:\n", bare.size());
+  std::printf("    readdir + fstatat (reference):     %8.1f ms  peak %6ld KiB  (inside %.1f ms)\n",
+              bareMs, barePeak, bench::Median(bareInside));
+  std::printf(
+      "    DirPickList first screen, flags 63: %8.1f ms  peak %6ld KiB  (inside %.1f ms)"
+      "  = %.2f x the reference (goal <= 1.30 x, peak < 12288 KiB)%s\n",
+      listMs, listPeak, bench::Median(listInside), listMs / bareMs, ok ? "" : "  FAILED");
+}
+
 void BigDirectory(int files) {
   UseHeadlessConsole(80, 25);
   char path[] = "/tmp/picklist_bench_XXXXXX";
@@ -189,26 +253,36 @@ void BigDirectory(int files) {
     }
   }
   std::printf("  making the files:                          %9.1f ms\n", NowMs() - t0);
+  FreshProcesses(dir);
 
-  std::vector<DirEntry> entries;
+  picklist_detail::DirListing listing;
   t0 = NowMs();
-  picklist_detail::ReadDirectory(dir + "/*.*", entries);
-  std::printf("  enumeration (readdir + stat), %zu entries: %7.1f ms\n", entries.size(),
+  picklist_detail::ReadDirectory(dir + "/*.*", listing);
+  std::printf("  enumeration (readdir + stat), %d entries: %7.1f ms\n", listing.Count(),
               NowMs() - t0);
   t0 = NowMs();
   size_t total = 0;
-  for (const DirEntry& e : entries)
-    total += FileInfoLine(63, "\xB3", e, 15).size();
+  for (std::int32_t i = 1; i <= listing.Count(); ++i)
+    total += FileInfoLine(63, "\xB3", listing.Entry(i), 15).size();
   std::printf("  entry lines (flags 63, local time):        %9.1f ms (%zu bytes)\n", NowMs() - t0,
               total);
 
   HeadlessConsole& console = UseHeadlessConsole(80, 25);
   console.QueueKeys("End Enter");
-  WindowRec window{10, 10, 22, 0, 2, 2, 0, 2, 7, 31, 30, 27};
+  WindowRec window = kDirWindow;
   t0 = NowMs();
   const std::string chosen = DirPickList(window, "Files", 1, dir + "/*.*", 0, 63, "\xB3", 113, 15);
-  std::printf("  DirPickList: list, sort, show, End, Enter: %9.1f ms (chose %s)\n", NowMs() - t0,
+  const double endMs = NowMs() - t0;
+  std::printf("  DirPickList: list, sort, show, End, Enter: %9.1f ms (chose %s)\n", endMs,
               chosen.c_str());
+  // "f" matches at once; "f~" matches no line, so the search reads every line
+  // that begins with F (all of them) before it gives up.
+  UseHeadlessConsole(80, 25).QueueKeys("f ~ End Enter");
+  window = kDirWindow;
+  t0 = NowMs();
+  DirPickList(window, "Files", 1, dir + "/*.*", 0, 63, "\xB3", 113, 15);
+  std::printf("  the same with a type-ahead that matches nothing: %+.1f ms for the search\n",
+              NowMs() - t0 - endMs);
 
   t0 = NowMs();
   std::filesystem::remove_all(dir);
@@ -219,9 +293,12 @@ void BigDirectory(int files) {
 }  // namespace tarvana
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--dir-first-screen") == 0)
+    return tarvana::DirFirstScreen(argv[2]);
+  if (argc == 3 && std::strcmp(argv[1], "--bare-stat") == 0) return tarvana::BareStat(argv[2]);
   const int items = argc > 1 ? std::atoi(argv[1]) : 1000000;
   const int files = argc > 2 ? std::atoi(argv[2]) : 100000;
-  tarvana::BigList(items);
+  if (items > 0) tarvana::BigList(items);
   tarvana::BigDirectory(files);
   return 0;
 }

@@ -1,9 +1,12 @@
-// The file viewer on a generated 1 GB text file: time and memory to open it,
-// End (beside `wc -l` on the same file), Alt-L to a line near the end after
-// End, and PgUp/PgDn anywhere. The viewer's step function is driven directly
-// on the headless console. The file lives in /tmp and is removed afterwards.
+// The file viewer on a generated 1 GB text file. First, as a user gets it: a
+// fresh process that opens the viewer and presses End, beside `wc -l` on the
+// same file, each timed from fork to exit with its peak resident memory.
+// Then, in this process: open, End repeated, Alt-L to a line near the end
+// after End, and PgUp/PgDn anywhere, driving the viewer's step function on
+// the headless console. The file lives in /tmp and is removed afterwards.
 //
 // Usage: viewer_bench [megabytes]   (default 1024)
+//        viewer_bench --first-end FILE   (the fresh process: open, End, report)
 
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -15,12 +18,12 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "console/console.h"
 #include "console/headless.h"
 #include "text/file_viewer_state.h"
@@ -34,14 +37,6 @@ using tarvana::ViewStep;
 
 double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Resident and peak resident memory of this process in KiB.
-long StatusKiB(const char* field) {
-  std::ifstream in("/proc/self/status");
-  for (std::string line; std::getline(in, line);)
-    if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
-  return -1;
 }
 
 // Lines "NNNNNNNNNN text..." of 11 to about 130 bytes, numbered from 1.
@@ -74,31 +69,6 @@ std::int64_t WriteTextFile(const std::string& path, std::int64_t bytes) {
   return line;
 }
 
-// Runs `wc -l path`: wall time in ms, the count in lines.
-double TimeWc(const std::string& path, long long& lines) {
-  int fds[2];
-  if (pipe(fds) != 0) return -1;
-  const auto start = Clock::now();
-  const pid_t pid = fork();
-  if (pid == 0) {
-    dup2(fds[1], 1);
-    close(fds[0]);
-    execlp("wc", "wc", "-l", path.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(fds[1]);
-  char text[256] = {};
-  std::size_t got = 0;
-  for (ssize_t n; (n = read(fds[0], text + got, sizeof text - 1 - got)) > 0;)
-    got += static_cast<std::size_t>(n);
-  close(fds[0]);
-  int status = 0;
-  waitpid(pid, &status, 0);
-  const double ms = MsSince(start);
-  lines = std::atoll(text);
-  return ms;
-}
-
 const tarvana::WindowRec kWindow{2, 2, 23, 78, 1, 2, 0, 6, 112, 31, 30, 27};
 
 ViewStep Step(FileView& view, const KeyCode& key) {
@@ -123,9 +93,31 @@ Spread Summary(std::vector<double> ms) {
   return {ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back()};
 }
 
+// The fresh process: opens the viewer on the file and presses End; prints the
+// end marker's line and the time of open + End as the program saw it.
+int FirstEnd(const char* path) {
+  tarvana::UseHeadlessConsole(80, 25);
+  const auto start = Clock::now();
+  FileView view;
+  if (tarvana::OpenFileView(view, path, kWindow, 8, 1, true) != 0) return 1;
+  Step(view, tarvana::ExtendedKey(tarvana::scan::kEnd));
+  const double ms = MsSince(start);
+  std::printf("%lld %.3f %ld\n", static_cast<long long>(view.topLine), ms,
+              tarvana::bench::StatusKiB("VmHWM"));
+  return 0;
+}
+
+// Runs `wc -l path` in a fresh process; lines receives its count.
+tarvana::bench::ProcessRun RunWc(const std::string& path, long long& lines) {
+  tarvana::bench::ProcessRun run = tarvana::bench::RunProcess({"wc", "-l", path});
+  lines = std::atoll(run.out.c_str());
+  return run;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--first-end") == 0) return FirstEnd(argv[2]);
   const std::int64_t megabytes = argc > 1 ? std::atoll(argv[1]) : 1024;
   char dir[] = "/tmp/tarvana_viewer_bench_XXXXXX";
   if (mkdtemp(dir) == nullptr) return 1;
@@ -138,14 +130,45 @@ int main(int argc, char** argv) {
               static_cast<long long>(lines), MsSince(start));
 
   long long wcLines = 0;
-  TimeWc(path, wcLines);  // brings the file into the page cache
+  RunWc(path, wcLines);  // brings the file into the page cache
+
+  // A fresh process each time, wc -l and the viewer taking turns.
+  const std::string self = tarvana::bench::SelfPath();
+  std::vector<double> wcRuns, firstRuns, firstInside;
+  long firstPeak = 0;
+  bool firstRight = true;
+  for (int round = 0; round < 11; ++round) {
+    const tarvana::bench::ProcessRun wc = RunWc(path, wcLines);
+    const tarvana::bench::ProcessRun first =
+        tarvana::bench::RunProcess({self, "--first-end", path});
+    long long endLine = 0;
+    double inside = 0;
+    long peak = 0;
+    firstRight = firstRight && first.ok &&
+                 std::sscanf(first.out.c_str(), "%lld %lf %ld", &endLine, &inside, &peak) == 3 &&
+                 endLine == lines + 1;
+    wcRuns.push_back(wc.ms);
+    firstRuns.push_back(first.ms);
+    firstInside.push_back(inside);
+    firstPeak = std::max(firstPeak, peak);
+  }
+  const double wcMedian = tarvana::bench::Median(wcRuns);
+  const double firstMedian = tarvana::bench::Median(firstRuns);
+  std::printf("fresh process each, medians of %zu turns:\n", wcRuns.size());
+  std::printf("  wc -l (reference):     %8.1f ms\n", wcMedian);
+  std::printf(
+      "  viewer open + End:     %8.1f ms  peak %6ld KiB  = %.2f x wc -l "
+      "(goal <= 1.00 x, peak < 8192 KiB), %s\n",
+      firstMedian, firstPeak, firstMedian / wcMedian, firstRight ? "end right" : "END WRONG");
+  std::printf("    open + End inside:   %8.1f ms\n", tarvana::bench::Median(firstInside));
+
   tarvana::UseHeadlessConsole(80, 25);
-  const long rssBefore = StatusKiB("VmRSS:");
+  const long rssBefore = tarvana::bench::StatusKiB("VmRSS");
 
   std::vector<double> wcMs, endMs, openMs;
   std::optional<FileView> view;
   for (int round = 0; round < 5; ++round) {
-    wcMs.push_back(TimeWc(path, wcLines));
+    wcMs.push_back(RunWc(path, wcLines).ms);
     view.reset();
     view.emplace();
     start = Clock::now();
@@ -155,7 +178,7 @@ int main(int argc, char** argv) {
     Step(*view, tarvana::ExtendedKey(tarvana::scan::kEnd));
     endMs.push_back(MsSince(start));
   }
-  const long rssAfterEnd = StatusKiB("VmRSS:");
+  const long rssAfterEnd = tarvana::bench::StatusKiB("VmRSS");
   const std::size_t entries = view->file.IndexEntries();
   const bool endRight = view->file.EndLine() == wcLines + 1 && view->topLine == lines + 1;
 
@@ -196,8 +219,9 @@ int main(int argc, char** argv) {
 
   const Spread wc = Summary(wcMs), end = Summary(endMs), open = Summary(openMs);
   const Spread alt = Summary(altMs), page = Summary(pageMs), fresh = Summary(freshMs);
-  std::printf("wc -l:               median %8.1f ms  max %8.1f ms  (%lld lines)\n", wc.median,
-              wc.max, wcLines);
+  std::printf(
+      "in this process:\nwc -l:               median %8.1f ms  max %8.1f ms  (%lld lines)\n",
+      wc.median, wc.max, wcLines);
   std::printf("End:                 median %8.1f ms  max %8.1f ms  = %.2f x wc -l, %s\n",
               end.median, end.max, end.median / wc.median, endRight ? "end right" : "END WRONG");
   std::printf("open + first page:   median %8.3f ms  max %8.3f ms\n", open.median, open.max);
@@ -210,8 +234,8 @@ int main(int argc, char** argv) {
   std::printf(
       "memory: resident %+ld KiB after End (before %ld KiB), peak %ld KiB; "
       "index of %zu entries\n",
-      rssAfterEnd - rssBefore, rssBefore, StatusKiB("VmHWM:"), entries);
+      rssAfterEnd - rssBefore, rssBefore, tarvana::bench::StatusKiB("VmHWM"), entries);
 
   std::filesystem::remove_all(dir);
-  return endRight && linesRight ? 0 : 1;
+  return endRight && linesRight && firstRight ? 0 : 1;
 }

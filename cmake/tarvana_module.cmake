@@ -1,4 +1,5 @@
-# One static library per subsystem folder: every *.cpp but the *_test.cpp files.
+# One static library per subsystem folder: every *.cpp but the *_test.cpp files,
+# and of the platform services (name_posix.cpp, name_windows.cpp) the target's.
 # The tests beside the sources become one test program per folder.
 set(TARVANA_MODULES "" CACHE INTERNAL "")
 
@@ -22,6 +23,11 @@ function(tarvana_module name)
   cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER srcs EXCLUDE REGEX "_test\\.cpp$")
+  if(WIN32)
+    list(FILTER srcs EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER srcs EXCLUDE REGEX "_windows\\.cpp$")
+  endif()
   set(lib tarvana_${name})
   if(srcs)
     add_library(${lib} STATIC ${srcs})

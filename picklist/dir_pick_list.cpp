@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <ctime>
 #include <limits>
-#include <vector>
 
 #include "console/console.h"
+#include "picklist/dir_enumeration.h"
+#include "picklist/dir_lines.h"
 #include "picklist/dir_reading.h"
-#include "picklist/pick_list.h"
+#include "picklist/list_view.h"
 
 namespace tarvana {
 namespace {
@@ -24,40 +25,33 @@ bool LocalTime(const DirEntry& entry, std::tm& local) {
   if (entry.modified < std::numeric_limits<std::time_t>::min() ||
       entry.modified > std::numeric_limits<std::time_t>::max())
     return false;
-  const std::time_t t = static_cast<std::time_t>(entry.modified);
-  return localtime_r(&t, &local) != nullptr;
+  return picklist_detail::LocalCalendar(static_cast<std::time_t>(entry.modified), local);
 }
 
 std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
                            std::string_view fileSpec, std::uint8_t infoFlags,
                            std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth,
                            bool withMouse) {
-  std::vector<DirEntry> entries;
-  if (!picklist_detail::ReadDirectory(fileSpec, entries)) return {};
-  std::vector<std::string> texts;
-  texts.reserve(entries.size());
-  for (const DirEntry& entry : entries)
-    texts.push_back(FileInfoLine(infoFlags, separator, entry, nameWidth));
-  const BasedArray<std::string> lines(1, std::move(texts));
+  picklist_detail::DirListing listing;
+  if (!picklist_detail::ReadDirectory(fileSpec, listing)) return {};
+  // The lines are made as they are drawn: only the listing is held.
+  picklist_detail::ListItems lines =
+      picklist_detail::DirListItems(listing, infoFlags, separator, nameWidth);
   // A window taller than the list is lowered to fit it, in the caller's record.
-  if (window.Bottom - window.Top - 1 > lines.Count())
-    window.Bottom = static_cast<std::uint8_t>(window.Top + lines.Count() + 1);
+  if (window.Bottom - window.Top - 1 > lines.count)
+    window.Bottom = static_cast<std::uint8_t>(window.Top + lines.count + 1);
   // Lines grow with the names (the short-name column is the whole name here),
   // so an automatic width that would pass the screen's right edge gives way
   // to a window reaching that edge, in which longer lines are cut.
   WindowRec shown = window;
-  if (shown.Right == 0) {
-    size_t longest = 0;
-    for (const std::string& line : lines)
-      longest = std::max(longest, line.size());
-    if (shown.Left + longest + 3 > static_cast<size_t>(ScreenWidth()))
-      shown.Right = static_cast<std::uint8_t>(std::min(ScreenWidth(), 255));
-  }
-  const std::int32_t chosen = withMouse
-                                  ? PickList(lines, 1, shown, title, scrollBarStyle, barColor)
-                                  : KeyPickList(lines, 1, shown, title, scrollBarStyle, barColor);
+  if (shown.Right == 0 && shown.Left + lines.longest + 3 > static_cast<size_t>(ScreenWidth()))
+    shown.Right = static_cast<std::uint8_t>(std::min(ScreenWidth(), 255));
+  picklist_detail::ListView view;
+  if (!picklist_detail::OpenList(view, std::move(lines), shown, title, scrollBarStyle, barColor))
+    return {};
+  const std::int32_t chosen = picklist_detail::RunList(view, withMouse);
   if (chosen < 0) return {};
-  return entries[chosen - 1].name;
+  return std::string(listing.Name(chosen));
 }
 
 }  // namespace

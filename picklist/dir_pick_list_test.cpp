@@ -24,6 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace picklist_test;
+using picklist_detail::DirListing;
 using picklist_detail::MatchesDosPattern;
 using picklist_detail::ReadDirectory;
 using testing::ScreenText;
@@ -160,6 +161,47 @@ class DirPickListTest : public PickListFixture, protected UtcTest {
     return DirPickList(window, "Files", 1, PathOf(pattern), 0, flags, kBar, 113, 15);
   }
 
+  // The rows of the list drawn for every flag set below: each entry's
+  // FileInfoLine, in the order of a stable sort of those lines, in a window as
+  // wide as the longest of them.
+  void ExpectRowsAreTheSortedLines() {
+    struct Case {
+      std::uint8_t flags;
+      const char* separator;
+      std::uint8_t width;
+    };
+    const Case cases[] = {{63, kBar, 15}, {31, kBar, 15},    {1 | 4, " ", 5}, {1, kBar, 15},
+                          {63, "0", 15},  {8 | 16, kBar, 9}, {32, " | ", 15}, {4 | 32, kBar, 0}};
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::to_string(c.flags) + " \"" + c.separator + "\" " + std::to_string(c.width));
+      DirListing listing;
+      ASSERT_TRUE(ReadDirectory((dir / "*.*").string(), listing));
+      std::vector<std::string> lines;
+      size_t longest = 0;
+      for (std::int32_t i = 1; i <= listing.Count(); ++i) {
+        lines.push_back(FileInfoLine(c.flags, c.separator, listing.Entry(i), c.width));
+        longest = std::max(longest, lines.back().size());
+      }
+      std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
+        return picklist_detail::CompareFolded(a, b) < 0;
+      });
+      UseHeadlessConsole(80, 25);
+      WindowRec window{2, 2, 23, 0, 2, 2, 0, 2, 7, 31, 30, 27};
+      ASSERT_TRUE(Waits([&] {
+        DirPickList(window, "Files", 0, (dir / "*.*").string(), 0, c.flags, c.separator, 113,
+                    c.width);
+      }));
+      const int right = static_cast<int>(std::min<size_t>(window.Left + longest + 3, 80));
+      EXPECT_EQ(ReadCell(window.Top, right), 187) << "the top-right corner";
+      const int width = right - window.Left - 2;
+      for (size_t r = 0; r < lines.size(); ++r) {
+        std::string shown = lines[r].substr(0, width);
+        shown.resize(width, ' ');
+        EXPECT_EQ(ScreenText(window.Top + 1 + r, window.Left + 2, width), shown) << "row " << r + 1;
+      }
+    }
+  }
+
   fs::path dir;
   // The directory demonstration's window: 12 interior rows.
   WindowRec window{10, 10, 22, 0, 2, 2, 0, 2, 7, 31, 30, 27};
@@ -170,26 +212,31 @@ TEST_F(DirPickListTest, EnumeratesTheSpecifiersDirectoryAndPattern) {
   MakeFile("A.TXT");
   MakeFile("c.dat");
   fs::create_directory(dir / "sub.txt");
-  std::vector<DirEntry> entries;
-  ASSERT_TRUE(ReadDirectory(PathOf("*.txt"), entries));
+  DirListing listing;
+  ASSERT_TRUE(ReadDirectory(PathOf("*.txt"), listing));
   std::vector<std::string> names;
-  for (const DirEntry& e : entries)
-    names.push_back(e.name);
+  for (std::int32_t i = 1; i <= listing.Count(); ++i)
+    names.emplace_back(listing.Name(i));
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"A.TXT", "b.txt", "sub.txt"}))
       << "directories included, case ignored";
-  entries.clear();
-  ASSERT_TRUE(ReadDirectory(PathOf("*.*"), entries));
-  EXPECT_EQ(entries.size(), 6u) << "every entry, . and .. included";
-  for (const DirEntry& e : entries)
-    if (e.name == "c.dat") {
+  listing = DirListing();
+  ASSERT_TRUE(ReadDirectory(PathOf("*.*"), listing));
+  EXPECT_EQ(listing.Count(), 6) << "every entry, . and .. included";
+  for (std::int32_t i = 1; i <= listing.Count(); ++i)
+    if (listing.Name(i) == "c.dat") {
+      const DirEntry e = listing.Entry(i);
+      EXPECT_EQ(e.name, "c.dat");
       EXPECT_EQ(e.size, 1u);
       EXPECT_EQ(e.modified, PiDay());
+      EXPECT_TRUE(e.timeKnown);
     }
-  entries.clear();
-  EXPECT_FALSE(ReadDirectory(PathOf("*.none"), entries));
-  EXPECT_FALSE(ReadDirectory(PathOf("missing/*.*"), entries));
-  EXPECT_TRUE(entries.empty());
+  listing = DirListing();
+  EXPECT_FALSE(ReadDirectory(PathOf("*.none"), listing));
+  EXPECT_FALSE(ReadDirectory(PathOf("missing/*.*"), listing));
+  EXPECT_FALSE(ReadDirectory(dir.string() + std::string("\0/*.*", 5), listing))
+      << "a NUL names no directory, not the one before it";
+  EXPECT_EQ(listing.Count(), 0);
 }
 
 TEST_F(DirPickListTest, WindowIsLoweredToTheNumberOfFiles) {
@@ -216,6 +263,30 @@ TEST_F(DirPickListTest, WindowIsLoweredToTheNumberOfFiles) {
   console->QueueKeys("Esc");
   EXPECT_EQ(DirPickList(again, "Files", 1, PathOf("*.*"), 0, 63, kBar, 113, 15), "");
   EXPECT_EQ(again.Bottom, 14) << "a later call opens no taller window";
+}
+
+TEST_F(DirPickListTest, LinesMadeWhenDrawnAreTheEntriesLinesInSortOrder) {
+  // Names alike within the width, or in all but case, are ordered by the
+  // rest of their lines; times differ; one size runs past ten digits.
+  MakeFile("alphabetically-1.txt", std::string(20, 'x'));
+  MakeFile("alphabetically-2.txt", "xyz");
+  MakeFile("Alpha.txt", "aaa");
+  MakeFile("alpha.txt", "a");
+  MakeFile("b");
+  const timespec later[2] = {{PiDay() + 86400 * 40, 0}, {PiDay() + 86400 * 40, 0}};
+  utimensat(AT_FDCWD, (dir / "b").c_str(), later, 0);
+  MakeFile("huge.img");
+  if (truncate((dir / "huge.img").c_str(), 123456789012) != 0) fs::remove(dir / "huge.img");
+  ExpectRowsAreTheSortedLines();
+  // A name ending in a blank, or holding a control character, sorts as padded
+  // to the width, not as it stands: "trail " beside "trail", "ctl\x01x"
+  // before "ctl".
+  MakeFile("trail ");
+  MakeFile("trail", std::string(20, 'x'));
+  ExpectRowsAreTheSortedLines();
+  MakeFile("ctl\x01x");
+  MakeFile("ctl");
+  ExpectRowsAreTheSortedLines();
 }
 
 TEST_F(DirPickListTest, NoMatchDrawsNothingAndReturnsEmpty) {

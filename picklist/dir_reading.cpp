@@ -1,10 +1,9 @@
 #include "picklist/dir_reading.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-
+#include <limits>
 #include <string>
+
+#include "picklist/dir_enumeration.h"
 
 namespace tarvana::picklist_detail {
 namespace {
@@ -43,7 +42,32 @@ bool MatchesDosPattern(std::string_view pattern, std::string_view name) {
          Glob(pattern.substr(0, pattern.size() - 2), name);
 }
 
-bool ReadDirectory(std::string_view fileSpec, std::vector<DirEntry>& entries) {
+bool DirListing::Add(std::string_view name, std::string_view shortName, std::uint64_t size,
+                     std::int64_t modified, bool timeKnown) {
+  if (name.size() > std::numeric_limits<std::uint16_t>::max() ||
+      shortName.size() > std::numeric_limits<std::uint8_t>::max() ||
+      names_.size() + name.size() + shortName.size() > std::numeric_limits<std::uint32_t>::max() ||
+      entries_.size() >= static_cast<size_t>(std::numeric_limits<std::int32_t>::max()))
+    return false;
+  entries_.push_back(Packed{size, modified, static_cast<std::uint32_t>(names_.size()),
+                            static_cast<std::uint16_t>(name.size()),
+                            static_cast<std::uint8_t>(shortName.size()), timeKnown});
+  names_.append(name).append(shortName);
+  return true;
+}
+
+DirEntry DirListing::Entry(std::int32_t i) const {
+  const Packed& e = entries_[i - 1];
+  DirEntry entry;
+  entry.name = Name(i);
+  entry.shortName = ShortName(i);
+  entry.size = e.size;
+  entry.modified = e.modified;
+  entry.timeKnown = e.timeKnown;
+  return entry;
+}
+
+bool ReadDirectory(std::string_view fileSpec, DirListing& listing) {
   const size_t slash = fileSpec.rfind('/');
   std::string directory = ".";
   std::string_view pattern = fileSpec;
@@ -51,27 +75,17 @@ bool ReadDirectory(std::string_view fileSpec, std::vector<DirEntry>& entries) {
     directory = slash == 0 ? "/" : std::string(fileSpec.substr(0, slash));
     pattern = fileSpec.substr(slash + 1);
   }
-  DIR* dir = opendir(directory.c_str());
-  if (!dir) return false;
-  const int fd = dirfd(dir);
-  const size_t before = entries.size();
-  while (const dirent* d = readdir(dir)) {
-    const std::string_view name = d->d_name;
+  // A NUL would cut the name short and name another directory.
+  DirectoryReader reader;
+  if (directory.find('\0') != std::string::npos || !reader.Open(directory)) return false;
+  const std::int32_t before = listing.Count();
+  std::string_view name;
+  while (reader.Next(name)) {
     if (!MatchesDosPattern(pattern, name)) continue;
-    DirEntry entry;
-    entry.name = std::string(name);
-    struct stat st;
-    if (fstatat(fd, d->d_name, &st, 0) == 0 ||
-        fstatat(fd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-      entry.size = static_cast<std::uint64_t>(st.st_size);
-      entry.modified = st.st_mtim.tv_sec;
-    } else {
-      entry.timeKnown = false;
-    }
-    entries.push_back(std::move(entry));
+    const EntryFacts facts = reader.Facts();
+    if (!listing.Add(name, facts.shortName, facts.size, facts.modified, facts.known)) break;
   }
-  closedir(dir);
-  return entries.size() > before;
+  return listing.Count() > before;
 }
 
 }  // namespace tarvana::picklist_detail

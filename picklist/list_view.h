@@ -11,8 +11,12 @@
 // items[order[k - F]]: the caller's array, never changed, seen through the
 // index array, is the display copy. Arithmetic on positions is 64-bit so that
 // no sum near the ends of the 32-bit index range overflows.
+//
+// A list too long to hold every text (a directory's lines) gives the texts on
+// demand instead: only the rows drawn and the type-ahead candidates are made.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,17 +33,46 @@ using Pos = std::int64_t;
 // shorter text before a longer one it begins.
 int CompareFolded(std::string_view a, std::string_view b);
 
-// The index array for items shown in sort order (> 0 ascending, < 0
-// descending, 0 array order): the caller's indices in display order. Items
-// that compare equal keep their array order. Sorting works on the index
-// array with each item's first eight folded bytes as a key beside it, so a
-// million items sort in a fraction of a second.
+// The text of the caller's item `index`, as it is sorted; it stays valid
+// while the sort runs.
+using SortText = std::function<std::string_view(std::int32_t index)>;
+// The text of the caller's item `index`, as it is shown; a text made on demand
+// is kept in scratch.
+using ItemText = std::function<std::string_view(std::int32_t index, std::string& scratch)>;
+
+// Puts items whose sort texts are equal in the order they are shown; they
+// arrive in array order.
+using OrderEqualTexts = std::function<void(std::vector<std::int32_t>& indices)>;
+
+// The index array for count items numbered from lower, shown in sort order
+// (> 0 ascending, < 0 descending, 0 array order): the caller's indices in
+// display order. Items that compare equal keep their array order, or the
+// order `equal` gives them. The sort works on the index array with twelve
+// folded bytes of each item as an integer key beside it, so a million items
+// sort in a fraction of a second.
 // firstUpper, when given, receives each display item's upper-cased first byte.
+std::vector<std::int32_t> DisplayOrder(std::int32_t lower, std::int64_t count, const SortText& text,
+                                       int sortOrder,
+                                       std::vector<unsigned char>* firstUpper = nullptr,
+                                       const OrderEqualTexts& equal = nullptr);
+// DisplayOrder of the caller's array.
 std::vector<std::int32_t> DisplayOrder(const BasedArray<std::string>& items, int sortOrder,
                                        std::vector<unsigned char>* firstUpper = nullptr);
 
+// What OpenList shows: count items numbered from lower, their texts, the
+// index array, each display item's upper-cased first byte (0 for an empty
+// one) and the length of the longest text.
+struct ListItems {
+  ItemText text;
+  std::int32_t lower = 1;
+  std::int64_t count = 0;
+  std::vector<std::int32_t> order;
+  std::vector<unsigned char> firstUpper;
+  std::size_t longest = 0;
+};
+
 struct ListView {
-  const BasedArray<std::string>* items = nullptr;
+  ItemText text;                    // the items' texts
   std::vector<std::int32_t> order;  // the index array
   // Upper-cased first byte of each display item (0 for an empty one), which
   // the type-ahead search scans before it reads an item's text.
@@ -66,7 +99,10 @@ struct ListView {
   ScreenSave save;
 
   Pos Count() const { return last - first + 1; }
-  const std::string& Item(Pos k) const { return (*items)[order[k - first]]; }
+  // Display item k's text; one made on demand is kept in scratch.
+  std::string_view Item(Pos k, std::string& scratch) const {
+    return text(order[k - first], scratch);
+  }
   std::int32_t IndexAt(Pos k) const { return order[k - first]; }
   bool Selected(Pos k) const { return flags && (*flags)[order[k - first]] != 0; }
 };
@@ -97,16 +133,20 @@ struct ListInput {
 
 enum class ListStep { kGoing, kChosen, kCancelled };
 
-// Steps 1 to 4 of opening: the index array, W and Right, V, T = C = F, then
-// the window, the view, the highlight, the arrows and the scroll bar. False
-// (nothing drawn) when there is no item or no interior row.
+// Opening: the index array, W and Right, V, T = C = F, then the window, the
+// view, the highlight, the arrows and the scroll bar. False (nothing drawn)
+// when there is no item or no interior row.
 bool OpenList(ListView& view, const BasedArray<std::string>& items, int sortOrder,
               const WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
               ColorAttr barColor);
+// OpenList of items already in display order, with texts that may be made on
+// demand; the array's OpenList comes down to this one.
+bool OpenList(ListView& view, ListItems items, const WindowRec& window, std::string_view title,
+              std::uint8_t scrollBarStyle, ColorAttr barColor);
 // Leaves the bar colour current, restores the screen and releases the arrays.
 void CloseList(ListView& view);
 
-// Drawing pieces, each as the Part describes it.
+// Drawing pieces.
 void DrawView(const ListView& view);
 void DrawViewRow(const ListView& view, int r);
 void Highlight(const ListView& view);

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
+
 #include "console/screen_save.h"
 #include "picklist/picklist_test_support.h"
+#include "runtime/cp437_case.h"
 
 namespace tarvana {
 namespace {
@@ -62,6 +67,41 @@ TEST(PickListSort, LongItemsBeyondTheEightByteKey) {
   const BasedArray<std::string> items(1, {"Prefix12-zeta", "prefix12-Alpha", "PREFIX12",
                                           "prefix12-beta", std::string("Prefix12\0", 9)});
   EXPECT_EQ(DisplayOrder(items, 1), (std::vector<std::int32_t>{3, 5, 2, 4, 1}));
+}
+
+TEST(PickListSort, AgreesWithAStableSortOfTheTexts) {
+  // Few letters, long shared beginnings, NULs and empty items: runs of equal
+  // keys eight, sixteen and more bytes deep, and texts that differ only in
+  // trailing NULs.
+  std::mt19937 random(3);
+  const std::string letters("aAb \0", 5);
+  for (int round = 0; round < 20; ++round) {
+    const std::string stem(random() % 24, 'x');
+    std::vector<std::string> texts;
+    for (int i = 0; i < 300; ++i) {
+      std::string t = random() % 4 ? stem.substr(0, random() % (stem.size() + 1)) : "";
+      for (int n = random() % 12; n > 0; --n)
+        t += letters[random() % letters.size()];
+      texts.push_back(t);
+    }
+    const BasedArray<std::string> items(-7, texts);
+    for (const int sortOrder : {1, -1}) {
+      std::vector<std::int32_t> expected(texts.size());
+      std::iota(expected.begin(), expected.end(), -7);
+      std::stable_sort(expected.begin(), expected.end(), [&](std::int32_t a, std::int32_t b) {
+        const int c = CompareFolded(items[a], items[b]);
+        return sortOrder > 0 ? c < 0 : c > 0;
+      });
+      std::vector<unsigned char> firsts;
+      ASSERT_EQ(DisplayOrder(items, sortOrder, &firsts), expected)
+          << "round " << round << ", sort order " << sortOrder;
+      for (size_t k = 0; k < expected.size(); ++k) {
+        const std::string& t = items[expected[k]];
+        ASSERT_EQ(firsts[k], t.empty() ? 0 : UpperChar(static_cast<unsigned char>(t[0])))
+            << "round " << round << ", display item " << k;
+      }
+    }
+  }
 }
 
 TEST_F(PickListTest, OpensSortedWithAutomaticWidth) {

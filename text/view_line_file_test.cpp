@@ -57,19 +57,39 @@ std::string RandomText() {
   return text;
 }
 
+// bytes of lines 97 bytes long, with line ends also at the given offsets; the
+// last byte is a line end or not as lastEnds says.
+std::string SizedText(std::size_t bytes, bool lastEnds, std::vector<std::size_t> ends = {}) {
+  std::string text(bytes, 'a');
+  for (std::size_t i = 96; i < bytes; i += 97)
+    text[i] = '\n';
+  for (const std::size_t at : ends)
+    text[at] = '\n';
+  text.back() = lastEnds ? '\n' : 'z';
+  return text;
+}
+
 struct FileCase {
   const char* name;
   std::string text;
 };
 
 std::vector<FileCase> FileCases() {
+  constexpr std::size_t block = ViewLineFile::kScanBlock;
   return {{"one line", "one\n"},
           {"no final line end", "one\ntwo"},
           {"crlf", "one\r\ntwo\r\n"},
           {"lone cr kept", "a\rb\n\r\n"},
           {"blank lines", "\n\n\n"},
           {"single byte", "x"},
-          {"random megabytes", RandomText()}};
+          {"random megabytes", RandomText()},
+          // The scan reads blocks: the end must be found wherever it falls.
+          {"one block, line end last", SizedText(block, true)},
+          {"one block, no line end last", SizedText(block, false)},
+          {"a byte short of a block", SizedText(block - 1, false)},
+          {"a byte past a block", SizedText(block + 1, false, {block - 1})},
+          {"line end first in a block", SizedText(2 * block + 7, true, {block, block - 1})},
+          {"blocks and a line without end", SizedText(3 * block + 12345, false)}};
 }
 
 TEST(ViewLineFile, FindsEveryLineAndItsEnd) {
@@ -150,14 +170,18 @@ TEST(ViewLineFile, LongLinesAreCutAndKeepTheirLineEnd) {
 
 TEST(ViewLineFile, CountLineEndsAtAnyLengthAndAlignment) {
   std::mt19937 random(11);
-  std::string bytes(9000, ' ');
-  for (char& b : bytes)
+  std::string mixed(41000, ' ');
+  for (char& b : mixed)
     b = random() % 8 == 0 ? '\n' : static_cast<char>(random());
-  for (std::size_t from = 0; from < 17; ++from)
-    for (std::size_t n : {0, 1, 15, 16, 17, 255, 4080, 4096, 8000}) {
-      const char* p = bytes.data() + from;
-      EXPECT_EQ(CountLineEnds(p, n), std::count(p, p + n, '\n')) << from << " " << n;
-    }
+  // Nothing but line ends fills every counting lane to the brim.
+  const std::string ends(41000, '\n');
+  for (const std::string* bytes : std::initializer_list<const std::string*>{&mixed, &ends})
+    for (std::size_t from = 0; from < 17; ++from)
+      for (std::size_t n :
+           {0, 1, 15, 16, 17, 63, 64, 65, 255, 4080, 4096, 8000, 16320, 16448, 40000}) {
+        const char* p = bytes->data() + from;
+        EXPECT_EQ(CountLineEnds(p, n), std::count(p, p + n, '\n')) << from << " " << n;
+      }
 }
 
 }  // namespace
