@@ -97,8 +97,8 @@ struct ListInput {
 
 enum class ListStep { kGoing, kChosen, kCancelled };
 
-// Steps 1 to 4 of opening: the index array, W and Right, V, T = C = F, then
-// the window, the view, the highlight, the arrows and the scroll bar. False
+// Opens the list: the index array, W and Right, V, T = C = F, then the
+// window, the view, the highlight, the arrows and the scroll bar. False
 // (nothing drawn) when there is no item or no interior row.
 bool OpenList(ListView& view, const BasedArray<std::string>& items, int sortOrder,
               const WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
@@ -106,7 +106,8 @@ bool OpenList(ListView& view, const BasedArray<std::string>& items, int sortOrde
 // Leaves the bar colour current, restores the screen and releases the arrays.
 void CloseList(ListView& view);
 
-// Drawing pieces, each as the Part describes it.
+// Drawing pieces: the rows of the view, the highlight bar, the arrows on the
+// bottom frame and the scroll bar on the right frame.
 void DrawView(const ListView& view);
 void DrawViewRow(const ListView& view, int r);
 void Highlight(const ListView& view);
