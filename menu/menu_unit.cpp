@@ -5,6 +5,7 @@
 #include "console/console.h"
 #include "console/screen_save.h"
 #include "runtime/cp437_case.h"
+#include "window/screen_cells.h"
 
 namespace tarvana {
 namespace {
@@ -27,7 +28,19 @@ void MoveTo(MenuUnit& unit, const MenuItems& items, int entry) {
   HighlightMenuEntry(unit, items, entry);
 }
 
+bool Covers(int first, int last, int lower, int upper) {
+  return lower <= first && upper >= last;
+}
+
 }  // namespace
+
+bool MenuArraysCover(const MenuItems& items) {
+  const int first = items.texts.LBound(), last = items.texts.UBound();
+  return !items.texts.Empty() &&
+         Covers(first, last, items.hotKeyPositions.LBound(), items.hotKeyPositions.UBound()) &&
+         Covers(first, last, items.helpTexts.LBound(), items.helpTexts.UBound()) &&
+         Covers(first, last, items.disabled.LBound(), items.disabled.UBound());
+}
 
 MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow) {
   MenuUnit unit;
@@ -79,11 +92,11 @@ void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry)
   const MenuPlace& place = PlaceOf(unit, entry);
   RecolorRun(place.row, place.barCol, place.barWidth, unit.barColor);
   if (unit.helpRow == 0) return;
+  // Kept to the help row: a row off the screen shows nothing, and a long text
+  // is cut at the right edge rather than wrapping (or scrolling the screen).
   UseColor(unit.helpColor);
-  Locate(unit.helpRow, 1);
-  PrintText(std::string(79, ' '));
-  Locate(unit.helpRow, 1);
-  PrintText(items.helpTexts[entry]);
+  window_detail::PrintClipped(unit.helpRow, 1, std::string(79, ' '));
+  window_detail::PrintClipped(unit.helpRow, 1, items.helpTexts[entry]);
 }
 
 void UnhighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {

@@ -64,6 +64,9 @@ struct MenuColors {
   ColorAttr help;
 };
 
+// True when there is at least one entry and the hot-key, help and disabled
+// arrays each hold an element for every entry number of the item texts.
+bool MenuArraysCover(const MenuItems& items);
 // First and last entry, the upper-cased hot-key table (a position of 0 or past
 // the end of the text gives no hot key) and places sized for every entry.
 MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow);
@@ -81,7 +84,8 @@ MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& acti
 // The whole cycle of a menu: save the screen, draw (which sets unit.drawn),
 // read actions until one ends the menu, restore the screen. Returns the entry
 // chosen, -1 cancelled, or -2 when no enabled entry lies at or after choice;
-// choice receives the entry chosen, or the one highlighted on cancel.
+// choice receives the entry chosen, or the one highlighted on cancel. The
+// caller has checked the arrays with MenuArraysCover.
 int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
                  const std::function<void()>& draw,
                  const std::function<MenuAction(const KeyCode&)>& readAction);
