@@ -36,7 +36,6 @@ ViewStep Redraw(FileView& view) {
 // right frame and no further.
 ViewStep AskLineNumber(FileView& view) {
   const WindowRec& w = view.window;
-  view.bottomFrameChar = static_cast<std::uint8_t>(ReadCell(w.Bottom, w.Right - 5));
   const int room = std::max(0, w.Right - w.Left - 2);
   const std::string_view prompt = kLinePrompt.substr(0, room);
   UseColor(w.FrameColor);
@@ -140,6 +139,7 @@ int RunFileView(std::string_view fileName, const WindowRec& window, int tabWidth
 
 int OpenFileView(FileView& view, std::string_view fileName, const WindowRec& window, int tabWidth,
                  std::uint8_t scrollBar, bool mouse) {
+  if (!ViewWindowFits(window)) return -1;
   switch (view.file.Open(std::string(fileName))) {
     case ViewLineFile::Opened::kUnreadable:
       return -1;
@@ -156,6 +156,10 @@ int OpenFileView(FileView& view, std::string_view fileName, const WindowRec& win
   view.leftColumn = 1;
   view.lines.clear();
   OpenWindow(window, fileName, view.save);
+  // Read once, before an arrow or the line-number prompt can cover the cell;
+  // in a window too narrow for column Right - 5 the first cell of the line.
+  view.bottomFrameChar = static_cast<std::uint8_t>(
+      ReadCell(window.Bottom, std::max(window.Right - 5, window.Left + 1)));
   UseColor(window.FillColor);
   DrawViewPage(view);
   return 0;
