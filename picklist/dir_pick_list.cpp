@@ -7,6 +7,7 @@
 
 #include "console/console.h"
 #include "picklist/dir_reading.h"
+#include "picklist/list_view.h"
 #include "picklist/pick_list.h"
 
 namespace tarvana {
@@ -32,6 +33,7 @@ std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8
                            std::string_view fileSpec, std::uint8_t infoFlags,
                            std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth,
                            bool withMouse) {
+  if (!picklist_detail::ListWindowFits(window)) return {};
   std::vector<DirEntry> entries;
   if (!picklist_detail::ReadDirectory(fileSpec, entries)) return {};
   std::vector<std::string> texts;

@@ -306,10 +306,16 @@ std::vector<std::int32_t> DisplayOrder(const BasedArray<std::string>& items, int
   return order;
 }
 
+bool ListWindowFits(const WindowRec& window) {
+  WindowRec widest = window;
+  if (widest.Right == 0) widest.Right = static_cast<std::uint8_t>(std::min(ScreenWidth(), 255));
+  return WindowOnScreen(widest);
+}
+
 bool OpenList(ListView& v, const BasedArray<std::string>& items, int sortOrder,
               const WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
               ColorAttr barColor) {
-  if (items.Empty() || window.Bottom - window.Top - 1 < 1) return false;
+  if (items.Empty() || !ListWindowFits(window)) return false;
   v.items = &items;
   v.first = items.LBound();
   v.last = items.UBound();
@@ -320,9 +326,9 @@ bool OpenList(ListView& v, const BasedArray<std::string>& items, int sortOrder,
   for (const std::string& item : items)
     longest = std::max(longest, item.size());
   if (v.win.Right == 0) {
-    // Left + longest + 3; a window that would pass column 255 stops there and
-    // cuts the longer items like a fixed width.
-    const size_t right = std::min<size_t>(v.win.Left + longest + 3, 255);
+    // Left + longest + 3; a window that would pass the screen's right edge
+    // stops there and cuts the longer items like a fixed width.
+    const size_t right = std::min<size_t>(v.win.Left + longest + 3, std::min(ScreenWidth(), 255));
     v.win.Right = static_cast<std::uint8_t>(right);
   }
   v.width = std::max(0, v.win.Right - v.win.Left - 1);

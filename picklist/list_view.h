@@ -97,9 +97,15 @@ struct ListInput {
 
 enum class ListStep { kGoing, kChosen, kCancelled };
 
-// Opens the list: the index array, W and Right, V, T = C = F, then the
-// window, the view, the highlight, the arrows and the scroll bar. False
-// (nothing drawn) when there is no item or no interior row.
+// True when a list's window can be opened: it has an interior row and lies
+// on the screen, and so does its interior column when Right is fixed; Right 0
+// (automatic width) needs room for one interior column before the screen's
+// right edge.
+bool ListWindowFits(const WindowRec& window);
+// Opens the list: the index array, W and Right (automatic width is held at
+// the screen's right edge), V, T = C = F, then the window, the view, the
+// highlight, the arrows and the scroll bar. False (nothing drawn) when there
+// is no item or the window does not fit (ListWindowFits).
 bool OpenList(ListView& view, const BasedArray<std::string>& items, int sortOrder,
               const WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
               ColorAttr barColor);
