@@ -6,6 +6,7 @@
 #include "console/cp437.h"
 #include "console/headless.h"
 #include "console/screen_save.h"
+#include "console/session.h"
 #include "console/terminal_backend.h"
 #include "console/screen_picture.h"
 #include "console/types.h"
@@ -36,3 +37,4 @@
 #include "datetime/dates.h"
 #include "datetime/times.h"
 #include "datetime/calendar.h"
+#include "console/cp437_best_fit.h"
