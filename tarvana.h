@@ -38,6 +38,7 @@
 #include "datetime/times.h"
 #include "datetime/calendar.h"
 #include "console/cp437_best_fit.h"
+#include "console/input_event.h"
 #include "ui/scheme.h"
 #include "ui/popup.h"
 #include "ui/menus.h"

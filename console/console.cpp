@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "console/backend.h"
+#include "console/input_event.h"
 #include "console/key_translate.h"
 #include "console/system_clock.h"
 #include "console/terminal_backend.h"
@@ -102,6 +103,36 @@ KeyCode TakeKey(ConsoleState& s) {
     s.queue.pop_front();
   }
   return key;
+}
+
+// The next event in the queue: a size change, or a record's KeyCode with the
+// mouse cell it leaves; kNone when the queue holds neither.
+InputEvent TakeEvent(ConsoleState& s, bool withResize) {
+  while (!s.queue.empty()) {
+    const InputRecord record = s.queue.front();
+    s.queue.pop_front();
+    const KeyCode key = TranslateRecord(record, s.mouse);
+    if (!key.empty()) return EventOfKey(key, s.mouse.row, s.mouse.col);
+    if (record.kind == InputRecord::Kind::kUnshowable) s.backend->Beep();
+    // The terminal's size change is the record of no other kind.
+    if (withResize && record.kind == InputRecord::Kind::kOther) {
+      InputEvent e;
+      e.kind = InputEvent::Kind::kResize;
+      return e;
+    }
+  }
+  return {};
+}
+
+InputEvent WaitForEvent(bool withResize) {
+  ConsoleState& s = State();
+  s.backend->ReadInput(s.queue, 0);
+  for (;;) {
+    InputEvent e = TakeEvent(s, withResize);
+    if (e.kind != InputEvent::Kind::kNone) return e;
+    PresentNow(s);
+    s.backend->ReadInput(s.queue, -1);
+  }
 }
 
 }  // namespace
@@ -239,14 +270,22 @@ KeyCode InKey() {
 }
 
 KeyCode WaitKey() {
+  return WaitForEvent(false).key;
+}
+
+InputEvent WaitEvent() {
+  return WaitForEvent(true);
+}
+
+InputEvent WaitKeyEvent() {
+  return WaitForEvent(false);
+}
+
+InputEvent PollEvent() {
   ConsoleState& s = State();
+  PresentIfFrameDue(s);
   s.backend->ReadInput(s.queue, 0);
-  for (;;) {
-    KeyCode key = TakeKey(s);
-    if (!key.empty()) return key;
-    PresentNow(s);
-    s.backend->ReadInput(s.queue, -1);
-  }
+  return TakeEvent(s, true);
 }
 
 bool KeyWaiting() {

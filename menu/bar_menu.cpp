@@ -48,9 +48,9 @@ int EntryAtColumn(const MenuUnit& unit, int col) {
   return 0;
 }
 
-MenuAction ReadBarMenuAction(const MenuUnit& unit, int barRow, const KeyCode& key) {
+MenuAction ReadBarMenuAction(const MenuUnit& unit, int barRow, const InputEvent& event) {
   static const MenuKeys keys{{scan::kLeft}, {scan::kRight}, {scan::kHome}, {scan::kEnd}};
-  return ReadMenuAction(key, keys, [&](int row, int col) {
+  return ReadMenuAction(event, keys, [&](int row, int col) {
     MenuAction action;
     if (row != barRow) {
       action.kind = MenuAction::kEsc;
@@ -75,7 +75,7 @@ int BarMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>
       menu, {normalColor, highlightColor, hotKeyColor, disabledColor, helpColor}, helpRow);
   return RunMenuCycle(
       unit, menu, choice, [&] { DrawBarMenu(unit, menu, barRow); },
-      [&](const KeyCode& key) { return ReadBarMenuAction(unit, barRow, key); });
+      [&](const InputEvent& event) { return ReadBarMenuAction(unit, barRow, event); });
 }
 
 }  // namespace tarvana

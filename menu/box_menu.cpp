@@ -49,10 +49,11 @@ void DrawBoxMenu(MenuUnit& unit, const MenuItems& items, WindowRec& window,
   unit.drawn = true;
 }
 
-MenuAction ReadBoxMenuAction(const MenuUnit& unit, const WindowRec& window, const KeyCode& key) {
+MenuAction ReadBoxMenuAction(const MenuUnit& unit, const WindowRec& window,
+                             const InputEvent& event) {
   static const MenuKeys keys{
       {scan::kUp}, {scan::kDown}, {scan::kHome, scan::kPgUp}, {scan::kEnd, scan::kPgDn}};
-  return ReadMenuAction(key, keys, [&](int row, int col) {
+  return ReadMenuAction(event, keys, [&](int row, int col) {
     MenuAction action;
     const bool inside =
         row > window.Top && row < window.Bottom && col > window.Left && col < window.Right;
@@ -75,7 +76,7 @@ int BoxMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>
       menu, {window.FillColor, barColor, hotKeyColor, disabledColor, helpColor}, helpRow);
   return RunMenuCycle(
       unit, menu, choice, [&] { DrawBoxMenu(unit, menu, window, title); },
-      [&](const KeyCode& key) { return ReadBoxMenuAction(unit, window, key); });
+      [&](const InputEvent& event) { return ReadBoxMenuAction(unit, window, event); });
 }
 
 }  // namespace tarvana

@@ -169,7 +169,7 @@ MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& acti
 
 int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
                  const std::function<void()>& draw,
-                 const std::function<MenuAction(const KeyCode&)>& readAction) {
+                 const std::function<MenuAction(const InputEvent&)>& readAction) {
   ScreenSave save = SaveScreen();
   draw();
   int result = -2;
@@ -178,7 +178,7 @@ int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
     MenuStep step = MenuStep::kGoing;
     int chosen = 0;
     while (step == MenuStep::kGoing)
-      step = StepMenu(unit, items, readAction(WaitKey()), chosen);
+      step = StepMenu(unit, items, readAction(WaitKeyEvent()), chosen);
     result = step == MenuStep::kChosen ? chosen : -1;
     choice = static_cast<std::uint8_t>(step == MenuStep::kChosen ? chosen : unit.current);
   }
@@ -187,8 +187,9 @@ int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
   return result;
 }
 
-MenuAction ReadMenuAction(const KeyCode& key, const MenuKeys& keys,
+MenuAction ReadMenuAction(const InputEvent& event, const MenuKeys& keys,
                           const std::function<MenuAction(int row, int col)>& leftClick) {
+  const KeyCode& key = event.key;
   MenuAction action;
   if (key.size() == 2 && key[0] == '\0') {
     const auto in = [&](const std::vector<std::uint8_t>& codes) {
@@ -205,7 +206,7 @@ MenuAction ReadMenuAction(const KeyCode& key, const MenuKeys& keys,
   if (IsMouseKey(key)) {
     if (MouseEvent(key) != mouse::kReleased) return action;
     if (MouseButton(key) == mouse::kRight) action.kind = MenuAction::kEsc;
-    if (MouseButton(key) == mouse::kLeft) action = leftClick(MouseRow(), MouseCol());
+    if (MouseButton(key) == mouse::kLeft) action = leftClick(event.row, event.col);
     return action;
   }
   if (key.size() != 1) return action;

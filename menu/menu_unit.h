@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "console/input_event.h"
 #include "console/types.h"
 #include "runtime/based_array.h"
 
@@ -88,7 +89,7 @@ MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& acti
 // caller has checked the arrays with MenuArraysCover.
 int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
                  const std::function<void()>& draw,
-                 const std::function<MenuAction(const KeyCode&)>& readAction);
+                 const std::function<MenuAction(const InputEvent&)>& readAction);
 
 // The scan codes that move a menu's highlight.
 struct MenuKeys {
@@ -98,8 +99,9 @@ struct MenuKeys {
 // The action of a key or click: the menu's movement keys; any other extended
 // key beeps; Esc cancels, Enter chooses, other characters are hot-key letters;
 // a released right button cancels; a released left button is judged by
-// leftClick(row, col); every other mouse event is ignored.
-MenuAction ReadMenuAction(const KeyCode& key, const MenuKeys& keys,
+// leftClick(row, col) with the cell the event carries; every other mouse
+// event is ignored.
+MenuAction ReadMenuAction(const InputEvent& event, const MenuKeys& keys,
                           const std::function<MenuAction(int row, int col)>& leftClick);
 
 }  // namespace tarvana

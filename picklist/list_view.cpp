@@ -205,7 +205,8 @@ ListAction ExtendedAction(std::uint8_t scanCode) {
   }
 }
 
-ListInput MouseInput(const ListView& v, const KeyCode& key) {
+ListInput MouseInput(const ListView& v, const InputEvent& event) {
+  const KeyCode& key = event.key;
   ListInput in;
   if (MouseEvent(key) != mouse::kReleased) return in;  // ignored
   if (MouseButton(key) == mouse::kRight) {
@@ -216,7 +217,7 @@ ListInput MouseInput(const ListView& v, const KeyCode& key) {
     in.action = ListAction::kOther;
     return in;
   }
-  const int row = MouseRow(), col = MouseCol();
+  const int row = event.row, col = event.col;
   if (row <= Top(v) || row >= Bottom(v) || col <= Left(v) || col > Right(v)) return in;
   if (col == Right(v)) {
     if (v.scrollStyle == 0) return in;
@@ -420,6 +421,11 @@ void DrawListScrollBar(const ListView& v) {
 }
 
 ListInput ReadListInput(const ListView& v, const KeyCode& key, bool withMouse) {
+  return ReadListInput(v, EventOfKey(key, MouseRow(), MouseCol()), withMouse);
+}
+
+ListInput ReadListInput(const ListView& v, const InputEvent& event, bool withMouse) {
+  const KeyCode& key = event.key;
   ListInput in;
   if (key.size() == 2 && key[0] == '\0') {
     in.action = ExtendedAction(static_cast<std::uint8_t>(key[1]));
@@ -427,7 +433,7 @@ ListInput ReadListInput(const ListView& v, const KeyCode& key, bool withMouse) {
     return in;
   }
   if (IsMouseKey(key)) {
-    if (withMouse) return MouseInput(v, key);
+    if (withMouse) return MouseInput(v, event);
     in.action = ListAction::kOther;
     return in;
   }
@@ -504,7 +510,7 @@ ListStep StepList(ListView& v, const ListInput& in, std::int32_t& chosen) {
 std::int32_t RunList(ListView& v, bool withMouse) {
   for (;;) {
     std::int32_t chosen = -1;
-    switch (StepList(v, ReadListInput(v, WaitKey(), withMouse), chosen)) {
+    switch (StepList(v, ReadListInput(v, WaitKeyEvent(), withMouse), chosen)) {
       case ListStep::kGoing:
         break;
       case ListStep::kChosen:

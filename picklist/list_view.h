@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/input_event.h"
 #include "console/screen_save.h"
 #include "console/types.h"
 #include "runtime/based_array.h"
@@ -123,8 +124,11 @@ void DrawListScrollBar(const ListView& view);
 // Rows of the scroll-bar thumb as drawn (style 2: the longer thumb).
 void ThumbRows(const ListView& view, int& firstRow, int& lastRow);
 
-// The input a KeyCode stands for; withMouse false makes every mouse event a
+// The input an event stands for; withMouse false makes every mouse event a
 // key without meaning (the keyboard-only lists).
+ListInput ReadListInput(const ListView& view, const InputEvent& event, bool withMouse);
+// The same for a KeyCode just taken from the console, whose mouse cell the
+// console still reports.
 ListInput ReadListInput(const ListView& view, const KeyCode& key, bool withMouse);
 // Acts on one input. `chosen` receives the caller's index on kChosen.
 ListStep StepList(ListView& view, const ListInput& input, std::int32_t& chosen);

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/input_event.h"
 #include "console/screen_save.h"
 #include "console/types.h"
 #include "text/file_viewer.h"
@@ -61,6 +62,10 @@ enum class ViewStep {
 // or -2 (empty), drawing nothing for the last two.
 int OpenFileView(FileView& view, std::string_view fileName, const WindowRec& window, int tabWidth,
                  std::uint8_t scrollBar, bool mouse);
+// Acts on one event; mouse events act at the cell they carry.
+ViewStep StepFileView(FileView& view, const InputEvent& event);
+// The same for a KeyCode just taken from the console, whose mouse cell the
+// console still reports.
 ViewStep StepFileView(FileView& view, const KeyCode& key);
 
 // The line number of the end marker, or INT64_MAX while the end is not known.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "console/console.h"
+#include "console/input_event.h"
 #include "runtime/cp437_case.h"
 #include "window/screen_cells.h"
 #include "window/window.h"
@@ -99,12 +100,13 @@ KeyCode DialogBox(const BasedArray<std::string>& lines, WindowRec rec, std::stri
                   int clickOnly) {
   return RunDialog(lines, rec, title, [&](int row, int col) {
     for (;;) {
-      const KeyCode key = WaitKey();
+      const InputEvent event = WaitKeyEvent();
+      const KeyCode& key = event.key;
       if (!IsMouseKey(key)) return key;
       if (MouseEvent(key) != mouse::kReleased) continue;
       if (MouseButton(key) == mouse::kRight) return ExtendedKey(2);
       if (MouseButton(key) != mouse::kLeft) continue;
-      if (clickOnly == 0 || (MouseRow() == row && MouseCol() == col)) return ExtendedKey(1);
+      if (clickOnly == 0 || (event.row == row && event.col == col)) return ExtendedKey(1);
     }
   });
 }
