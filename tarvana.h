@@ -40,6 +40,7 @@
 #include "console/cp437_best_fit.h"
 #include "console/input_event.h"
 #include "ui/scheme.h"
+#include "ui/text.h"
 #include "ui/popup.h"
 #include "ui/menus.h"
 #include "ui/lists.h"

@@ -16,6 +16,7 @@
 #include "ui/lists.h"
 #include "ui/menus.h"
 #include "ui/popup.h"
+#include "ui/text.h"
 
 namespace tarvana::ui {
 namespace {
@@ -125,7 +126,10 @@ TEST_F(UiTest, FormKeepsARefusedFieldOpenWithItsMessageUntilItPasses) {
   EXPECT_EQ(FillForm(fields), std::nullopt);
 }
 
-TEST_F(UiTest, PopupRestoresTheScreenWhenAnExceptionLeavesItsScope) {
+TEST_F(UiTest, UnicodeTextIsShownOneCellPerCharacterAndPopupsRestoreTheScreenOnExceptions) {
+  Print(2, 1, "Zoë → 5 €", 0x07);
+  EXPECT_EQ(RowText(2), "Zo\x89 > 5 E");
+  before = SaveScreen();
   try {
     Popup popup(3, 20, "Working", schemes::kGrey);
     popup.Print(1, 2, "café");
