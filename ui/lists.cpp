@@ -26,8 +26,10 @@ WindowRec ListWindow(const BasedArray<std::string>& items, const ListOptions& op
   const int wanted = options.rows > 0 ? options.rows : std::min(kDefaultRows, room);
   const int shown = std::min(wanted, items.Count());
   scrollBar = shown < items.Count() ? 1 : 0;
+  // Wide enough for the title on the frame too.
   const std::size_t cols =
-      std::min<std::size_t>(detail::Widest(items) + 4, std::max(ScreenWidth(), 5));
+      std::min<std::size_t>(std::max(detail::Widest(items) + 4, Utf8Length(options.title) + 6),
+                            std::max(ScreenWidth(), 5));
   return detail::PlaceWindow(options.scheme, options.row, options.col,
                              static_cast<std::size_t>(shown) + 2, std::max<std::size_t>(cols, 5),
                              routine);

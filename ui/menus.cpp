@@ -78,11 +78,15 @@ std::optional<std::size_t> ShowMenu(std::span<const MenuEntry> entries,
                                     const MenuOptions& options) {
   MenuArrays a = Arrays(entries, options, "ShowMenu");
   const Scheme& s = options.scheme;
+  // The box is as wide as its widest entry: entries padded to the title's
+  // width keep the title whole on the frame.
+  const std::string title = Utf8ToCp437(options.title);
+  for (std::string& text : a.texts)
+    if (text.size() < title.size() + 2) text.resize(title.size() + 2, ' ');
   WindowRec window = detail::PlaceWindow(s, options.row, options.col, entries.size() + 2,
                                          detail::Widest(a.texts) + 4, "ShowMenu");
-  const int entry =
-      BoxMenu(a.texts, a.hotKeys, a.help, a.disabled, a.choice, window, Utf8ToCp437(options.title),
-              a.helpRow, s.hotKey, s.disabled, s.help, s.bar);
+  const int entry = BoxMenu(a.texts, a.hotKeys, a.help, a.disabled, a.choice, window, title,
+                            a.helpRow, s.hotKey, s.disabled, s.help, s.bar);
   return Chosen(entry);
 }
 
