@@ -77,11 +77,7 @@ TEST_F(Examples, FormSavesOnF10AndCancelsOnEsc) {
        {"Ada Lovelace", "ada@example.org", "(555) 019-9999", "Y"}},
       {"Up", "n", "F10", true, {"Ada Lovelace", "ada@example.org", "(555) 014-2300", "N"}},
       // The address without an @ is refused and typed again.
-      {"Tab",
-       "nobody",
-       "F10 a @ b F10",
-       true,
-       {"Ada Lovelace", "a@b", "(555) 014-2300", "Y"}},
+      {"Tab", "nobody", "F10 a @ b F10", true, {"Ada Lovelace", "a@b", "(555) 014-2300", "Y"}},
       {"", "Grace Hopper", "Esc", false, start},
   };
   for (const auto& c : cases) {
