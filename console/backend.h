@@ -47,5 +47,12 @@ class ConsoleBackend {
 // the device's size; returns the installed backend. Without a call, the first
 // console operation installs the terminal.
 ConsoleBackend& InstallConsoleBackend(std::unique_ptr<ConsoleBackend> backend);
+// True when the console holds a device: one installed, or the terminal.
+bool ConsoleHoldsDevice();
+// Gives the terminal back when the console took it over: the full screen is
+// left, the terminal's settings are restored and the screen model is dropped,
+// so that the next routine that draws or reads input takes the terminal again.
+// An installed device is kept.
+void ReleaseConsoleTerminal();
 
 }  // namespace tarvana

@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "console/backend.h"
+#include "console/input_event.h"
 #include "console/key_translate.h"
+#include "console/system_clock.h"
 #include "console/terminal_backend.h"
 
 namespace tarvana {
@@ -15,7 +17,8 @@ namespace {
 constexpr double kFrameMs = 1000.0 / 60.0;
 
 struct ConsoleState {
-  explicit ConsoleState(std::unique_ptr<ConsoleBackend> b) : backend(std::move(b)), screen(1, 1) {
+  ConsoleState(std::unique_ptr<ConsoleBackend> b, bool installed)
+      : backend(std::move(b)), screen(1, 1), installed(installed) {
     int cols = 80, rows = 25;
     backend->InitialSize(cols, rows);
     screen.Resize(cols, rows);
@@ -25,20 +28,38 @@ struct ConsoleState {
   Screen screen;
   MouseState mouse;
   std::deque<InputRecord> queue;
+  bool installed;  // false: the terminal, taken by the console itself
   bool fullScreen = false;
   double lastPresentMs = -1e9;
-  std::uint64_t random = 0x2545F4914F6CDD1DULL;
 };
+
+constexpr std::uint64_t kRandomStart = 0x2545F4914F6CDD1DULL;
 
 std::unique_ptr<ConsoleState>& StateSlot() {
   static std::unique_ptr<ConsoleState> state;
   return state;
 }
 
+// The console state, taking the terminal over when no device is held yet. Only
+// routines that draw or read input come here; the clock and the random numbers
+// do not, so that a program using only them leaves the terminal alone.
 ConsoleState& State() {
   auto& slot = StateSlot();
-  if (!slot) slot = std::make_unique<ConsoleState>(MakeTerminalBackend());
+  if (!slot) slot = std::make_unique<ConsoleState>(MakeTerminalBackend(), false);
   return *slot;
+}
+
+// The random state lives apart from the device, which it never needs.
+std::uint64_t& RandomState() {
+  static std::uint64_t state = kRandomStart;
+  return state;
+}
+
+// The device's clock when the console holds one (tests set theirs), otherwise
+// the machine's.
+ClockReading ClockNow() {
+  const auto& slot = StateSlot();
+  return slot ? slot->backend->Now() : SystemClockNow();
 }
 
 Screen& Scr() {
@@ -68,6 +89,7 @@ KeyCode PeekKey(ConsoleState& s) {
     MouseState trial = s.mouse;
     KeyCode key = TranslateRecord(s.queue.front(), trial);
     if (!key.empty()) return key;
+    if (s.queue.front().kind == InputRecord::Kind::kUnshowable) s.backend->Beep();
     s.mouse = trial;  // a skipped record still counts as read
     s.queue.pop_front();
   }
@@ -83,12 +105,55 @@ KeyCode TakeKey(ConsoleState& s) {
   return key;
 }
 
+// The next event in the queue: a size change, or a record's KeyCode with the
+// mouse cell it leaves; kNone when the queue holds neither.
+InputEvent TakeEvent(ConsoleState& s, bool withResize) {
+  while (!s.queue.empty()) {
+    const InputRecord record = s.queue.front();
+    s.queue.pop_front();
+    const KeyCode key = TranslateRecord(record, s.mouse);
+    if (!key.empty()) return EventOfKey(key, s.mouse.row, s.mouse.col);
+    if (record.kind == InputRecord::Kind::kUnshowable) s.backend->Beep();
+    // The terminal's size change is the record of no other kind.
+    if (withResize && record.kind == InputRecord::Kind::kOther) {
+      InputEvent e;
+      e.kind = InputEvent::Kind::kResize;
+      return e;
+    }
+  }
+  return {};
+}
+
+InputEvent WaitForEvent(bool withResize) {
+  ConsoleState& s = State();
+  s.backend->ReadInput(s.queue, 0);
+  for (;;) {
+    InputEvent e = TakeEvent(s, withResize);
+    if (e.kind != InputEvent::Kind::kNone) return e;
+    PresentNow(s);
+    s.backend->ReadInput(s.queue, -1);
+  }
+}
+
 }  // namespace
 
 ConsoleBackend& InstallConsoleBackend(std::unique_ptr<ConsoleBackend> backend) {
   auto& slot = StateSlot();
-  slot = std::make_unique<ConsoleState>(std::move(backend));
+  slot.reset();  // a terminal the console took is given back first
+  slot = std::make_unique<ConsoleState>(std::move(backend), true);
+  RandomState() = kRandomStart;
   return *slot->backend;
+}
+
+bool ConsoleHoldsDevice() {
+  return StateSlot() != nullptr;
+}
+
+void ReleaseConsoleTerminal() {
+  auto& slot = StateSlot();
+  if (!slot || slot->installed) return;
+  LeaveFullScreen();
+  slot.reset();
 }
 
 void Locate(int row, int col) {
@@ -205,14 +270,22 @@ KeyCode InKey() {
 }
 
 KeyCode WaitKey() {
+  return WaitForEvent(false).key;
+}
+
+InputEvent WaitEvent() {
+  return WaitForEvent(true);
+}
+
+InputEvent WaitKeyEvent() {
+  return WaitForEvent(false);
+}
+
+InputEvent PollEvent() {
   ConsoleState& s = State();
+  PresentIfFrameDue(s);
   s.backend->ReadInput(s.queue, 0);
-  for (;;) {
-    KeyCode key = TakeKey(s);
-    if (!key.empty()) return key;
-    PresentNow(s);
-    s.backend->ReadInput(s.queue, -1);
-  }
+  return TakeEvent(s, true);
 }
 
 bool KeyWaiting() {
@@ -246,19 +319,19 @@ int MouseCol() {
 }
 
 double Timer() {
-  const ClockReading t = State().backend->Now();
+  const ClockReading t = ClockNow();
   return t.hour * 3600.0 + t.minute * 60.0 + t.second + t.millisecond / 1000.0;
 }
 
 std::string ClockDate() {
-  const ClockReading t = State().backend->Now();
+  const ClockReading t = ClockNow();
   char text[16];
   std::snprintf(text, sizeof text, "%02d-%02d-%04d", t.month, t.day, t.year);
   return text;
 }
 
 std::string ClockTime() {
-  const ClockReading t = State().backend->Now();
+  const ClockReading t = ClockNow();
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
   return text;
@@ -267,12 +340,12 @@ std::string ClockTime() {
 void Randomize(double start) {
   // Any start value, fractional or negative, gives a usable non-zero state.
   std::uint64_t bits = static_cast<std::uint64_t>(static_cast<std::int64_t>(start * 1000.0));
-  State().random = (bits ^ 0x9E3779B97F4A7C15ULL) | 1;
+  RandomState() = (bits ^ 0x9E3779B97F4A7C15ULL) | 1;
 }
 
 double Rnd() {
   // xorshift64*: small, fast and plenty for screen effects.
-  std::uint64_t& x = State().random;
+  std::uint64_t& x = RandomState();
   x ^= x >> 12;
   x ^= x << 25;
   x ^= x >> 27;

@@ -29,7 +29,9 @@ struct MouseRecord {
 };
 
 struct InputRecord {
-  enum class Kind { kKey, kMouse, kOther };
+  // kUnshowable: a typed character that code page 437 cannot show, not even
+  // by a stand-in; it yields no KeyCode, and the console beeps for it.
+  enum class Kind { kKey, kMouse, kOther, kUnshowable };
   Kind kind = Kind::kOther;
   KeyRecord key;
   MouseRecord mouse;

@@ -1,6 +1,7 @@
 #include "console/key_decoder.h"
 
 #include "console/cp437.h"
+#include "console/cp437_best_fit.h"
 #include "console/us_layout.h"
 
 namespace tarvana {
@@ -293,6 +294,14 @@ DStep Drop(std::size_t length) {
   return s;
 }
 
+DStep UnshowableStep(std::size_t length) {
+  DStep s;
+  s.kind = DStep::Kind::kRecord;
+  s.length = length;
+  s.record.kind = InputRecord::Kind::kUnshowable;
+  return s;
+}
+
 DStep KeyStep(std::size_t length, const KeyRecord& k) {
   DStep s;
   s.kind = DStep::Kind::kRecord;
@@ -404,8 +413,9 @@ KeyDecoder::Step KeyDecoder::ParseAt(std::string_view s, double nowMs) {
   const Utf8 u = DecodeUtf8(s);
   if (u.kind == Utf8::Kind::kNeedMore) return Need();
   if (u.kind == Utf8::Kind::kInvalid) return Drop(u.length);
-  const int ch = UnicodeToCp437(u.code);
-  if (ch < 0) return Drop(u.length);
+  // A character code page 437 lacks is typed as its stand-in, or beeps.
+  const int ch = BestFitCp437(u.code);
+  if (ch < 0) return UnshowableStep(u.length);
   return KeyStep(u.length, CharKey(ch));
 }
 

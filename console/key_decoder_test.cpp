@@ -392,6 +392,9 @@ TEST(KeyDecoder, AnEscAfterDroppedBytesTakesItsOwnTime) {
 
 // ---- UTF-8 ----
 
+// A typed character code page 437 cannot show, not even by a stand-in.
+const InputRecord kUnshowable{InputRecord::Kind::kUnshowable, {}, {}};
+
 TEST(KeyDecoder, Utf8TextBecomesCodePage437) {
   ExpectCases({
       {"\xc3\xa9", {K(130, 0)}, "\x82"},  // e acute
@@ -401,13 +404,14 @@ TEST(KeyDecoder, Utf8TextBecomesCodePage437) {
       {"\xe2\x96\x88", {K(219, 0)}, "\xdb"},  // full block
       {"\xcf\x80", {K(227, 0)}, "\xe3"},      // pi
       {"\xc2\xa0", {K(255, 0)}, "\xff"},      // no-break space
-      {"\xe2\x8c\x82", {}, ""},               // house: CP437 127 is never a glyph
-      {"\xe2\x82\xac", {}, ""},               // euro sign: no CP437 form
+      {"\xe2\x8c\x82", {kUnshowable}, ""},          // house: CP437 127 is never a glyph
+      {"\xe2\x82\xac", {K('E', 18, kShift)}, "E"},  // euro sign: its stand-in
+      {"\xc5\x82", {K('l', 38)}, "l"},                // l with stroke: the nearest letter
       {"\xf0\x9f\x98\x80"
        "a",
-       {K('a', 30)},
-       "a"},                     // emoji dropped
-      {"\xe2\x98\xba", {}, ""},  // smiley: CP437 1 stands for Ctrl+A, never a glyph
+       {kUnshowable, K('a', 30)},
+       "a"},                                  // emoji: no stand-in
+      {"\xe2\x98\xba", {kUnshowable}, ""},  // smiley: CP437 1 stands for Ctrl+A, never a glyph
   });
 }
 

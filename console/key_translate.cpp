@@ -77,6 +77,7 @@ KeyCode TranslateRecord(const InputRecord& record, MouseState& mouse) {
     case InputRecord::Kind::kMouse:
       return TranslateMouse(record.mouse, mouse);
     case InputRecord::Kind::kOther:
+    case InputRecord::Kind::kUnshowable:
       break;
   }
   return {};

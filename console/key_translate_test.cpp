@@ -44,9 +44,9 @@ void ExpectKeys(const std::vector<KeyCase>& cases) {
   }
 }
 
-// ---- Steps 2 to 4: key records ----
+// ---- Key records ----
 
-TEST(KeyTranslate, Step2KeyReleasesAreSkipped) {
+TEST(KeyTranslate, KeyReleasesAreSkipped) {
   ExpectKeys({
       {K('a', 30, kUp), ""},
       {K(13, 28, kUp), ""},
@@ -58,7 +58,7 @@ TEST(KeyTranslate, Step2KeyReleasesAreSkipped) {
   });
 }
 
-TEST(KeyTranslate, Step31AltWithALetterKeyGivesNulAndScan) {
+TEST(KeyTranslate, AltWithALetterKeyGivesNulAndScan) {
   ExpectKeys({
       {K('l', 38, kAlt), X(38)},  // Alt+L
       {K('L', 38, kAlt | kShift), X(38)},
@@ -86,7 +86,7 @@ TEST(KeyTranslate, Step31AltWithALetterKeyGivesNulAndScan) {
   });
 }
 
-TEST(KeyTranslate, Step32CapsLockNeverChangesDigitAndPunctuationKeys) {
+TEST(KeyTranslate, CapsLockNeverChangesDigitAndPunctuationKeys) {
   struct Dual {
     int scan;
     char plain, shifted;
@@ -120,7 +120,7 @@ TEST(KeyTranslate, Step32CapsLockNeverChangesDigitAndPunctuationKeys) {
   });
 }
 
-TEST(KeyTranslate, Step33TheCharacter) {
+TEST(KeyTranslate, KeysWithACharacterGiveTheCharacter) {
   ExpectKeys({
       {K(13, 28), "\r"},
       {K(9, 15), "\t"},
@@ -136,7 +136,7 @@ TEST(KeyTranslate, Step33TheCharacter) {
   });
 }
 
-TEST(KeyTranslate, Step41EscWithoutCharacterIs27) {
+TEST(KeyTranslate, EscWithoutCharacterIs27) {
   ExpectKeys({
       {K(0, 1), "\x1b"},
       {K(0, 1, kShift), "\x1b"},
@@ -144,7 +144,7 @@ TEST(KeyTranslate, Step41EscWithoutCharacterIs27) {
   });
 }
 
-TEST(KeyTranslate, Step42ModifierKeysAloneAreSkipped) {
+TEST(KeyTranslate, ModifierKeysAloneAreSkipped) {
   ExpectKeys({
       {K(0, 29, kCtrl), ""},   // Ctrl
       {K(0, 42, kShift), ""},  // left Shift
@@ -156,7 +156,7 @@ TEST(KeyTranslate, Step42ModifierKeysAloneAreSkipped) {
   });
 }
 
-TEST(KeyTranslate, Step43OtherKeysGiveNulAndScanWhateverTheModifiers) {
+TEST(KeyTranslate, OtherKeysGiveNulAndScanWhateverTheModifiers) {
   ExpectKeys({
       {K(0, 72), X(72)},         {K(0, 80), X(80)},
       {K(0, 73), X(73)},         {K(0, 81), X(81)},
@@ -173,7 +173,7 @@ TEST(KeyTranslate, Step43OtherKeysGiveNulAndScanWhateverTheModifiers) {
   });
 }
 
-TEST(KeyTranslate, Step6OtherRecordsAreSkipped) {
+TEST(KeyTranslate, OtherRecordsAreSkipped) {
   MouseState mouse;
   mouse.on = true;
   mouse.buttonMask = 7;
@@ -182,7 +182,7 @@ TEST(KeyTranslate, Step6OtherRecordsAreSkipped) {
   EXPECT_EQ(mouse.previousButtons, 0);
 }
 
-// ---- Step 5: mouse records ----
+// ---- Mouse records ----
 
 MouseRecord Mouse(int buttons, int row = 4, int col = 9) {
   MouseRecord m;
@@ -244,7 +244,7 @@ const int kAllButtons = mouse::kLeft | mouse::kRight | mouse::kMiddle;
 const int kAllEvents = mouse::kMoved | mouse::kDoubleClick | mouse::kPressed | mouse::kReleased;
 const int kDemoButtons = mouse::kLeft | mouse::kRight;
 
-TEST(KeyTranslate, Step5MouseEvents) {
+TEST(KeyTranslate, MouseEventsByButtonAndEventMask) {
   const KeyCode none;
   ExpectMouse({
       {"mouse off",
@@ -374,7 +374,7 @@ TEST_F(KeyTranslateConsole, CtrlPressedAndReleasedAloneYieldsNothing) {
   EXPECT_EQ(InKey(), "");
 }
 
-TEST_F(KeyTranslateConsole, SpecEdgeCasesThroughInKey) {
+TEST_F(KeyTranslateConsole, CapsLockAltEscAndCtrlArrowThroughInKey) {
   console->QueueRecord(K('1', 2, kCaps));
   console->QueueRecord(K('!', 2, kCaps | kShift));
   console->QueueKeys("Alt+L Alt+1 Esc");

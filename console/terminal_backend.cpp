@@ -15,6 +15,7 @@
 #include "console/beep_pacer.h"
 #include "console/cp437.h"
 #include "console/key_decoder.h"
+#include "console/system_clock.h"
 #include "console/terminal_renderer.h"
 #include "console/terminal_restore.h"
 #include "console/terminal_signals.h"
@@ -144,25 +145,9 @@ class TerminalBackend final : public ConsoleBackend {
     }
   }
 
-  double MonotonicMs() override {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-  }
+  double MonotonicMs() override { return SystemMonotonicMs(); }
 
-  ClockReading Now() override {
-    timespec ts;
-    clock_gettime(CLOCK_REALTIME, &ts);
-    tm local;
-    localtime_r(&ts.tv_sec, &local);
-    return ClockReading{local.tm_year + 1900,
-                        local.tm_mon + 1,
-                        local.tm_mday,
-                        local.tm_hour,
-                        local.tm_min,
-                        std::min(local.tm_sec, 59),
-                        static_cast<int>(ts.tv_nsec / 1000000)};
-  }
+  ClockReading Now() override { return SystemClockNow(); }
 
   void RequestSize(int cols, int rows) override {
     if (cols == termCols_ && rows == termRows_) return;

@@ -1,5 +1,7 @@
 #include "datetime/calendar.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "console/console.h"
@@ -31,8 +33,15 @@ CalendarLayout LastCalendarLayout() {
   return layout;
 }
 
+bool CalendarFits(int row, int col, int titleFlag, int headerFlag) {
+  const int blockRows = 6 + (titleFlag != 0) + (headerFlag != 0);
+  return row >= 1 && col >= 1 && std::int64_t{row} + blockRows - 1 <= ScreenHeight() &&
+         std::int64_t{col} + 19 <= ScreenWidth();
+}
+
 void Calendar(int row, int col, int month, int year, int titleFlag, int headerFlag,
               ColorAttr blockColor, ColorAttr highlightColor) {
+  if (!CalendarFits(row, col, titleFlag, headerFlag)) return;
   UseColor(blockColor);
   const int blockRows = 6 + (titleFlag != 0) + (headerFlag != 0);
   int r = row;
@@ -69,7 +78,8 @@ void Calendar(int row, int col, int month, int year, int titleFlag, int headerFl
   layout.LastDayRow = static_cast<std::int16_t>(r);
   layout.LastDayCol = static_cast<std::int16_t>(c - 3);
   if (c <= col + 18) PrintText(std::string(col + 21 - c, ' '));
-  for (int blank = r + 1; blank <= row + blockRows; ++blank) {
+  // The row below the block is cleared too, when the screen has one.
+  for (int blank = r + 1; blank <= std::min(row + blockRows, ScreenHeight()); ++blank) {
     Locate(blank, col);
     PrintText(std::string(20, ' '));
   }
@@ -77,9 +87,10 @@ void Calendar(int row, int col, int month, int year, int titleFlag, int headerFl
 
 void ScrollCalendar(int row, int col, int month, int year, int titleFlag, int headerFlag,
                     ColorAttr blockColor, ColorAttr highlightColor, int& outMonth, int& outYear) {
-  Calendar(row, col, month, year, titleFlag, headerFlag, blockColor, highlightColor);
   outMonth = month;
   outYear = year;
+  if (!CalendarFits(row, col, titleFlag, headerFlag)) return;
+  Calendar(row, col, month, year, titleFlag, headerFlag, blockColor, highlightColor);
   for (;;) {
     const KeyCode key = WaitKey();
     if (key.size() == 2 && key[0] == '\0') {

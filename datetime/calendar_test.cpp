@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <vector>
+
 #include "console/console.h"
 #include "testing/headless_test_support.h"
 
@@ -111,6 +114,10 @@ TEST_F(CalendarTest, ScrollingPagesAndStopsAtYearOne) {
       {"Left Esc", 1, 1, 12, 1, 1},
       {"PgUp Esc", 7, 1, 7, 1, 1},
       {"Home x Esc", 7, 2004, 7, 2004, 2},
+      {"PgDn Esc", 7, INT_MAX, 7, INT_MAX, 1},
+      {"Right Esc", 12, INT_MAX, 1, INT_MAX, 1},
+      {"Right Esc", INT_MAX, 2004, 1, 2005, 0},
+      {"Left Esc", INT_MIN, 2004, 12, 2003, 0},
   };
   for (const Case& c : cases) {
     auto& fresh = UseHeadlessConsole(80, 25);
@@ -139,6 +146,8 @@ TEST_F(CalendarTest, SelectorMovesAndWraps) {
       {"Left Enter", 2, 8},
       {"Down Enter", 31, 3},
       {"Esc", 12, 0},
+      {"Enter", INT_MAX, 31},  // a day past the month starts on its last day
+      {"Enter", -5, 1},
   };
   for (const Case& c : cases) {
     auto& fresh = UseHeadlessConsole(80, 25);
@@ -168,9 +177,13 @@ TEST_F(CalendarTest, SelectorChangesMonthAndYear) {
     int month, year;
     int wantMonth, wantYear, beeps;
   } cases[] = {
-      {"+ Esc", 12, 2004, 1, 2005, 0},   {"- Esc", 1, 2004, 12, 2003, 0},
-      {"PgDn Esc", 5, 2004, 5, 2005, 0}, {"PgUp Esc", 5, 1, 5, 1, 1},
-      {"- Esc", 1, 1, 12, 1, 1},         {"x Esc", 5, 2004, 5, 2004, 1},
+      {"+ Esc", 12, 2004, 1, 2005, 0},
+      {"- Esc", 1, 2004, 12, 2003, 0},
+      {"PgDn Esc", 5, 2004, 5, 2005, 0},
+      {"PgUp Esc", 5, 1, 5, 1, 1},
+      {"- Esc", 1, 1, 12, 1, 1},
+      {"x Esc", 5, 2004, 5, 2004, 1},
+      {"+ Esc", 12, INT_MAX, 1, INT_MAX, 1},
   };
   for (const Case& c : cases) {
     auto& fresh = UseHeadlessConsole(80, 25);
@@ -182,6 +195,47 @@ TEST_F(CalendarTest, SelectorChangesMonthAndYear) {
     EXPECT_EQ(day, 0);
     EXPECT_EQ(fresh.Beeps(), c.beeps) << c.keys;
   }
+}
+
+// Blocks that do not lie on the screen draw nothing, and the interactive
+// calendars return at once with the month given and day 0, reading no key.
+TEST_F(CalendarTest, BlocksOffTheScreenDrawNothingAndReadNoKey) {
+  const struct {
+    int row, col, month;
+  } cases[] = {
+      {0, 2, 5},       {19, 2, 5},      {2, 0, 5},  {2, 62, 5},
+      {INT_MAX, 2, 5}, {2, INT_MAX, 5}, {2, 2, 13},  // a month without days: the selector has
+                                                     // nowhere to stand
+  };
+  Draw(5, 2004);
+  const CalendarLayout drawn = LastCalendarLayout();
+  std::vector<Cell> before, after;
+  ReadScreenBlock(before);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "row " << c.row << " col " << c.col);
+    console->QueueKeys("Enter");
+    if (c.month == 5) Calendar(c.row, c.col, c.month, 2004, 1, 1, kBlock, kToday);
+    int month = 0, day = -1, year = 0;
+    if (c.month == 5) {
+      ScrollCalendar(c.row, c.col, c.month, 2004, 1, 1, kBlock, kToday, month, year);
+      EXPECT_EQ(month, 5);
+      EXPECT_EQ(year, 2004);
+    }
+    SelectCalendar(c.row, c.col, c.month, 7, 2004, 1, 1, kBlock, kToday, kSelector, month, day,
+                   year);
+    EXPECT_EQ(month, c.month);
+    EXPECT_EQ(day, 0);
+    EXPECT_EQ(year, 2004);
+    ReadScreenBlock(after);
+    EXPECT_TRUE(after == before);
+    EXPECT_EQ(LastCalendarLayout().LastDayRow, drawn.LastDayRow);
+    EXPECT_EQ(InKey(), "\r") << "the key is still queued";
+  }
+}
+
+TEST_F(CalendarTest, ABlockOnTheBottomRowsKeepsItsLastWeek) {
+  Calendar(18, 2, 5, 2004, 1, 1, kBlock, kToday);  // rows 18-25, six week rows
+  EXPECT_EQ(ScreenText(25, 2, 5), "30 31");
 }
 
 }  // namespace

@@ -22,12 +22,18 @@ std::string ZeroPad2(int n) {
   return text.substr(text.size() - 2);
 }
 
+// The months' slots are 0-11; checked before subtracting, so that no month
+// number overflows.
+bool IsMonth(int month) {
+  return month >= 1 && month <= 12;
+}
+
 std::string MonthAbbrev(int month) {
-  return std::string(TableSlot(kMonthAbbrevs, 3, month - 1));
+  return IsMonth(month) ? std::string(TableSlot(kMonthAbbrevs, 3, month - 1)) : "";
 }
 
 std::string MonthName(int month) {
-  return std::string(TableWord(kMonthNames, 9, month - 1));
+  return IsMonth(month) ? std::string(TableWord(kMonthNames, 9, month - 1)) : "";
 }
 
 std::string WeekdayName(std::string_view date) {

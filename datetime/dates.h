@@ -37,7 +37,9 @@ void SplitDate(std::string_view date, int& month, int& day, int& year);
 // freely, parts of any length); a year below 100 has 1900 added. The empty text
 // when the input has fewer than two separators. Ranges are not checked.
 std::string NormalizeDate(std::string_view text);
-// Julian day number of a date; exact inverse of PartsFromJulian for the years 1-9999.
+// Julian day number of a date; exact inverse of PartsFromJulian for the years
+// 1-9999. Dates beyond the 32-bit day numbers (years past about 5.8 million
+// either way) are held to the first or last of them.
 std::int32_t JulianFromParts(int month, int day, int year);
 void PartsFromJulian(std::int32_t julian, int& month, int& day, int& year);
 // JulianFromParts of SplitDate of a date text.

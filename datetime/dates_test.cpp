@@ -160,6 +160,10 @@ TEST(JulianConversions, KnownDays) {
   // Impossible parts carry through: month 13 is January of the next year.
   EXPECT_EQ(DateToJulian("13/01/1999"), DateToJulian("01/01/2000"));
   EXPECT_EQ(DateToJulian("02/30/2001"), DateToJulian("03/02/2001"));
+  // Day numbers past 32 bits are held to the ends of the range.
+  EXPECT_EQ(JulianFromParts(1, 1, INT_MAX), INT32_MAX);
+  EXPECT_EQ(JulianFromParts(1, 1, INT_MIN), INT32_MIN);
+  EXPECT_EQ(JulianFromParts(INT_MAX, INT_MAX, 2000), INT32_MAX);
 }
 
 TEST(AddDays, MovesAcrossMonthsYearsAndLeapDays) {

@@ -9,11 +9,12 @@ namespace tarvana {
 // division truncates toward zero, which the formulas depend on.
 
 std::int32_t JulianFromParts(int month, int day, int year) {
+  using Limits = std::numeric_limits<std::int32_t>;
   const std::int64_t m = month, y = year;
   const std::int64_t a = (m - 14) / 12;  // -1 for January and February, else 0
-  return static_cast<std::int32_t>(day - 32075 + (1461 * (y + 4800 + a)) / 4 +
-                                   (367 * (m - 2 - 12 * a)) / 12 -
-                                   (3 * ((y + 4900 + a) / 100)) / 4);
+  const std::int64_t julian = day - 32075 + (1461 * (y + 4800 + a)) / 4 +
+                              (367 * (m - 2 - 12 * a)) / 12 - (3 * ((y + 4900 + a) / 100)) / 4;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(julian, Limits::min(), Limits::max()));
 }
 
 void PartsFromJulian(std::int32_t julian, int& month, int& day, int& year) {

@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <string>
 
 #include "console/console.h"
 #include "console/screen_save.h"
 #include "datetime/calendar.h"
 #include "datetime/calendar_steps.h"
+#include "datetime/dates.h"
 
 namespace tarvana {
 namespace {
@@ -81,17 +83,16 @@ SelectStep StepSelector(Selector& s, KeyCode key) {
     bool monthChanged = true;
     switch (static_cast<std::uint8_t>(key[1])) {
       case scan::kPgDn:
-        ++s.year;
+        StepCalendarYear(s.year, +1);
         break;
       case scan::kPgUp:
-        if (--s.year < 1) Beep(), s.year = 1;
+        StepCalendarYear(s.year, -1);
         break;
       case scan::kCtrlRight:
-        if (++s.month > 12) s.month = 1, ++s.year;
+        StepCalendarMonth(s.month, s.year, +1);
         break;
       case scan::kCtrlLeft:
-        if (--s.month < 1) s.month = 12, --s.year;
-        if (s.year < 1) Beep(), s.year = 1;
+        StepCalendarMonth(s.month, s.year, -1);
         break;
       default:
         monthChanged = false;
@@ -131,11 +132,16 @@ SelectStep StepSelector(Selector& s, KeyCode key) {
 void SelectCalendar(int row, int col, int month, int day, int year, int titleFlag, int headerFlag,
                     ColorAttr blockColor, ColorAttr highlightColor, ColorAttr selectorColor,
                     int& outMonth, int& outDay, int& outYear) {
+  outMonth = month;
+  outYear = year;
+  outDay = 0;
+  if (month < 1 || month > 12 || !CalendarFits(row, col, titleFlag, headerFlag)) return;
   Selector s{row,           col,   titleFlag, headerFlag, blockColor, highlightColor,
              selectorColor, month, year};
   DrawMonth(s);
   const CalendarLayout l = LastCalendarLayout();
   int selRow = l.FirstDayRow, selCol = l.FirstDayCol - 3;
+  day = std::clamp(day, 1, DaysInMonth(month, year));
   for (int step = 0; step < day; ++step) {
     selCol += 3;
     if (selCol > col + 18) selCol = col, ++selRow;

@@ -1,5 +1,6 @@
 #include "datetime/times.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -21,9 +22,23 @@ std::string SecondsText(float seconds) {
   return text;
 }
 
-// Whole part of value, held to the int range.
-int WholePart(double value) {
-  return RoundToInt(std::trunc(value));
+// A count of seconds split into whole hours and the rest of the hour, worked
+// in double precision, where the remainder is exact for any finite count; so
+// no part is cut to an int or loses the minutes of a huge count.
+struct HourSplit {
+  double hours;   // whole, with the sign of the count
+  double inHour;  // the seconds within the hour, with the same sign
+};
+HourSplit SplitHours(double seconds) {
+  const double inHour = std::fmod(seconds, 3600.0);
+  return {(seconds - inHour) / 3600.0, inHour};
+}
+
+// Minutes and seconds of the seconds within an hour.
+std::string MinutesAndSeconds(double inHour) {
+  const double minutes = std::trunc(inHour / 60.0);
+  return ZeroPad2(static_cast<int>(minutes)) + ":" +
+         SecondsText(static_cast<float>(inHour - 60.0 * minutes));
 }
 
 }  // namespace
@@ -42,14 +57,17 @@ float SecondsAfterMidnight(std::string_view time) {
 }
 
 std::string MakeTime(int hours, int minutes, float seconds) {
+  if (!std::isfinite(seconds)) return "";
   return ZeroPad2(hours) + ":" + ZeroPad2(minutes) + ":" + SecondsText(seconds);
 }
 
 std::string SecondsToTime(float seconds) {
-  const int hours = WholePart(seconds / 3600.0f);
-  const float rest = seconds - 3600.0f * static_cast<float>(hours);
-  const int minutes = WholePart(rest / 60.0f);
-  return MakeTime(hours, minutes, rest - 60.0f * static_cast<float>(minutes));
+  if (!std::isfinite(seconds)) return "";
+  const HourSplit split = SplitHours(seconds);
+  // The text keeps the hours' last two digits (ZeroPad2): taken from the
+  // remainder of 100 hours, exactly, however large the count.
+  const int lastTwo = static_cast<int>((std::fmod(seconds, 360000.0) - split.inHour) / 3600.0);
+  return ZeroPad2(lastTwo) + ":" + MinutesAndSeconds(split.inHour);
 }
 
 std::string ElapsedTime(std::string_view first, std::string_view second) {
@@ -64,11 +82,13 @@ std::string ElapsedDateTime(std::string_view firstDate, std::string_view firstTi
   const double total =
       std::fabs(days * 86400.0 + (static_cast<double>(SecondsAfterMidnight(secondTime)) -
                                   SecondsAfterMidnight(firstTime)));
-  const double hours = std::trunc(total / 3600.0);
-  const double rest = total - 3600.0 * hours;
-  const int minutes = WholePart(rest / 60.0);
-  return std::to_string(static_cast<std::int64_t>(hours)) + ":" + ZeroPad2(minutes) + ":" +
-         SecondsText(static_cast<float>(rest - 60.0 * minutes));
+  if (!std::isfinite(total)) return "";
+  const HourSplit split = SplitHours(total);
+  // Every digit of the hours, however many: a double's whole value exactly.
+  char digits[400];
+  const auto end =
+      std::to_chars(digits, digits + sizeof digits, split.hours, std::chars_format::fixed, 0).ptr;
+  return std::string(digits, end) + ":" + MinutesAndSeconds(split.inHour);
 }
 
 std::string TimeTo24Hour(std::string_view time) {
@@ -98,6 +118,7 @@ std::string FormatTime(std::string_view time, int format, int is24Hour, int noPa
     if (hours == 0) hours = 12;
   }
   std::string text = (noPad ? std::to_string(hours) : ZeroPad2(hours)) + ":" + ZeroPad2(minutes);
+  if ((format == 1 || format == 2) && !std::isfinite(seconds)) return "";
   if (format == 1) text += ":" + SecondsText(seconds);
   if (format == 2) text += ":" + SecondsText(std::trunc(seconds));
   if (!is24Hour) text += afternoon ? "p" : "a";

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 namespace tarvana {
 namespace {
 
@@ -78,6 +81,14 @@ TEST(SecondsToTime, SplitsHoursMinutesAndSeconds) {
       {86399, "23:59:59"},
       // Single precision holds 86399.99 as 86399.9921875, and seven digits show it.
       {86399.99f, "23:59:59.99219"},
+      {360000, "00:00:00"},  // 100 hours: the last two digits
+      {-3725.5f, "-1:-2:-5.5"},
+      // 2777777 hours 46 minutes 40 seconds, exactly, however large the count.
+      {1e10f, "77:46:40"},
+      {std::numeric_limits<float>::max(), "90:24:00"},
+      {std::numeric_limits<float>::infinity(), ""},
+      {-std::numeric_limits<float>::infinity(), ""},
+      {std::numeric_limits<float>::quiet_NaN(), ""},
   };
   for (const auto& [seconds, want] : cases)
     EXPECT_EQ(SecondsToTime(seconds), want) << seconds;
@@ -118,6 +129,12 @@ TEST(ElapsedDateTime, CountsHoursAcrossDaysInEitherOrder) {
       // Spans beyond 194 days keep their last second.
       {"01/01/2000", "00:00:00", "01/01/2001", "00:00:01", "8784:00:01"},
       {"01/01/1900", "00:00:00", "01/01/2000", "12:34:56.75", "876588:34:56.75"},
+      // Seconds of thirty 4s: every digit of the hours.
+      {"01/01/2000", "00:00:00", "01/01/2000", "00:00:444444444444444444444444444444",
+       "123456784985070173155229696:35:28"},
+      // Seconds beyond single precision are infinite.
+      {"01/01/2000", "00:00:00", "01/01/2000", "00:00:1000000000000000000000000000000000000000",
+       ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ElapsedDateTime(c.firstDate, c.firstTime, c.secondDate, c.secondTime), c.want)
@@ -142,6 +159,7 @@ TEST(TimeTo24Hour, ConvertsSuffixesAndFillsMissingParts) {
       {"07:45:00", "07:45:00"},
       {"1230", ""},
       {"", ""},
+      {"1:00:1000000000000000000000000000000000000000", ""},
   };
   for (const auto& [text, want] : cases)
     EXPECT_EQ(TimeTo24Hour(text), want) << text;
@@ -177,6 +195,17 @@ TEST(FormatTime, MidnightNoonAndWholeSeconds) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(FormatTime(c.time, c.format, 0, 0), c.want) << c.time << " format " << c.format;
+}
+
+TEST(TimeTexts, InfiniteSecondsGiveTheEmptyText) {
+  const float inf = std::numeric_limits<float>::infinity();
+  EXPECT_EQ(MakeTime(1, 2, inf), "");
+  EXPECT_EQ(MakeTime(1, 2, std::numeric_limits<float>::quiet_NaN()), "");
+  const std::string huge = "14:05:1" + std::string(40, '0');
+  EXPECT_EQ(FormatTime(huge, 1, 0, 0), "");
+  EXPECT_EQ(FormatTime(huge, 2, 0, 0), "");
+  EXPECT_EQ(FormatTime(huge, 3, 0, 0), "02:05p") << "no seconds shown";
+  EXPECT_EQ(ElapsedTime("00:00:00", huge), "");
 }
 
 }  // namespace

@@ -132,6 +132,7 @@ void FinishCalcField(const CalcFieldState& s) {
 KeyCode CalcField(FieldRec& field, std::string_view prompt, std::string& value,
                   std::string_view exitKeys) {
   using namespace entry_detail;
+  if (!FieldFits(field, prompt.size(), field.Length)) return {};
   CalcFieldState s = StartCalcField(field, prompt, value, exitKeys);
   if (s.done) return s.exitKey;
   while (!s.done) {

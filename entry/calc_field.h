@@ -18,6 +18,8 @@ namespace tarvana {
 // spaces included, in value and ends the call. An empty value becomes "0" at
 // the start. field.Changed: 0 unchanged, -1 after a change. Mode 0 only draws
 // and returns Enter. The cursor is hidden on return; mouse events are ignored.
+// A field whose prompt and cells would not lie on the screen is not drawn: an
+// empty KeyCode comes back at once and nothing is changed.
 KeyCode CalcField(FieldRec& field, std::string_view prompt, std::string& value,
                   std::string_view exitKeys);
 

@@ -11,9 +11,17 @@ KeyCode DecimalField(FieldRec& field, std::string_view prompt, std::int16_t whol
                      std::int16_t decimalDigits, std::string& wholeText, std::string& decimalText,
                      std::string_view exitKeys) {
   using namespace entry_detail;
-  field.Changed = 0;
   const bool hasWhole = wholeDigits > 0, hasDecimals = decimalDigits > 0;
-  if (!hasWhole && !hasDecimals) return kEnterKey;
+  if (!hasWhole && !hasDecimals) {
+    field.Changed = 0;
+    return kEnterKey;
+  }
+  const int wholeCells = hasWhole ? wholeDigits : 0;
+  // The point and the decimals follow the whole part, whose end is a byte column.
+  if (!FieldFits(field, prompt.size(), wholeCells + (hasDecimals ? 1 + decimalDigits : 0)) ||
+      (hasWhole && field.Col + prompt.size() + wholeCells > 255))
+    return {};
+  field.Changed = 0;
 
   FieldRec decimal = field;
   decimal.Col = static_cast<std::uint8_t>(

@@ -18,7 +18,9 @@ namespace tarvana {
 // any other exit key of exitKeys ends the call there. Filling the decimals
 // ends it with Enter. Returns the last exit key; wholeText comes back without
 // leading spaces and field.Changed is -1 when either part changed, else 0.
-// With no digits at all nothing is edited and Enter is returned.
+// With no digits at all nothing is edited and Enter is returned. When the
+// prompt, the whole part, the point and the decimals would not lie on the
+// screen nothing is drawn or changed and an empty KeyCode comes back.
 KeyCode DecimalField(FieldRec& field, std::string_view prompt, std::int16_t wholeDigits,
                      std::int16_t decimalDigits, std::string& wholeText, std::string& decimalText,
                      std::string_view exitKeys);

@@ -1,6 +1,9 @@
 #include "entry/entry_screen.h"
 
+#include <cstdint>
+
 #include "entry/entry_navigation.h"
+#include "entry/field_editing.h"
 #include "entry/template_field.h"
 #include "entry/text_field.h"
 
@@ -72,6 +75,18 @@ bool CoversFields(const BasedArray<std::string>& array, const BasedArray<FieldRe
   return array.Contains(fields.LBound()) && array.Contains(fields.UBound());
 }
 
+// Every field's prompt and cells lie on the screen (as each editor needs).
+bool FormFits(const Form& form) {
+  for (int i = form.fields.LBound(); i <= form.fields.UBound(); ++i) {
+    const FieldRec& field = form.fields[i];
+    const std::int64_t cells = field.FieldType == field_type::kLabel      ? 0
+                               : field.FieldType == field_type::kTemplate ? form.templates[i].size()
+                                                                          : field.Length;
+    if (!FieldFits(field, form.prompts[i].size(), cells)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 EntryMove StepEntryScreen(const BasedArray<FieldRec>& fields, std::int16_t& current,
@@ -94,11 +109,14 @@ KeyCode EntryScreen(BasedArray<FieldRec>& fields, const BasedArray<std::string>&
                     std::int16_t& current, std::string_view extraExitKeys, std::int16_t showFirst,
                     std::int16_t& insertMode, std::int16_t& anyChanged) {
   using namespace entry_detail;
-  if (fields.Empty() || !CoversFields(prompts, fields) || !CoversFields(values, fields) ||
+  // `current` is 16 bits, so the field numbers must be too.
+  if (fields.Empty() || fields.LBound() < INT16_MIN || fields.UBound() > INT16_MAX ||
+      !CoversFields(prompts, fields) || !CoversFields(values, fields) ||
       !CoversFields(templates, fields))
     return {};
-  if (!fields.Contains(current)) current = static_cast<std::int16_t>(fields.LBound());
   Form form{fields, prompts, values, templates};
+  if (!FormFits(form)) return {};
+  if (!fields.Contains(current)) current = static_cast<std::int16_t>(fields.LBound());
   if (showFirst != 0) DrawForm(form);
   if (!CanStop(form)) return {};
 

@@ -24,8 +24,10 @@ namespace tarvana {
 // flags); otherwise Changed accumulates over visits. insertMode is used and
 // kept by every text field; anyChanged is set to -1 when a field is left
 // changed and is never cleared here. A `current` outside the range starts on
-// the first field. An empty KeyCode comes back at once when the arrays do not
-// share the field table's range, or when no field could ever take a key.
+// the first field. An empty KeyCode comes back at once, with nothing drawn,
+// when the arrays do not share the field table's range (which must lie within
+// 16-bit numbers) or when a field's prompt and cells would not lie on the
+// screen; and when no field could ever take a key.
 KeyCode EntryScreen(BasedArray<FieldRec>& fields, const BasedArray<std::string>& prompts,
                     BasedArray<std::string>& values, const BasedArray<std::string>& templates,
                     std::int16_t& current, std::string_view extraExitKeys, std::int16_t showFirst,

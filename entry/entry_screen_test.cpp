@@ -255,6 +255,24 @@ TEST_F(EntryScreenTest, FormsThatCannotWorkReturnAtOnce) {
   }
   {
     Form form;
+    form.fields[4].Col = 75;  // "City: " and 20 cells pass column 80
+    std::vector<Cell> before, after;
+    ReadScreenBlock(before);
+    console->QueueKeys("Esc");
+    EXPECT_EQ(form.Run(-1), "") << "a field off the screen";
+    ReadScreenBlock(after);
+    EXPECT_TRUE(after == before) << "nothing drawn";
+    EXPECT_EQ(InKey(), kEsc) << "no key read";
+  }
+  {
+    Form form(40000);  // numbers past the 16-bit current
+    form.current = 1;
+    console->QueueKeys("Esc");
+    EXPECT_EQ(form.Run(-1), "") << "field numbers past 16 bits";
+    EXPECT_EQ(InKey(), kEsc) << "no key read";
+  }
+  {
+    Form form;
     BasedArray<FieldRec> none;
     EXPECT_EQ(EntryScreen(none, form.prompts, form.values, form.templates, form.current, kEsc, -1,
                           form.insertMode, form.anyChanged),

@@ -1,5 +1,7 @@
 #include "entry/field_editing.h"
 
+#include <algorithm>
+
 #include "console/console.h"
 #include "tools/prompt_utils.h"
 
@@ -9,6 +11,14 @@ std::string RightAlign(std::string_view text, int width) {
   if (width <= 0) return "";
   if (static_cast<int>(text.size()) >= width) return std::string(text.substr(text.size() - width));
   return std::string(width - text.size(), ' ') + std::string(text);
+}
+
+bool FieldFits(const FieldRec& field, std::size_t promptLength, std::int64_t cells) {
+  const std::int64_t width =
+      static_cast<std::int64_t>(promptLength) + std::max<std::int64_t>(cells, 0);
+  if (width == 0) return true;
+  return field.Row >= 1 && field.Row <= ScreenHeight() && field.Col >= 1 &&
+         field.Col + width - 1 <= ScreenWidth();
 }
 
 int ShowPrompt(const FieldRec& field, std::string_view prompt) {

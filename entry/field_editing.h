@@ -2,6 +2,8 @@
 // What the field editors share: the answer of a step, the rules packed into an
 // edit mode, the editing keys, and printing a field's prompt.
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,6 +61,12 @@ inline bool IsTypedCharacter(const KeyCode& key) {
 
 // text in width cells: spaces on the left, or its last width characters.
 std::string RightAlign(std::string_view text, int width);
+
+// True when the prompt and `cells` cells after it, on row field.Row from
+// column field.Col, lie on the screen; a field that draws nothing (no prompt
+// and no cells) fits anywhere. The editors draw nothing and return an empty
+// KeyCode for a field that does not fit.
+bool FieldFits(const FieldRec& field, std::size_t promptLength, std::int64_t cells);
 
 // Hides the cursor and prints the prompt at the field's row and column in its
 // prompt colour; returns the field's first column.

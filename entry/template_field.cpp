@@ -203,6 +203,7 @@ void FinishTemplateField(TemplateFieldState& s) {
 KeyCode TemplateField(FieldRec& field, std::string_view prompt, std::string_view templ,
                       std::string& value, std::string_view exitKeys) {
   using namespace entry_detail;
+  if (!FieldFits(field, prompt.size(), static_cast<std::int64_t>(templ.size()))) return {};
   TemplateFieldState s = StartTemplateField(field, prompt, templ, value, exitKeys);
   if (s.done) return s.exitKey;
   while (!s.done) {

@@ -22,7 +22,8 @@ namespace tarvana {
 // key or completion writes value. field.Changed: 0 unchanged, 1 after a typed
 // character, -1 after a deletion. Mode 0, or a template without slots, only
 // draws and returns Enter. The cursor is hidden on return; mouse events are
-// ignored.
+// ignored. A field whose prompt and template would not lie on the screen is
+// not drawn: an empty KeyCode comes back at once and nothing is changed.
 KeyCode TemplateField(FieldRec& field, std::string_view prompt, std::string_view templ,
                       std::string& value, std::string_view exitKeys);
 

@@ -205,6 +205,8 @@ void FinishTextField(const TextFieldState& s) {
 KeyCode TextField(FieldRec& field, std::string_view prompt, std::string& value,
                   std::string_view exitKeys, std::uint8_t& cursorPos, std::int16_t& insertMode) {
   using namespace entry_detail;
+  if (!FieldFits(field, prompt.size(), field.FieldType == field_type::kLabel ? 0 : field.Length))
+    return {};
   TextFieldState s = StartTextField(field, prompt, value, exitKeys, cursorPos, insertMode);
   if (s.done) return s.exitKey;
   while (!s.done) {

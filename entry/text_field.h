@@ -22,7 +22,9 @@ namespace tarvana {
 // Enter at once and leave value and cursorPos alone. field.Changed is 0 when
 // the call leaves the text as given, -1 after a change; cursorPos gives the
 // starting cursor cell and receives the last one. The cursor is hidden on
-// return. Mouse events are ignored.
+// return. Mouse events are ignored. A field whose prompt and cells would not
+// lie on the screen is not drawn: an empty KeyCode comes back at once and
+// nothing is changed.
 KeyCode TextField(FieldRec& field, std::string_view prompt, std::string& value,
                   std::string_view exitKeys, std::uint8_t& cursorPos, std::int16_t& insertMode);
 

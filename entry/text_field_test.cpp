@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "entry/calc_field.h"
+#include "entry/decimal_field.h"
 #include "entry/entry_test_support.h"
+#include "entry/template_field.h"
 
 namespace tarvana {
 namespace {
@@ -276,6 +279,53 @@ TEST_F(TextFieldTest, LabelsAndDisplayOnlyFieldsReadNoKey) {
     EXPECT_EQ(value, "abc");
     EXPECT_EQ(cursor, 3);
   }
+}
+
+// Every field editor refuses a field whose prompt and cells would leave the
+// screen: nothing drawn, no key read, value and Changed as they were.
+TEST_F(TextFieldTest, FieldsOffTheScreenDrawNothingAndReadNoKey) {
+  const struct {
+    int row, col, length;
+  } places[] = {{0, 10, 10}, {26, 10, 10}, {5, 0, 10}, {5, 66, 10}, {255, 255, 255}};
+  const std::string templ = "\1\1/\1\1";
+  for (const auto& p : places) {
+    SCOPED_TRACE(::testing::Message() << "row " << p.row << " col " << p.col);
+    FieldRec field = TestField(8, 4, static_cast<std::uint8_t>(p.length));
+    field.Row = static_cast<std::uint8_t>(p.row);
+    field.Col = static_cast<std::uint8_t>(p.col);
+    field.Changed = 7;
+    std::vector<Cell> before, after;
+    ReadScreenBlock(before);
+    console->QueueKeys("a Enter");
+    std::string value = "keep", whole = "1", decimals = "2";
+    std::int16_t insert = 0;
+    std::uint8_t cursor = 3;
+    EXPECT_EQ(Edit(field, value, insert, cursor), "");
+    EXPECT_EQ(TemplateField(field, "Name: ", templ + std::string(p.length, '\1'), value, kExitKeys),
+              "");
+    EXPECT_EQ(CalcField(field, "Name: ", value, kExitKeys), "");
+    EXPECT_EQ(DecimalField(field, "Name: ", static_cast<std::int16_t>(p.length - 3), 2, whole,
+                           decimals, kExitKeys),
+              "");
+    field.FieldType = field_type::kLabel;
+    EXPECT_EQ(TextField(field, std::string(80, 'p'), value, kExitKeys, cursor, insert), "");
+    ReadScreenBlock(after);
+    EXPECT_TRUE(after == before);
+    EXPECT_EQ(value, "keep");
+    EXPECT_EQ(whole + decimals, "12");
+    EXPECT_EQ(field.Changed, 7);
+    EXPECT_EQ(cursor, 3);
+    EXPECT_EQ(console->Queued(), 2u) << "no key read";
+    InKey(), InKey();
+  }
+  FieldRec lastCell = TestField(8, 4, 5);
+  lastCell.Row = 25, lastCell.Col = 70;  // "Name: " and five cells end in column 80
+  console->QueueKeys("a Enter");
+  std::string value;
+  std::int16_t insert = 0;
+  std::uint8_t cursor = 0;
+  EXPECT_EQ(Edit(lastCell, value, insert, cursor), "\r");
+  EXPECT_EQ(value, "a");
 }
 
 }  // namespace

@@ -75,7 +75,9 @@ TEST_F(Examples, FormSavesOnF10AndCancelsOnEsc) {
        "F10",
        true,
        {"Ada Lovelace", "ada@example.org", "(555) 019-9999", "Y"}},
-      {"Up", "n", "F10", true, {"Ada Lovelace", "ada@example.org", "(555) 014-2300", "n"}},
+      {"Up", "n", "F10", true, {"Ada Lovelace", "ada@example.org", "(555) 014-2300", "N"}},
+      // The address without an @ is refused and typed again.
+      {"Tab", "nobody", "F10 a @ b F10", true, {"Ada Lovelace", "a@b", "(555) 014-2300", "Y"}},
       {"", "Grace Hopper", "Esc", false, start},
   };
   for (const auto& c : cases) {
@@ -90,13 +92,6 @@ TEST_F(Examples, FormSavesOnF10AndCancelsOnEsc) {
     EXPECT_EQ(contact.phone, c.want.phone) << c.keys << " " << c.text;
     EXPECT_EQ(contact.member, c.want.member) << c.keys << " " << c.text;
   }
-
-  console = &tarvana::UseHeadlessConsole(80, 25);
-  examples::Contact contact = start;
-  EXPECT_THROW(examples::RunFormExample(contact), HeadlessInputExhausted);
-  EXPECT_EQ(RowText(6), "    Name:    Ada Lovelace");
-  EXPECT_EQ(RowText(10), "    Phone:   (555) 014-2300");
-  EXPECT_EQ(RowText(12), "    Member (Y/N): Y");
 }
 
 class FileBrowser : public Examples {
@@ -142,14 +137,13 @@ TEST_F(FileBrowser, OpensFoldersAndShowsFiles) {
 TEST_F(FileBrowser, ListsTheFolderAndExplainsAnEmptyFile) {
   console->QueueKeys("e");
   EXPECT_THROW(examples::RunFileBrowserExample(dir.string()), HeadlessInputExhausted);
-  EXPECT_EQ(RowText(1), " " + dir.string());
   for (const char* name : {"a.txt", "empty.txt", "sub", ".."})
     EXPECT_TRUE(ScreenShows(name)) << name;
 
   console = &tarvana::UseHeadlessConsole(80, 25);
   console->QueueKeys("e Enter");
   EXPECT_THROW(examples::RunFileBrowserExample(dir.string()), HeadlessInputExhausted);
-  EXPECT_TRUE(ScreenShows("The file is empty."));
+  EXPECT_TRUE(ScreenShows("The file is empty or cannot be read."));
 }
 
 }  // namespace

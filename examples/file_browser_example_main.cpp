@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "console/terminal_backend.h"
 #include "file_browser_example.h"
 #include "tarvana.h"
 
@@ -13,9 +12,11 @@ int main(int argc, char** argv) {
     std::fputs("file_browser_example: standard input and output must be a terminal\n", stderr);
     return 2;
   }
-  const std::string shown = examples::RunFileBrowserExample(argc > 1 ? argv[1] : ".");
-  tarvana::LeaveFullScreen();
-  if (!shown.empty()) tarvana::PrintText("Last file shown: " + shown);
-  tarvana::NewLine();
+  std::string shown;
+  {
+    tarvana::Session session;
+    shown = examples::RunFileBrowserExample(argc > 1 ? argv[1] : ".");
+  }
+  if (!shown.empty()) std::printf("Last file shown: %s\n", shown.c_str());
   return 0;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Example: a form of data entry fields run by EntryScreen.
+// Example: a contact form built from field descriptions.
 
 #include <string>
 
@@ -9,7 +9,7 @@ struct Contact {
   std::string name;
   std::string email;
   std::string phone;   // as the template shows it: "(555) 014-2300"
-  std::string member;  // "Y" or "N"
+  std::string member;  // "Y" or "N" (typed in either case)
 };
 
 // Shows the form filled from contact and lets the user edit it. F10 saves:

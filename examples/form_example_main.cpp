@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "console/terminal_backend.h"
 #include "form_example.h"
 #include "tarvana.h"
 
@@ -12,11 +11,15 @@ int main() {
     return 2;
   }
   examples::Contact contact{"Ada Lovelace", "ada@example.org", "(555) 014-2300", "Y"};
-  const bool saved = examples::RunFormExample(contact);
-  tarvana::LeaveFullScreen();
-  tarvana::PrintText(saved ? "Saved: " + contact.name + ", " + contact.email + ", " +
-                                 contact.phone + ", member " + contact.member
-                           : std::string("Cancelled"));
-  tarvana::NewLine();
+  bool saved = false;
+  {
+    tarvana::Session session;
+    saved = examples::RunFormExample(contact);
+  }
+  if (saved)
+    std::printf("Saved: %s, %s, %s, member %s\n", contact.name.c_str(), contact.email.c_str(),
+                contact.phone.c_str(), contact.member.c_str());
+  else
+    std::puts("Cancelled");
   return 0;
 }

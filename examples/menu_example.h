@@ -1,5 +1,5 @@
 #pragma once
-// Example: a box menu whose entries open a pick list and a dialog box.
+// Example: a menu whose entries open a pick list and a message box.
 
 #include <string>
 

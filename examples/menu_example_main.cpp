@@ -1,8 +1,8 @@
 // The menu example as a program: run it in a terminal of at least 80 x 25.
 
 #include <cstdio>
+#include <string>
 
-#include "console/terminal_backend.h"
 #include "menu_example.h"
 #include "tarvana.h"
 
@@ -11,10 +11,11 @@ int main() {
     std::fputs("menu_example: standard input and output must be a terminal\n", stderr);
     return 2;
   }
-  const std::string colour = examples::RunMenuExample();
-  // Back to plain lines: the text follows what the terminal showed before.
-  tarvana::LeaveFullScreen();
-  tarvana::PrintText("Last colour picked: " + (colour.empty() ? "none" : colour));
-  tarvana::NewLine();
+  std::string colour;
+  {
+    tarvana::Session session;
+    colour = examples::RunMenuExample();
+  }  // the terminal is back as it was: plain output follows its old contents
+  std::printf("Last colour picked: %s\n", colour.empty() ? "none" : colour.c_str());
   return 0;
 }

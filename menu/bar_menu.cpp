@@ -1,17 +1,29 @@
 #include "menu/bar_menu.h"
 
+#include <algorithm>
+
 #include "console/console.h"
 #include "console/screen_save.h"
 #include "menu/menu_unit.h"
+#include "window/screen_cells.h"
 
 namespace tarvana {
 namespace {
+
+// The bar row is on the screen and the last entry's text ends on it.
+bool BarFits(const MenuItems& items, int barRow) {
+  std::int64_t end = 0;
+  for (const std::string& text : items.texts)
+    end += static_cast<std::int64_t>(text.size()) + 2;
+  // Texts start at column 2 with two columns between them.
+  return barRow >= 1 && barRow <= ScreenHeight() && end - 1 <= ScreenWidth();
+}
 
 void DrawBarMenu(MenuUnit& unit, const MenuItems& items, int barRow) {
   UseColor(unit.normalColor);
   Locate(barRow, 1);
   SetCursor(0);
-  PrintText(std::string(80, ' '));
+  window_detail::PrintClipped(barRow, 1, std::string(80, ' '));
   int start = 2;
   for (int i = unit.first; i <= unit.last; ++i) {
     const int length = static_cast<int>(items.texts[i].size());
@@ -19,7 +31,8 @@ void DrawBarMenu(MenuUnit& unit, const MenuItems& items, int barRow) {
     place.row = barRow;
     place.col = start;
     place.barCol = start - 1;
-    place.barWidth = length + 2;
+    // The last entry's cell may reach one column past the screen's edge.
+    place.barWidth = std::min(length + 2, ScreenWidth() - place.barCol + 1);
     DrawMenuEntry(unit, items, i);
     start += length + 2;
   }
@@ -35,9 +48,9 @@ int EntryAtColumn(const MenuUnit& unit, int col) {
   return 0;
 }
 
-MenuAction ReadBarMenuAction(const MenuUnit& unit, int barRow, const KeyCode& key) {
+MenuAction ReadBarMenuAction(const MenuUnit& unit, int barRow, const InputEvent& event) {
   static const MenuKeys keys{{scan::kLeft}, {scan::kRight}, {scan::kHome}, {scan::kEnd}};
-  return ReadMenuAction(key, keys, [&](int row, int col) {
+  return ReadMenuAction(event, keys, [&](int row, int col) {
     MenuAction action;
     if (row != barRow) {
       action.kind = MenuAction::kEsc;
@@ -57,11 +70,12 @@ int BarMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>
             ColorAttr normalColor, ColorAttr hotKeyColor, ColorAttr disabledColor,
             ColorAttr helpColor) {
   const MenuItems menu{items, hotKeys, helpTexts, disabled};
+  if (!MenuArraysCover(menu) || !BarFits(menu, barRow)) return -2;
   MenuUnit unit = MakeMenuUnit(
       menu, {normalColor, highlightColor, hotKeyColor, disabledColor, helpColor}, helpRow);
   return RunMenuCycle(
       unit, menu, choice, [&] { DrawBarMenu(unit, menu, barRow); },
-      [&](const KeyCode& key) { return ReadBarMenuAction(unit, barRow, key); });
+      [&](const InputEvent& event) { return ReadBarMenuAction(unit, barRow, event); });
 }
 
 }  // namespace tarvana

@@ -21,9 +21,10 @@ struct Bar {
   BasedArray<std::string> help{1, {"hF", "hE", "hS", "hR", "hC", "hO", "hD"}};
   BasedArray<std::uint8_t> disabled{1, {0, 0, 0, 1, 0, 0, 0}};
   std::uint8_t choice = 1;
+  int barRow = 1;
 
   int Run() {
-    return BarMenu(items, hot, help, disabled, 1, 25, choice, 0x5E, 0x1E, 0x1B, 0x10, 0x71);
+    return BarMenu(items, hot, help, disabled, barRow, 25, choice, 0x5E, 0x1E, 0x1B, 0x10, 0x71);
   }
 };
 
@@ -122,6 +123,44 @@ TEST_F(BarMenuTest, RestoresTheBarRowAndTheHelpRow) {
   ReadScreenBlock(after);
   EXPECT_EQ(before, after);
   EXPECT_EQ(RowText(1), "under the bar");
+}
+
+TEST_F(BarMenuTest, MismatchedArraysAndBarsOffTheScreenDrawNothing) {
+  struct Case {
+    const char* what;
+    void (*change)(Bar&);
+  } cases[] = {
+      {"short hot keys",
+       [](Bar& b) {
+         b.hot = BasedArray<std::uint8_t>(1, {1, 1});
+       }},
+      {"short help", [](Bar& b) { b.help = BasedArray<std::string>(2, 7); }},
+      {"short disabled", [](Bar& b) { b.disabled = BasedArray<std::uint8_t>(1, 6); }},
+      {"row 0", [](Bar& b) { b.barRow = 0; }},
+      {"row 26", [](Bar& b) { b.barRow = 26; }},
+      {"entries past column 80", [](Bar& b) { b.items[7] = std::string(37, 'x'); }},
+  };
+  for (const Case& c : cases) {
+    Bar b;
+    c.change(b);
+    std::vector<Cell> before, after;
+    ReadScreenBlock(before);
+    console->QueueKeys("Esc");
+    EXPECT_EQ(b.Run(), -2) << c.what;
+    ReadScreenBlock(after);
+    EXPECT_EQ(after, before) << c.what;
+    EXPECT_EQ(b.choice, 1) << c.what;
+    EXPECT_EQ(InKey(), "\x1b") << c.what << ": the Esc is still queued";
+  }
+}
+
+TEST_F(BarMenuTest, AnEntryEndingInTheLastColumnHighlightsNoCellOfTheNextRow) {
+  Bar b;
+  b.items[7] = std::string(36, 'x');  // columns 45-80
+  b.choice = 7;
+  EXPECT_THROW(b.Run(), HeadlessInputExhausted);
+  EXPECT_EQ(ReadCellColor(1, 80), 0x5E);
+  EXPECT_EQ(ReadCellColor(2, 1), 0x70);
 }
 
 }  // namespace

@@ -10,12 +10,27 @@
 namespace tarvana {
 namespace {
 
+// The longest entry's length, at least 1.
+std::int64_t LongestEntry(const MenuItems& items) {
+  std::size_t width = 1;
+  for (const std::string& text : items.texts)
+    width = std::max(width, text.size());
+  return static_cast<std::int64_t>(width);
+}
+
+// The box, sized from its entries, lies wholly on the screen (and its corners
+// fit the record's bytes); its shadow may fall off the edge.
+bool BoxFits(const MenuItems& items, const WindowRec& window) {
+  const std::int64_t bottom = window.Top + std::int64_t{items.texts.Count()} + 1;
+  const std::int64_t right = window.Left + LongestEntry(items) + 3;
+  return window.Top >= 1 && window.Left >= 1 && bottom <= std::min(ScreenHeight(), 255) &&
+         right <= std::min(ScreenWidth(), 255);
+}
+
 // Sizes the box from the longest entry, draws it and lays the entries out.
 void DrawBoxMenu(MenuUnit& unit, const MenuItems& items, WindowRec& window,
                  std::string_view title) {
-  int width = 1;
-  for (const std::string& text : items.texts)
-    width = std::max<int>(width, text.size());
+  const int width = static_cast<int>(LongestEntry(items));
   const int count = unit.last - unit.first + 1;
   window.Bottom = static_cast<std::uint8_t>(window.Top + count + 1);
   window.Right = static_cast<std::uint8_t>(window.Left + width + 3);
@@ -34,10 +49,11 @@ void DrawBoxMenu(MenuUnit& unit, const MenuItems& items, WindowRec& window,
   unit.drawn = true;
 }
 
-MenuAction ReadBoxMenuAction(const MenuUnit& unit, const WindowRec& window, const KeyCode& key) {
+MenuAction ReadBoxMenuAction(const MenuUnit& unit, const WindowRec& window,
+                             const InputEvent& event) {
   static const MenuKeys keys{
       {scan::kUp}, {scan::kDown}, {scan::kHome, scan::kPgUp}, {scan::kEnd, scan::kPgDn}};
-  return ReadMenuAction(key, keys, [&](int row, int col) {
+  return ReadMenuAction(event, keys, [&](int row, int col) {
     MenuAction action;
     const bool inside =
         row > window.Top && row < window.Bottom && col > window.Left && col < window.Right;
@@ -55,11 +71,12 @@ int BoxMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>
             ColorAttr hotKeyColor, ColorAttr disabledColor, ColorAttr helpColor,
             ColorAttr barColor) {
   const MenuItems menu{items, hotKeys, helpTexts, disabled};
+  if (!MenuArraysCover(menu) || !BoxFits(menu, window)) return -2;
   MenuUnit unit = MakeMenuUnit(
       menu, {window.FillColor, barColor, hotKeyColor, disabledColor, helpColor}, helpRow);
   return RunMenuCycle(
       unit, menu, choice, [&] { DrawBoxMenu(unit, menu, window, title); },
-      [&](const KeyCode& key) { return ReadBoxMenuAction(unit, window, key); });
+      [&](const InputEvent& event) { return ReadBoxMenuAction(unit, window, event); });
 }
 
 }  // namespace tarvana

@@ -17,7 +17,11 @@ namespace tarvana {
 // click), -1 when cancelled (Esc, right click, left click outside the box) or
 // -2 when no enabled entry lies at or after `choice`. `choice` gives the entry
 // highlighted first and receives the entry chosen, or the one highlighted on
-// cancel. A help row of 0 shows no help line.
+// cancel. A help row of 0 (or one off the screen) shows no help line; a help
+// text is cut at the screen's right edge. Without drawing anything, and
+// leaving choice and window unchanged, it also returns -2 when there are no
+// entries, when the hot-key, help or disabled array lacks an element for an
+// entry of items, or when the box would not lie wholly on the screen.
 int BoxMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>& hotKeys,
             const BasedArray<std::string>& helpTexts, const BasedArray<std::uint8_t>& disabled,
             std::uint8_t& choice, WindowRec& window, std::string_view title, int helpRow,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "console/console.h"
 #include "console/screen_save.h"
 #include "testing/headless_test_support.h"
@@ -250,6 +252,77 @@ TEST_F(BoxMenuTest, AnyLowerBound) {
   console->QueueKeys("Up Enter");
   EXPECT_EQ(m.Run(), 2);
   EXPECT_EQ(m.window.Bottom, 5 + 3 + 1);
+}
+
+// Refused menus read no key and leave the screen, the choice and the window
+// record as they were.
+TEST_F(BoxMenuTest, MismatchedArraysAndBoxesOffTheScreenDrawNothing) {
+  struct Case {
+    const char* what;
+    void (*change)(Menu&);
+  } cases[] = {
+      {"short hot keys",
+       [](Menu& m) {
+         m.hot = BasedArray<std::uint8_t>(1, {1, 1, 1, 1});
+       }},
+      {"short help",
+       [](Menu& m) {
+         m.help = BasedArray<std::string>(1, {"a", "b", "c", "d"});
+       }},
+      {"short disabled", [](Menu& m) { m.disabled = BasedArray<std::uint8_t>(1, {0}); }},
+      {"help from 2", [](Menu& m) { m.help = BasedArray<std::string>(2, 6); }},
+      {"no entries", [](Menu& m) { m.items = BasedArray<std::string>(1, 0); }},
+      {"top 0", [](Menu& m) { m.window.Top = 0; }},
+      {"left 0", [](Menu& m) { m.window.Left = 0; }},
+      {"past the bottom", [](Menu& m) { m.window.Top = 20; }},
+      {"past the right edge", [](Menu& m) { m.window.Left = 71; }},
+      {"bottom past a byte", [](Menu& m) { m.items = BasedArray<std::string>(1, 300); }},
+      {"right past a byte", [](Menu& m) { m.items[1] = std::string(300, 'x'); }},
+  };
+  for (const Case& c : cases) {
+    Menu m;
+    c.change(m);
+    m.choice = 2;
+    const WindowRec window = m.window;
+    std::vector<Cell> before, after;
+    ReadScreenBlock(before);
+    console->QueueKeys("Esc");
+    EXPECT_EQ(m.Run(), -2) << c.what;
+    ReadScreenBlock(after);
+    EXPECT_EQ(after, before) << c.what;
+    EXPECT_EQ(m.choice, 2) << c.what;
+    EXPECT_EQ(std::memcmp(&m.window, &window, sizeof window), 0) << c.what;
+    EXPECT_EQ(InKey(), "\x1b") << c.what << ": the Esc is still queued";
+  }
+  Menu fits;
+  fits.window.Top = 19;
+  fits.window.Left = 70;
+  console->QueueKeys("Enter");
+  EXPECT_EQ(fits.Run(), 1) << "a box reaching the bottom-right corner";
+}
+
+TEST_F(BoxMenuTest, HelpLinesStayOnTheirRow) {
+  struct Case {
+    int helpRow;
+    std::string help;
+    const char* row25;
+  } cases[] = {
+      {26, "help off the screen", "bottom line text"},
+      {255, "help off the screen", "bottom line text"},
+      {25, std::string(100, 'h'), nullptr},
+  };
+  for (const Case& c : cases) {
+    Menu m;
+    m.helpRow = c.helpRow;
+    m.help[1] = c.help;
+    EXPECT_THROW(m.Run(), HeadlessInputExhausted);
+    EXPECT_EQ(ScreenText(10, 12, 4), "Echo") << "help row " << c.helpRow;
+    EXPECT_EQ(RowText(5).substr(9), "\xDA\xC4 Menu \xC4\xC4\xBF") << "help row " << c.helpRow;
+    EXPECT_EQ(RowText(25), c.row25 ? c.row25 : std::string(80, 'h')) << "help row " << c.helpRow;
+    ClearScreen();
+    Locate(25, 1);
+    PrintText("bottom line text");
+  }
 }
 
 }  // namespace

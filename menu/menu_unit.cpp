@@ -5,6 +5,7 @@
 #include "console/console.h"
 #include "console/screen_save.h"
 #include "runtime/cp437_case.h"
+#include "window/screen_cells.h"
 
 namespace tarvana {
 namespace {
@@ -27,7 +28,19 @@ void MoveTo(MenuUnit& unit, const MenuItems& items, int entry) {
   HighlightMenuEntry(unit, items, entry);
 }
 
+bool Covers(int first, int last, int lower, int upper) {
+  return lower <= first && upper >= last;
+}
+
 }  // namespace
+
+bool MenuArraysCover(const MenuItems& items) {
+  const int first = items.texts.LBound(), last = items.texts.UBound();
+  return !items.texts.Empty() &&
+         Covers(first, last, items.hotKeyPositions.LBound(), items.hotKeyPositions.UBound()) &&
+         Covers(first, last, items.helpTexts.LBound(), items.helpTexts.UBound()) &&
+         Covers(first, last, items.disabled.LBound(), items.disabled.UBound());
+}
 
 MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow) {
   MenuUnit unit;
@@ -79,11 +92,11 @@ void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry)
   const MenuPlace& place = PlaceOf(unit, entry);
   RecolorRun(place.row, place.barCol, place.barWidth, unit.barColor);
   if (unit.helpRow == 0) return;
+  // Kept to the help row: a row off the screen shows nothing, and a long text
+  // is cut at the right edge rather than wrapping (or scrolling the screen).
   UseColor(unit.helpColor);
-  Locate(unit.helpRow, 1);
-  PrintText(std::string(79, ' '));
-  Locate(unit.helpRow, 1);
-  PrintText(items.helpTexts[entry]);
+  window_detail::PrintClipped(unit.helpRow, 1, std::string(79, ' '));
+  window_detail::PrintClipped(unit.helpRow, 1, items.helpTexts[entry]);
 }
 
 void UnhighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
@@ -156,7 +169,7 @@ MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& acti
 
 int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
                  const std::function<void()>& draw,
-                 const std::function<MenuAction(const KeyCode&)>& readAction) {
+                 const std::function<MenuAction(const InputEvent&)>& readAction) {
   ScreenSave save = SaveScreen();
   draw();
   int result = -2;
@@ -165,7 +178,7 @@ int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
     MenuStep step = MenuStep::kGoing;
     int chosen = 0;
     while (step == MenuStep::kGoing)
-      step = StepMenu(unit, items, readAction(WaitKey()), chosen);
+      step = StepMenu(unit, items, readAction(WaitKeyEvent()), chosen);
     result = step == MenuStep::kChosen ? chosen : -1;
     choice = static_cast<std::uint8_t>(step == MenuStep::kChosen ? chosen : unit.current);
   }
@@ -174,8 +187,9 @@ int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
   return result;
 }
 
-MenuAction ReadMenuAction(const KeyCode& key, const MenuKeys& keys,
+MenuAction ReadMenuAction(const InputEvent& event, const MenuKeys& keys,
                           const std::function<MenuAction(int row, int col)>& leftClick) {
+  const KeyCode& key = event.key;
   MenuAction action;
   if (key.size() == 2 && key[0] == '\0') {
     const auto in = [&](const std::vector<std::uint8_t>& codes) {
@@ -192,7 +206,7 @@ MenuAction ReadMenuAction(const KeyCode& key, const MenuKeys& keys,
   if (IsMouseKey(key)) {
     if (MouseEvent(key) != mouse::kReleased) return action;
     if (MouseButton(key) == mouse::kRight) action.kind = MenuAction::kEsc;
-    if (MouseButton(key) == mouse::kLeft) action = leftClick(MouseRow(), MouseCol());
+    if (MouseButton(key) == mouse::kLeft) action = leftClick(event.row, event.col);
     return action;
   }
   if (key.size() != 1) return action;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "console/input_event.h"
 #include "console/types.h"
 #include "runtime/based_array.h"
 
@@ -64,6 +65,9 @@ struct MenuColors {
   ColorAttr help;
 };
 
+// True when there is at least one entry and the hot-key, help and disabled
+// arrays each hold an element for every entry number of the item texts.
+bool MenuArraysCover(const MenuItems& items);
 // First and last entry, the upper-cased hot-key table (a position of 0 or past
 // the end of the text gives no hot key) and places sized for every entry.
 MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow);
@@ -81,10 +85,11 @@ MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& acti
 // The whole cycle of a menu: save the screen, draw (which sets unit.drawn),
 // read actions until one ends the menu, restore the screen. Returns the entry
 // chosen, -1 cancelled, or -2 when no enabled entry lies at or after choice;
-// choice receives the entry chosen, or the one highlighted on cancel.
+// choice receives the entry chosen, or the one highlighted on cancel. The
+// caller has checked the arrays with MenuArraysCover.
 int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
                  const std::function<void()>& draw,
-                 const std::function<MenuAction(const KeyCode&)>& readAction);
+                 const std::function<MenuAction(const InputEvent&)>& readAction);
 
 // The scan codes that move a menu's highlight.
 struct MenuKeys {
@@ -94,8 +99,9 @@ struct MenuKeys {
 // The action of a key or click: the menu's movement keys; any other extended
 // key beeps; Esc cancels, Enter chooses, other characters are hot-key letters;
 // a released right button cancels; a released left button is judged by
-// leftClick(row, col); every other mouse event is ignored.
-MenuAction ReadMenuAction(const KeyCode& key, const MenuKeys& keys,
+// leftClick(row, col) with the cell the event carries; every other mouse
+// event is ignored.
+MenuAction ReadMenuAction(const InputEvent& event, const MenuKeys& keys,
                           const std::function<MenuAction(int row, int col)>& leftClick);
 
 }  // namespace tarvana

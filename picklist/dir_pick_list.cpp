@@ -9,6 +9,7 @@
 #include "picklist/dir_lines.h"
 #include "picklist/dir_reading.h"
 #include "picklist/list_view.h"
+#include "picklist/pick_list.h"
 
 namespace tarvana {
 namespace {
@@ -32,6 +33,7 @@ std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8
                            std::string_view fileSpec, std::uint8_t infoFlags,
                            std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth,
                            bool withMouse) {
+  if (!picklist_detail::ListWindowFits(window)) return {};
   picklist_detail::DirListing listing;
   if (!picklist_detail::ReadDirectory(fileSpec, listing)) return {};
   // The lines are made as they are drawn: only the listing is held.

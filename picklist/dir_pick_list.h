@@ -46,7 +46,8 @@ std::string FileInfoLine(std::uint8_t infoFlags, std::string_view separator, con
 // case of a-z; "*.*" matches every name) in a PickList sorted ascending, and
 // returns the WHOLE name of the entry chosen, exactly as the directory holds
 // it (the list shows it cut to nameWidth). Returns "" on Esc, or, without
-// opening a window, when the directory cannot be read or nothing matches.
+// opening a window, when the directory cannot be read, nothing matches or the
+// window would not fit (as PickList refuses it; nothing is read then).
 // Every entry is listed, directories (and "." and "..") included. When the
 // window has more interior rows than there are entries, its Bottom is lowered
 // to fit them and the change is kept in the caller's record; Right 0 asks for

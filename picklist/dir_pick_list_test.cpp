@@ -302,6 +302,25 @@ TEST_F(DirPickListTest, NoMatchDrawsNothingAndReturnsEmpty) {
   EXPECT_EQ(console->Queued(), 0u);
 }
 
+TEST_F(DirPickListTest, AWindowThatCannotHoldAListDrawsNothing) {
+  MakeFile("a.txt");
+  std::vector<Cell> before;
+  ReadScreenBlock(before);
+  for (WindowRec w :
+       {WindowRec{10, 10, 10, 0}, WindowRec{10, 10, 40, 0}, WindowRec{10, 0, 20, 0}}) {
+    const WindowRec given = w;
+    console->QueueKeys("Enter");
+    EXPECT_EQ(DirPickList(w, "Files", 1, PathOf("*.*"), 0, 63, kBar, 113, 15), "");
+    EXPECT_EQ(KeyDirPickList(w, "Files", 1, PathOf("*.*"), 0, 63, kBar, 113, 15), "");
+    EXPECT_EQ(w.Bottom, given.Bottom) << "the caller's record is left alone";
+    EXPECT_EQ(console->Queued(), 1u);
+    InKey();
+  }
+  std::vector<Cell> after;
+  ReadScreenBlock(after);
+  EXPECT_TRUE(after == before);
+}
+
 TEST_F(DirPickListTest, ReturnsTheWholeNameOfTheEntryChosen) {
   MakeFile("averyverylongfilename.txt");
   MakeFile("averyverylongfilename.txt.bak");

@@ -286,7 +286,8 @@ ListAction ExtendedAction(std::uint8_t scanCode) {
   }
 }
 
-ListInput MouseInput(const ListView& v, const KeyCode& key) {
+ListInput MouseInput(const ListView& v, const InputEvent& event) {
+  const KeyCode& key = event.key;
   ListInput in;
   if (MouseEvent(key) != mouse::kReleased) return in;  // ignored
   if (MouseButton(key) == mouse::kRight) {
@@ -297,7 +298,7 @@ ListInput MouseInput(const ListView& v, const KeyCode& key) {
     in.action = ListAction::kOther;
     return in;
   }
-  const int row = MouseRow(), col = MouseCol();
+  const int row = event.row, col = event.col;
   if (row <= Top(v) || row >= Bottom(v) || col <= Left(v) || col > Right(v)) return in;
   if (col == Right(v)) {
     if (v.scrollStyle == 0) return in;
@@ -428,10 +429,16 @@ std::vector<std::int32_t> DisplayOrder(const BasedArray<std::string>& items, int
       firstUpper);
 }
 
+bool ListWindowFits(const WindowRec& window) {
+  WindowRec widest = window;
+  if (widest.Right == 0) widest.Right = static_cast<std::uint8_t>(std::min(ScreenWidth(), 255));
+  return WindowOnScreen(widest);
+}
+
 bool OpenList(ListView& v, const BasedArray<std::string>& items, int sortOrder,
               const WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
               ColorAttr barColor) {
-  if (items.Empty() || window.Bottom - window.Top - 1 < 1) return false;
+  if (items.Empty() || !ListWindowFits(window)) return false;
   ListItems list;
   list.text = [&items](std::int32_t index, std::string&) { return std::string_view(items[index]); };
   list.lower = items.LBound();
@@ -446,7 +453,7 @@ bool OpenList(ListView& v, ListItems items, const WindowRec& window, std::string
               std::uint8_t scrollBarStyle, ColorAttr barColor) {
   const size_t count = static_cast<size_t>(std::max<std::int64_t>(items.count, 0));
   if (count == 0 || !items.text || items.order.size() != count ||
-      items.firstUpper.size() != count || window.Bottom - window.Top - 1 < 1)
+      items.firstUpper.size() != count || !ListWindowFits(window))
     return false;
   v.text = std::move(items.text);
   v.first = items.lower;
@@ -455,9 +462,10 @@ bool OpenList(ListView& v, ListItems items, const WindowRec& window, std::string
   v.scrollStyle = scrollBarStyle;
   v.barColor = barColor;
   if (v.win.Right == 0) {
-    // Left + longest + 3; a window that would pass column 255 stops there and
-    // cuts the longer items like a fixed width.
-    const size_t right = std::min<size_t>(v.win.Left + items.longest + 3, 255);
+    // Left + longest + 3; a window that would pass the screen's right edge
+    // stops there and cuts the longer items like a fixed width.
+    const size_t right =
+        std::min<size_t>(v.win.Left + items.longest + 3, std::min(ScreenWidth(), 255));
     v.win.Right = static_cast<std::uint8_t>(right);
   }
   v.width = std::max(0, v.win.Right - v.win.Left - 1);
@@ -550,6 +558,11 @@ void DrawListScrollBar(const ListView& v) {
 }
 
 ListInput ReadListInput(const ListView& v, const KeyCode& key, bool withMouse) {
+  return ReadListInput(v, EventOfKey(key, MouseRow(), MouseCol()), withMouse);
+}
+
+ListInput ReadListInput(const ListView& v, const InputEvent& event, bool withMouse) {
+  const KeyCode& key = event.key;
   ListInput in;
   if (key.size() == 2 && key[0] == '\0') {
     in.action = ExtendedAction(static_cast<std::uint8_t>(key[1]));
@@ -557,7 +570,7 @@ ListInput ReadListInput(const ListView& v, const KeyCode& key, bool withMouse) {
     return in;
   }
   if (IsMouseKey(key)) {
-    if (withMouse) return MouseInput(v, key);
+    if (withMouse) return MouseInput(v, event);
     in.action = ListAction::kOther;
     return in;
   }
@@ -634,7 +647,7 @@ ListStep StepList(ListView& v, const ListInput& in, std::int32_t& chosen) {
 std::int32_t RunList(ListView& v, bool withMouse) {
   for (;;) {
     std::int32_t chosen = -1;
-    switch (StepList(v, ReadListInput(v, WaitKey(), withMouse), chosen)) {
+    switch (StepList(v, ReadListInput(v, WaitKeyEvent(), withMouse), chosen)) {
       case ListStep::kGoing:
         break;
       case ListStep::kChosen:

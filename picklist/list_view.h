@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/input_event.h"
 #include "console/screen_save.h"
 #include "console/types.h"
 #include "runtime/based_array.h"
@@ -133,9 +134,15 @@ struct ListInput {
 
 enum class ListStep { kGoing, kChosen, kCancelled };
 
-// Opening: the index array, W and Right, V, T = C = F, then the window, the
-// view, the highlight, the arrows and the scroll bar. False (nothing drawn)
-// when there is no item or no interior row.
+// True when a list's window can be opened: it has an interior row and lies
+// on the screen, and so does its interior column when Right is fixed; Right 0
+// (automatic width) needs room for one interior column before the screen's
+// right edge.
+bool ListWindowFits(const WindowRec& window);
+// Opens the list: the index array, W and Right (automatic width is held at
+// the screen's right edge), V, T = C = F, then the window, the view, the
+// highlight, the arrows and the scroll bar. False (nothing drawn) when there
+// is no item or the window does not fit (ListWindowFits).
 bool OpenList(ListView& view, const BasedArray<std::string>& items, int sortOrder,
               const WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
               ColorAttr barColor);
@@ -146,7 +153,8 @@ bool OpenList(ListView& view, ListItems items, const WindowRec& window, std::str
 // Leaves the bar colour current, restores the screen and releases the arrays.
 void CloseList(ListView& view);
 
-// Drawing pieces.
+// Drawing pieces: the rows of the view, the highlight bar, the arrows on the
+// bottom frame and the scroll bar on the right frame.
 void DrawView(const ListView& view);
 void DrawViewRow(const ListView& view, int r);
 void Highlight(const ListView& view);
@@ -156,8 +164,11 @@ void DrawListScrollBar(const ListView& view);
 // Rows of the scroll-bar thumb as drawn (style 2: the longer thumb).
 void ThumbRows(const ListView& view, int& firstRow, int& lastRow);
 
-// The input a KeyCode stands for; withMouse false makes every mouse event a
+// The input an event stands for; withMouse false makes every mouse event a
 // key without meaning (the keyboard-only lists).
+ListInput ReadListInput(const ListView& view, const InputEvent& event, bool withMouse);
+// The same for a KeyCode just taken from the console, whose mouse cell the
+// console still reports.
 ListInput ReadListInput(const ListView& view, const KeyCode& key, bool withMouse);
 // Acts on one input. `chosen` receives the caller's index on kChosen.
 ListStep StepList(ListView& view, const ListInput& input, std::int32_t& chosen);

@@ -17,8 +17,10 @@ namespace tarvana {
 // user cancels (Esc or the right button). The caller's array is never changed;
 // sortOrder > 0 shows it sorted ascending, < 0 descending, 0 in array order,
 // comparing with a-z folded to A-Z. window gives Top, Left and Bottom; Right 0
-// asks for automatic width (Left + longest item + 3), and a fixed Right cuts
-// longer items at the right frame. The caller's record is not changed. A
+// asks for automatic width (Left + longest item + 3, held at the screen's
+// right edge), and a fixed Right cuts longer items at the right frame. A
+// window that has no interior row and column or does not lie wholly on the
+// screen opens nothing: -1 at once. The caller's record is not changed. A
 // non-zero scrollBarStyle draws a scroll bar on the right frame whose clicks
 // page the list; style 2 draws and clicks a longer thumb of floor(V * V / N)
 // cells (V rows shown of N items, at least one cell). barColor colours the

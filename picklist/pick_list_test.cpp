@@ -10,6 +10,7 @@
 #include <random>
 
 #include "console/screen_save.h"
+#include "picklist/multi_pick_list.h"
 #include "picklist/picklist_test_support.h"
 #include "runtime/cp437_case.h"
 
@@ -560,6 +561,54 @@ TEST_F(PickListTest, NothingToShowOpensNothing) {
   std::vector<Cell> after;
   ReadScreenBlock(after);
   EXPECT_TRUE(after == before);
+}
+
+// Every list refuses such a window before it draws or reads a key.
+TEST_F(PickListTest, WindowsWithoutAnInteriorOrOffTheScreenOpenNothing) {
+  const struct {
+    int top, left, bottom, right;
+  } cases[] = {
+      {8, 20, 8, 0},    // one row
+      {22, 20, 8, 0},   // rows swapped
+      {8, 20, 22, 21},  // fixed width without an interior column
+      {8, 40, 22, 20},  // columns swapped
+      {0, 20, 22, 0},   // top frame above the screen
+      {8, 20, 26, 0},   // bottom frame below it
+      {8, 0, 22, 0},    // left frame left of it
+      {8, 20, 22, 81},  // fixed right frame right of it
+      {8, 79, 22, 0},   // automatic width without room for a column
+  };
+  BasedArray<std::int16_t> flags(1, 45);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.top << "," << c.left << " to " << c.bottom << "," << c.right);
+    WindowRec w = AnimalWindow();
+    w.Top = c.top, w.Left = c.left, w.Bottom = c.bottom, w.Right = c.right;
+    std::vector<Cell> before, after;
+    ReadScreenBlock(before);
+    console->QueueKeys("Enter");
+    EXPECT_EQ(PickList(animals, 1, w, "Animals", 1, kBar), -1);
+    EXPECT_EQ(KeyPickList(animals, 1, w, "Animals", 1, kBar), -1);
+    MultiPickList(animals, flags, 1, w, "Animals", 1, kBar, 0x4F, "\xFB");
+    KeyMultiPickList(animals, flags, 1, w, "Animals", 1, kBar, 0x4F, "\xFB");
+    ReadScreenBlock(after);
+    EXPECT_TRUE(after == before);
+    EXPECT_EQ(console->Queued(), 1u) << "no key read";
+    InKey();
+  }
+}
+
+TEST_F(PickListTest, AutomaticWidthStopsAtTheScreensRightEdge) {
+  WindowRec w = AnimalWindow();
+  w.Left = 70;  // "Hippopotamus" would need columns 70 to 85
+  OpenAnimals(1, 1, w);
+  EXPECT_EQ(view.win.Right, 80);
+  EXPECT_TRUE(view.cut);
+  Step(view, "h");
+  Step(view, "i");
+  EXPECT_EQ(ScreenText(view.win.Top + view.row, 70, 11), "\xB3 Hippopot\xB1");
+  EXPECT_EQ(ReadCellColor(view.win.Top + view.row, 79), kBar);
+  EXPECT_EQ(ReadCellColor(view.win.Top + view.row + 1, 1), 0x70) << "no highlight on the next row";
 }
 
 }  // namespace

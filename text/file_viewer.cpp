@@ -36,7 +36,6 @@ ViewStep Redraw(FileView& view) {
 // right frame and no further.
 ViewStep AskLineNumber(FileView& view) {
   const WindowRec& w = view.window;
-  view.bottomFrameChar = static_cast<std::uint8_t>(ReadCell(w.Bottom, w.Right - 5));
   const int room = std::max(0, w.Right - w.Left - 2);
   const std::string_view prompt = kLinePrompt.substr(0, room);
   UseColor(w.FrameColor);
@@ -77,13 +76,14 @@ ViewStep StepLineNumber(FileView& view, const KeyCode& key) {
   return Redraw(view);
 }
 
-ViewStep StepMouse(FileView& view, const KeyCode& key) {
+ViewStep StepMouse(FileView& view, const InputEvent& event) {
+  const KeyCode& key = event.key;
   if (!view.mouse || MouseEvent(key) != mouse::kReleased) return Refuse();
   if (MouseButton(key) == mouse::kRight) return Close(view);
   const WindowRec& w = view.window;
-  const int row = MouseRow();
-  if (MouseButton(key) != mouse::kLeft || MouseCol() != w.Right || row <= w.Top ||
-      row >= w.Bottom || row == view.thumbRow)
+  const int row = event.row;
+  if (MouseButton(key) != mouse::kLeft || event.col != w.Right || row <= w.Top || row >= w.Bottom ||
+      row == view.thumbRow)
     return Refuse();
   const int height = ViewPageHeight(w);
   view.topLine += row < view.thumbRow ? -height : height;
@@ -131,7 +131,7 @@ int RunFileView(std::string_view fileName, const WindowRec& window, int tabWidth
   FileView view;
   const int opened = OpenFileView(view, fileName, window, tabWidth, scrollBar, mouse);
   if (opened != 0) return opened;
-  while (StepFileView(view, WaitKey()) != ViewStep::kClosed) {
+  while (StepFileView(view, WaitKeyEvent()) != ViewStep::kClosed) {
   }
   return 0;
 }
@@ -140,6 +140,7 @@ int RunFileView(std::string_view fileName, const WindowRec& window, int tabWidth
 
 int OpenFileView(FileView& view, std::string_view fileName, const WindowRec& window, int tabWidth,
                  std::uint8_t scrollBar, bool mouse) {
+  if (!ViewWindowFits(window)) return -1;
   switch (view.file.Open(std::string(fileName))) {
     case ViewLineFile::Opened::kUnreadable:
       return -1;
@@ -156,16 +157,25 @@ int OpenFileView(FileView& view, std::string_view fileName, const WindowRec& win
   view.leftColumn = 1;
   view.lines.clear();
   OpenWindow(window, fileName, view.save);
+  // Read once, before an arrow or the line-number prompt can cover the cell;
+  // in a window too narrow for column Right - 5 the first cell of the line.
+  view.bottomFrameChar = static_cast<std::uint8_t>(
+      ReadCell(window.Bottom, std::max(window.Right - 5, window.Left + 1)));
   UseColor(window.FillColor);
   DrawViewPage(view);
   return 0;
 }
 
 ViewStep StepFileView(FileView& view, const KeyCode& key) {
+  return StepFileView(view, EventOfKey(key, MouseRow(), MouseCol()));
+}
+
+ViewStep StepFileView(FileView& view, const InputEvent& event) {
+  const KeyCode& key = event.key;
   if (!view.save.Live()) return ViewStep::kClosed;
   if (view.lineNumber) return StepLineNumber(view, key);
   if (key == "\x1b") return Close(view);
-  if (IsMouseKey(key)) return StepMouse(view, key);
+  if (IsMouseKey(key)) return StepMouse(view, event);
   if (key.size() == 2 && key[0] == '\0')
     return StepExtendedKey(view, static_cast<std::uint8_t>(key[1]));
   return Refuse();

@@ -22,7 +22,9 @@ struct FileView;
 // tabWidth columns (-1 or any width below 1 keeps them as they are); a
 // scrollBar other than 0 draws a scroll bar on the right frame. Returns -1,
 // drawing nothing, when the file is missing or cannot be read (no permission,
-// a directory), and -2 when it is empty.
+// a directory) or when the window cannot show it (it does not lie wholly on
+// the screen, or leaves no text row or text column: Bottom - Top < 2 or
+// Right - Left < 4), and -2 when the file is empty.
 int ViewFile(std::string_view fileName, const WindowRec& window, int tabWidth,
              std::uint8_t scrollBar);
 // ViewFile without the mouse: every mouse event beeps.
@@ -34,7 +36,7 @@ int KeyViewFile(std::string_view fileName, const WindowRec& window, int tabWidth
 std::string ExpandTabs(std::string_view line, int tabWidth);
 // Brings the viewer's line buffer to its top line (kept between line 1 and the
 // end marker) and draws the page, the arrows on the bottom frame and the
-// scroll bar.
+// scroll bar; nothing for a window that ViewFile would refuse.
 void DrawViewPage(FileView& view);
 
 }  // namespace tarvana

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/input_event.h"
 #include "console/screen_save.h"
 #include "console/types.h"
 #include "text/file_viewer.h"
@@ -44,7 +45,7 @@ struct FileView {
   int thumbRow = 0;  // the scroll-bar thumb's row, drawn or not
   // While a line number is being typed after Alt-L.
   std::optional<InputLineState> lineNumber;
-  std::uint8_t bottomFrameChar = 0;
+  std::uint8_t bottomFrameChar = 0;  // read once when the window opens
   ScreenSave save;
 };
 
@@ -57,10 +58,14 @@ enum class ViewStep {
 };
 
 // Opens the file and, when it can be shown, the window with its first page.
-// Returns 0 (open), -1 (missing or unreadable) or -2 (empty), drawing nothing
-// for the last two.
+// Returns 0 (open), -1 (missing or unreadable, or a window that does not fit)
+// or -2 (empty), drawing nothing for the last two.
 int OpenFileView(FileView& view, std::string_view fileName, const WindowRec& window, int tabWidth,
                  std::uint8_t scrollBar, bool mouse);
+// Acts on one event; mouse events act at the cell they carry.
+ViewStep StepFileView(FileView& view, const InputEvent& event);
+// The same for a KeyCode just taken from the console, whose mouse cell the
+// console still reports.
 ViewStep StepFileView(FileView& view, const KeyCode& key);
 
 // The line number of the end marker, or INT64_MAX while the end is not known.
@@ -68,6 +73,9 @@ std::int64_t ViewLastLine(const FileView& view);
 // Text rows and columns of the page.
 int ViewPageHeight(const WindowRec& window);
 int ViewPageWidth(const WindowRec& window);
+// The window lies on the screen with room for at least one row and one
+// column of text.
+bool ViewWindowFits(const WindowRec& window);
 
 // ExpandTabs whose result is cut to at most limit characters.
 std::string ExpandTabsUpTo(std::string_view line, int tabWidth, std::size_t limit);

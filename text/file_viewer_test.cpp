@@ -437,6 +437,51 @@ TEST_F(FileViewerTest, FilesThatCannotBeShownDrawNothing) {
   }
 }
 
+// Windows that leave no row or column of text, or do not lie on the screen,
+// are refused like a file that cannot be read: -1, nothing drawn, no key read.
+TEST_F(FileViewerTest, WindowsThatCannotShowTextDrawNothing) {
+  const std::string path = files.Write("ten.txt", NumberedLines(10));
+  const struct {
+    int top, left, bottom, right;
+  } cases[] = {
+      {10, 2, 10, 78},  // one row: the scroll bar's rows run backwards
+      {10, 2, 11, 78},  // frame rows only
+      {12, 2, 10, 78},  // rows swapped
+      {2, 10, 23, 13},  // no text column
+      {2, 78, 23, 2},   // columns swapped
+      {0, 2, 23, 78},   // top frame above the screen
+      {2, 2, 26, 78},   // bottom frame below it
+      {2, 0, 23, 78},   // left frame left of it
+      {2, 2, 23, 81},   // right frame right of it
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.top << "," << c.left << " to " << c.bottom << "," << c.right);
+    FreshConsole();
+    console->QueueKeys("Esc");
+    WindowRec w = kWindow;
+    w.Top = c.top, w.Left = c.left, w.Bottom = c.bottom, w.Right = c.right;
+    const std::vector<Cell> before = Screen();
+    EXPECT_EQ(ViewFile(path, w, 8, 1), -1);
+    EXPECT_EQ(KeyViewFile(path, w, 8, 0), -1);
+    view.emplace();
+    EXPECT_EQ(OpenFileView(*view, path, w, 8, 1, true), -1);
+    EXPECT_TRUE(Screen() == before);
+    EXPECT_EQ(console->Queued(), 1u) << "no key read";
+  }
+}
+
+TEST_F(FileViewerTest, TheNarrowestWindowShowsOneCharacterAndKeepsItsFrame) {
+  const WindowRec narrow{10, 10, 12, 14, 1, 0, 0, 0, 0, 31, 30, 27};  // 1 row, 1 column
+  view.emplace();
+  ASSERT_EQ(OpenFileView(*view, files.Write("t.txt", "abc\ndef\n"), narrow, 8, 1, true), 0);
+  EXPECT_EQ(ScreenText(11, 10, 5), "\xB3 a \xDB") << "the thumb fills the one-row bar";
+  EXPECT_EQ(ScreenText(12, 10, 5), "\xC0\xC4\x19\xC4\xD9") << "the down arrow";
+  Press("Down Down Alt+L 1 Enter");
+  EXPECT_EQ(ScreenText(11, 10, 5), "\xB3 a \xDB");
+  EXPECT_EQ(ScreenText(12, 10, 5), "\xC0\xC4\x19\xC4\xD9") << "the frame read when it opened";
+}
+
 TEST_F(FileViewerTest, LinesPastSixteenBitNumbersAndTheRealEnd) {
   ASSERT_EQ(Open(files.Write("big.txt", NumberedLines(40000))), 0);
   Press("End Up");

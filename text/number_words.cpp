@@ -10,21 +10,28 @@ constexpr std::string_view kTens = "twenty thirty forty  fifty  sixty  seventyei
 constexpr std::string_view kTeens =
     "eleven   twelve   thirteen fourteen fifteen  sixteen  seventeeneighteen nineteen ";
 
+// Digits are checked before they index a table, so that no digit overflows.
+bool IsDigit(int d) {
+  return d >= 0 && d <= 9;
+}
+
 }  // namespace
 
 std::string OnesWord(int digit) {
-  const std::string_view word = TableWord(kOnes, 5, digit - 1);
-  return word.empty() ? "" : std::string(word) + " ";
+  if (!IsDigit(digit) || digit == 0) return "";
+  return std::string(TableWord(kOnes, 5, digit - 1)) + " ";
 }
 
 std::string TensWords(int tens, int units) {
+  if (!IsDigit(tens)) return " ";
   std::string words;
   if (tens >= 2) {
     words = std::string(TableWord(kTens, 7, tens - 2)) + "-";
     if (units != 0) words += OnesWord(units);
   } else if (tens == 1) {
-    words = units == 0 ? "ten" : std::string(TableWord(kTeens, 9, units - 1));
-  } else if (tens == 0) {
+    if (units == 0) words = "ten";
+    if (units >= 1 && units <= 9) words = std::string(TableWord(kTeens, 9, units - 1));
+  } else {
     words = OnesWord(units);
   }
   // Drops the hyphen of a round ten ("thirty-") along with any blank.

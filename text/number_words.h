@@ -13,7 +13,7 @@ std::string NumberToWords(std::int32_t n);
 std::string OnesWord(int digit);
 // The words of the two-digit group tu followed by one blank ("thirty-two ",
 // "thirty ", "fifteen ", "seven "); only a blank for 00. A digit outside 0-9
-// has no word.
+// has no word, and a tens digit outside 0-9 leaves the whole group a blank.
 std::string TensWords(int tens, int units);
 
 }  // namespace tarvana

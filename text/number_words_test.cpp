@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -113,8 +115,9 @@ TEST(NumberToWords, AgreesWithAnIndependentSpellerWithSingleBlanks) {
 }
 
 TEST(OnesWord, NamesDigits1To9) {
-  const std::pair<int, const char*> cases[] = {{1, "one "}, {3, "three "}, {9, "nine "},
-                                               {0, ""},     {10, ""},      {-1, ""}};
+  const std::pair<int, const char*> cases[] = {{1, "one "},   {3, "three "}, {9, "nine "},
+                                               {0, ""},       {10, ""},      {-1, ""},
+                                               {INT_MIN, ""}, {INT_MAX, ""}};
   for (const auto& [d, want] : cases)
     EXPECT_EQ(OnesWord(d), want) << d;
 }
@@ -128,6 +131,8 @@ TEST(TensWords, SpellsTwoDigitGroups) {
       {3, 2, "thirty-two "}, {3, 0, "thirty "},  {9, 9, "ninety-nine "}, {1, 5, "fifteen "},
       {1, 9, "nineteen "},   {1, 0, "ten "},     {0, 7, "seven "},       {0, 0, " "},
       {10, 0, " "},          {2, 10, "twenty "}, {1, 10, " "},           {-1, 5, " "},
+      {10, 3, " "},          {INT_MIN, 5, " "},  {INT_MAX, 5, " "},      {2, INT_MIN, "twenty "},
+      {1, INT_MIN, " "},     {0, INT_MIN, " "},
   };
   for (const auto& c : cases)
     EXPECT_EQ(TensWords(c.tens, c.units), c.want) << c.tens << c.units;

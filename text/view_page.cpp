@@ -60,8 +60,13 @@ int ViewPageWidth(const WindowRec& window) {
   return window.Right - window.Left - 3;
 }
 
+bool ViewWindowFits(const WindowRec& window) {
+  return WindowOnScreen(window) && ViewPageHeight(window) >= 1 && ViewPageWidth(window) >= 1;
+}
+
 void DrawViewPage(FileView& view) {
   const WindowRec& w = view.window;
+  if (!ViewWindowFits(w)) return;
   const int height = ViewPageHeight(w), width = ViewPageWidth(w);
   const int slots = BufferSlots(view);
   view.topLine = std::clamp<std::int64_t>(view.topLine, 1, ViewLastLine(view));
@@ -89,7 +94,7 @@ void DrawViewPage(FileView& view) {
   }
 
   UseColor(w.FrameColor);
-  const char frame = static_cast<char>(ReadCell(w.Bottom, w.Right - 5));
+  const char frame = static_cast<char>(view.bottomFrameChar);
   Locate(w.Bottom, w.Right - 3);
   PrintText(std::string(2, frame));
   if (view.topLine > 1) {

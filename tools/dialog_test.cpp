@@ -118,5 +118,58 @@ TEST_F(DialogTest, ClickOnlyIgnoresLeftClicksElsewhere) {
   EXPECT_EQ(console->Queued(), 0u);
 }
 
+// Boxes without an interior or off the screen: nothing drawn, no key read,
+// the empty answer.
+TEST_F(DialogTest, BoxesThatDoNotFitDrawNothingAndReadNoKey) {
+  const BasedArray<std::string> tall(1, 21), wide(1, {std::string(76, 'w')});
+  const BasedArray<std::string> manyLines(1, 23);  // automatic top row -1: byte 255
+  struct Case {
+    const char* what;
+    const BasedArray<std::string>* lines;
+    WindowRec rec;
+  } cases[] = {
+      {"21 lines placed automatically", &tall, kAuto},
+      {"23 lines placed automatically", &manyLines, kAuto},
+      {"a 76-character line placed automatically", &wide, kAuto},
+      {"no interior row", &kQuit, {3, 5, 4, 40, 1, 2, 0, 2, 7, 31, 30, 27}},
+      {"columns swapped", &kQuit, {3, 40, 9, 5, 1, 2, 0, 2, 7, 31, 30, 27}},
+      {"past the bottom", &kQuit, {20, 5, 26, 40, 1, 2, 0, 2, 7, 31, 30, 27}},
+  };
+  const auto before = Snapshot();
+  for (const Case& c : cases) {
+    console->QueueKeys("Y");
+    ScreenSave save;
+    int row = -1, col = -1;
+    DrawDialog(*c.lines, c.rec, "Title", save, row, col);
+    EXPECT_FALSE(save.Live()) << c.what;
+    EXPECT_EQ(row, 0) << c.what;
+    EXPECT_EQ(col, 0) << c.what;
+    EXPECT_EQ(DialogWait(*c.lines, c.rec, "Title"), "") << c.what;
+    EXPECT_EQ(DialogBox(*c.lines, c.rec, "Title", 0), "") << c.what;
+    EXPECT_EQ(DialogChoice(*c.lines, c.rec, "Title", BasedArray<std::string>(1, {"Y"})), 0)
+        << c.what;
+    EXPECT_EQ(Snapshot(), before) << c.what;
+    EXPECT_EQ(InKey(), "Y") << c.what << ": the key is still queued";
+  }
+  console->QueueKeys("Y");
+  EXPECT_EQ(DialogChoice(kQuit, kAuto, "", BasedArray<std::string>()), 0) << "no choices";
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(InKey(), "Y");
+}
+
+TEST_F(DialogTest, LinesPastTheScreenEdgeAreCut) {
+  const BasedArray<std::string> lines(1, {"short", std::string(40, 'x'), "", "", "", "", "LOST"});
+  ScreenSave save;
+  int row = 0, col = 0;
+  DrawDialog(lines, {18, 60, 24, 70, 1, 0, 0, 0, 7, 31, 30, 27}, "", save, row, col);
+  EXPECT_EQ(ScreenText(21, 62, 19), std::string(19, 'x'));
+  EXPECT_EQ(ReadCell(22, 1), ' ') << "nothing wraps onto the next row";
+  std::string screen;
+  for (int r = 1; r <= 25; ++r)
+    screen += RowText(r);
+  EXPECT_EQ(screen.find("LOST"), std::string::npos) << "row 26 is not drawn on another row";
+  RestoreScreen(save);
+}
+
 }  // namespace
 }  // namespace tarvana

@@ -1,5 +1,6 @@
 #include "tools/screen_effects.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "console/console.h"
@@ -7,12 +8,17 @@
 namespace tarvana {
 namespace {
 
-// Reads the rectangle, lets `change` rewrite each cell, writes it back.
-// Cells outside the screen are neither read nor written.
+// Reads the rectangle, lets `change` rewrite each cell, writes it back. Only
+// the part on the screen is read and written, so a rectangle of any size (or
+// an inverted one, which has no cells) costs no more than the screen.
 template <class Change>
 void ChangeRegion(int top, int left, int bottom, int right, Change change) {
+  top = std::max(top, 1);
+  left = std::max(left, 1);
+  bottom = std::min(bottom, ScreenHeight());
+  right = std::min(right, ScreenWidth());
+  if (top > bottom || left > right) return;
   const int rows = bottom - top + 1, cols = right - left + 1;
-  if (rows <= 0 || cols <= 0) return;
   std::vector<Cell> cells;
   ReadScreenRect(cells, top, left, rows, cols);
   for (Cell& cell : cells)
@@ -44,10 +50,12 @@ void FillRegion(int ch, ColorAttr attr, const ScreenRect& rect) {
 std::string ScreenText(int row, int col, std::int32_t count) {
   std::vector<Cell> cells;
   ReadScreenBlock(cells);
-  const long start = static_cast<long>(row - 1) * ScreenWidth() + (col - 1);
+  const std::int64_t size = static_cast<std::int64_t>(cells.size());
+  const std::int64_t start = (std::int64_t{row} - 1) * ScreenWidth() + (std::int64_t{col} - 1);
+  const std::int64_t end = std::min(start + std::max(count, 0), size);
   std::string text;
-  for (long i = start; i < start + count && i < static_cast<long>(cells.size()); ++i)
-    if (i >= 0) text += static_cast<char>(cells[i].ch);
+  for (std::int64_t i = std::max<std::int64_t>(start, 0); i < end; ++i)
+    text += static_cast<char>(cells[static_cast<std::size_t>(i)].ch);
   return text;
 }
 

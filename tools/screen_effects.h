@@ -1,7 +1,8 @@
 #pragma once
 // Whole-block screen effects: recolour, clear or fill a rectangle, and read
 // back the text of a run of cells. Each is one block read and one block write;
-// none moves the cursor or changes the current colour.
+// none moves the cursor or changes the current colour. Rectangles are clipped
+// to the screen; an inverted one (top > bottom or left > right) changes nothing.
 
 #include <cstdint>
 #include <string>
@@ -34,7 +35,8 @@ void RecolorRegion(ColorAttr attr, const ScreenRect& rect);
 // Fills the rectangle with the character ch in attr.
 void FillRegion(int ch, ColorAttr attr, const ScreenRect& rect);
 // The characters of count cells from (row, col) on, continuing at column 1 of
-// the next row past a row's end; a run that passes the last cell stops there.
+// the next row past a row's end; a run that passes the last cell stops there,
+// and cells before the first are left out.
 std::string ScreenText(int row, int col, std::int32_t count);
 
 }  // namespace tarvana

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "console/console.h"
 #include "testing/headless_test_support.h"
 
@@ -96,12 +98,19 @@ TEST_F(ScreenEffects, RectanglesOffTheScreenAreClipped) {
   EXPECT_EQ(ChangedCells(top, left, bottom, right), 4);
   ClearRegion(10, 10, 5, 5, 0x27);  // inverted: nothing
   EXPECT_EQ(ChangedCells(top, left, bottom, right), 4);
+  FillRegion('*', 0x27, ScreenRect(0, 0, 1, 2));
+  EXPECT_EQ(ChangedCells(top, left, bottom, right), 6);
+  ClearRegion(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0x27);  // every cell, whatever the span
+  EXPECT_EQ(ChangedCells(top, left, bottom, right), 2000);
 }
 
 TEST_F(ScreenEffects, ScreenTextRunsAcrossRowEnds) {
   EXPECT_EQ(ScreenText(1, 79, 4), "bbcc");
   EXPECT_EQ(ScreenText(25, 79, 10), "zz") << "stops at the last cell";
   EXPECT_EQ(ScreenText(3, 1, 0), "");
+  EXPECT_EQ(ScreenText(0, 80, 3), "bb") << "cells before the first are left out";
+  EXPECT_EQ(ScreenText(INT_MIN, INT_MIN, INT_MAX), "");
+  EXPECT_EQ(ScreenText(25, 80, INT_MAX), "z");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ using window_detail::PrintClipped;
 using window_detail::ScreenCells;
 
 void DrawFrame(const WindowRec& rec, std::string_view title) {
-  if (rec.Frame == 255) return;
+  if (rec.Frame == 255 || !WindowHasInterior(rec)) return;
   UseColor(rec.FrameColor);
   const std::string chars = FrameChars(rec.Frame);
   const auto code = [&chars](int position) {

@@ -4,6 +4,7 @@ namespace tarvana {
 
 void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save) {
   save = SaveScreen();
+  if (!WindowHasInterior(rec)) return;
   DrawFrame(rec, title);
   ClearBox(rec.Top + 1, rec.Left + 1, rec.Bottom - 1, rec.Right - 1, rec.FillColor);
   DrawShadow(rec);
@@ -11,6 +12,7 @@ void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save) 
 
 void OpenWindowArea(const WindowRec& rec, std::string_view title, ScreenSave& save) {
   save = SaveWindowArea(rec);
+  if (!WindowHasInterior(rec)) return;
   DrawFrame(rec, title);
   DrawShadow(rec);
   ClearBox(rec.Top + 1, rec.Left + 1, rec.Bottom - 1, rec.Right - 1, rec.FillColor);

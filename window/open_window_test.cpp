@@ -130,5 +130,38 @@ TEST_F(OpenWindowTest, NestedWindowsClosedInOpeningOrderBringTheFirstBack) {
   EXPECT_TRUE(ChangedCells(w.withFirst).empty());
 }
 
+// Corners swapped or no row or column between the frame lines: nothing is
+// drawn by any window routine.
+TEST_F(OpenWindowTest, WindowsWithoutAnInteriorDrawNothing) {
+  const struct {
+    int top, left, bottom, right;
+  } cases[] = {
+      {10, 30, 10, 45},  // one row
+      {10, 30, 11, 45},  // two rows
+      {10, 30, 18, 31},  // two columns
+      {18, 30, 10, 45},  // rows swapped
+      {10, 45, 18, 30},  // columns swapped
+      {1, 1, 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.top << "," << c.left << " to " << c.bottom << "," << c.right);
+    for (int shadow = 0; shadow <= 8; ++shadow) {
+      WindowRec rec = Box(shadow);
+      rec.Top = c.top, rec.Left = c.left, rec.Bottom = c.bottom, rec.Right = c.right;
+      PaintBackground();
+      const auto before = Snapshot();
+      ScreenSave save;
+      OpenWindow(rec, "Demo", save);
+      EXPECT_TRUE(ChangedCells(before).empty()) << "OpenWindow, shadow " << shadow;
+      EXPECT_TRUE(save.Live());
+      OpenWindowArea(rec, "Demo", save);
+      DrawFrame(rec, "Demo");
+      DrawShadow(rec);
+      EXPECT_TRUE(ChangedCells(before).empty()) << "shadow " << shadow;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvana

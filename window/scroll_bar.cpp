@@ -12,11 +12,10 @@ using window_detail::PrintRun;
 constexpr char kTrack = '\xB1';
 constexpr char kThumb = '\xDB';
 
-}  // namespace
-
 // Worked as floor((20 n current - total) / (20 total)) in 128 bits so that no
-// 64-bit position overflows or loses precision.
-int ScrollBarThumb(int n, std::int64_t current, std::int64_t total) {
+// 64-bit position overflows or loses precision. n may exceed an int: a bar
+// from a very negative row to a very large one.
+std::int64_t ThumbOffset(std::int64_t n, std::int64_t current, std::int64_t total) {
   if (n < 1) return 0;
   if (total <= 0) return 0;
   // Outside 0 .. total the result lies beyond either end and is clamped anyway.
@@ -25,7 +24,20 @@ int ScrollBarThumb(int n, std::int64_t current, std::int64_t total) {
   const __int128 denominator = static_cast<__int128>(20) * total;
   __int128 offset = numerator / denominator;
   if (numerator % denominator != 0 && numerator < 0) --offset;
-  return static_cast<int>(std::clamp<__int128>(offset, 0, n - 1));
+  return static_cast<std::int64_t>(std::clamp<__int128>(offset, 0, n - 1));
+}
+
+// The thumb's row or column on a bar from first to last (first <= last);
+// between them, so always an int.
+int ThumbAt(int first, int last, std::int64_t current, std::int64_t total) {
+  const std::int64_t n = std::int64_t{last} - first + 1;
+  return static_cast<int>(first + ThumbOffset(n, current, total));
+}
+
+}  // namespace
+
+int ScrollBarThumb(int n, std::int64_t current, std::int64_t total) {
+  return static_cast<int>(ThumbOffset(n, current, total));
 }
 
 // The first and last shown positions and the flag are taken for the callers'
@@ -37,7 +49,7 @@ void DrawScrollBar(int col, int top, int bottom, std::int64_t, std::int64_t, std
   for (int row = std::max(top, 1); row <= std::min(bottom, ScreenHeight()); ++row)
     PrintRun(row, col, kTrack, 1);
   UseColor(thumbColor);
-  PrintRun(top + ScrollBarThumb(bottom - top + 1, current, total), col, kThumb, 1);
+  PrintRun(ThumbAt(top, bottom, current, total), col, kThumb, 1);
 }
 
 void DrawHScrollBar(int row, int left, int right, std::int64_t, std::int64_t, std::int64_t current,
@@ -46,7 +58,7 @@ void DrawHScrollBar(int row, int left, int right, std::int64_t, std::int64_t, st
   UseColor(trackColor);
   PrintRun(row, left, kTrack, static_cast<long long>(right) - left + 1);
   UseColor(thumbColor);
-  PrintRun(row, left + ScrollBarThumb(right - left + 1, current, total), kThumb, 1);
+  PrintRun(row, ThumbAt(left, right, current, total), kThumb, 1);
   // The cursor ends at the start of the next row; a bar on the bottom row
   // leaves it at the start of that row instead of scrolling the screen away.
   if (row >= 1 && row <= ScreenHeight()) Locate(std::min(row + 1, ScreenHeight()), 1);

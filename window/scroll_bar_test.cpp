@@ -92,6 +92,16 @@ TEST_F(ScrollBarTest, HorizontalBarOnTheBottomRowDoesNotScroll) {
   EXPECT_EQ(ReadCell(24, 1), before[23 * 80].ch);
 }
 
+TEST_F(ScrollBarTest, BarsLongerThanAnIntCountTheirTrackExactly) {
+  // 4294966001 cells, of which rows (columns) 1 to 25 (80) are on the screen;
+  // current just past half puts the thumb on row 10.
+  const int first = -2147483000, last = 2147483000;
+  DrawScrollBar(5, first, last, 0, 0, 2147483011, 4294966001, 1, kTrack, kThumb);
+  EXPECT_EQ(testing::ColumnText(5, 9, 11), "\xB1\xDB\xB1");
+  DrawHScrollBar(3, first, last, 0, 0, 2147483011, 4294966001, 1, kTrack, kThumb);
+  EXPECT_EQ(testing::ScreenText(3, 9, 3), "\xB1\xDB\xB1");
+}
+
 TEST_F(ScrollBarTest, BarWithNoRowsDrawsNothing) {
   PaintBackground();
   const auto before = Snapshot();

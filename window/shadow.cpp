@@ -40,7 +40,7 @@ void PrintBlockShadow(const WindowRec& rec, bool lower, bool leftSide) {
 }  // namespace
 
 void DrawShadow(const WindowRec& rec) {
-  if (rec.Shadow < 1 || rec.Shadow > 8) return;
+  if (rec.Shadow < 1 || rec.Shadow > 8 || !WindowHasInterior(rec)) return;
   // Types 1, 2, 5, 6 fall below the window; 1, 3, 5, 7 fall to its left.
   const int corner = (rec.Shadow - 1) % 4;
   const bool lower = corner < 2, leftSide = corner % 2 == 0;

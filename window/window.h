@@ -12,25 +12,37 @@
 
 namespace tarvana {
 
+// True when the window's corners are in order with at least one interior row
+// and column between its frame lines (Top + 2 <= Bottom, Left + 2 <= Right).
+// Every window routine draws nothing for a window without an interior.
+bool WindowHasInterior(const WindowRec& rec);
+// True when the window has an interior and lies wholly on the screen, frame
+// included (its shadow may fall off the edge). The interactive routines that
+// take a window (lists, the viewer, dialogs) require it.
+bool WindowOnScreen(const WindowRec& rec);
+
 // The eight frame characters of a style (top-left, bottom-left, top-right,
 // bottom-right, left, right, top, bottom); any style but 1-19 gives blanks.
 std::string FrameChars(int style);
 
 // Saves the whole screen into save, then draws frame and title, interior and
 // shadow. Close the window with RestoreScreen(save). The current colour is left
-// at FillColor, or ShadowColor for the block shadows 5-8.
+// at FillColor, or ShadowColor for the block shadows 5-8. A window without an
+// interior is saved but not drawn.
 void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save);
 // Saves only the window and its shadow margin, then draws frame and title,
-// shadow and interior. Close it with RestoreWindowArea(rec, save).
+// shadow and interior (nothing for a window without an interior). Close it
+// with RestoreWindowArea(rec, save).
 void OpenWindowArea(const WindowRec& rec, std::string_view title, ScreenSave& save);
-// Frame, close-box marker and title; nothing at all for frame 255. A title
-// longer than the frame side is cut to fit.
+// Frame, close-box marker and title; nothing at all for frame 255 or a window
+// without an interior. A title longer than the frame side is cut to fit.
 void DrawFrame(const WindowRec& rec, std::string_view title);
 // Makes attr the current colour and blanks rows top..bottom, columns
 // left..right, one print per row.
 void ClearBox(int top, int left, int bottom, int right, ColorAttr attr);
 // The shadow of rec.Shadow (0: none): types 1-4 recolour the cells beside the
-// window, types 5-8 print block characters in ShadowColor.
+// window, types 5-8 print block characters in ShadowColor. Nothing for a
+// window without an interior.
 void DrawShadow(const WindowRec& rec);
 
 // A vertical scroll bar in column col, rows top..bottom, with its one-cell
@@ -52,7 +64,9 @@ void DrawHScrollBar(int row, int left, int right, std::int64_t firstShown, std::
 
 // Moves an open window by distance cells (direction 0 left, 1 right, 2 up,
 // 3 down; others do not move it) over the background save, which it consumes.
-// rec receives the new corners (byte arithmetic, wrapping).
+// rec receives the new corners (byte arithmetic, wrapping). Only cells of the
+// rectangle that lie on the screen are lifted and set down, so a window whose
+// corners have wrapped past each other carries no picture until it wraps back.
 void MoveWindow(WindowRec& rec, int direction, int distance, ScreenSave& save);
 
 }  // namespace tarvana

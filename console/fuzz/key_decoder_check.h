@@ -82,6 +82,9 @@ inline std::string Describe(const InputRecord& r) {
     case InputRecord::Kind::kOther:
       s << "other";
       break;
+    case InputRecord::Kind::kUnshowable:
+      s << "unshowable";
+      break;
   }
   return s.str();
 }
@@ -113,6 +116,8 @@ inline std::string CheckRecord(const InputRecord& r) {
     }
     case InputRecord::Kind::kOther:
       return "record of kind other";
+    case InputRecord::Kind::kUnshowable:
+      return "";
   }
   return "record of unknown kind";
 }

@@ -54,6 +54,10 @@ int main() {
   out += "|tools " + DialogWait(BasedArray<std::string>(1, {"Quit?"}),
                                 WindowRec{0, 0, 0, 0, 1, 2, 0, 0, 0, 0x1F, 0x1E, 0x1B}, "Question");
 
+  console.QueueKeys("Down Enter");
+  const std::string fruit[] = {"pear", "apple", "plum"};
+  out += "|ui " + std::to_string(ui::PickOne(fruit).value_or(9));
+
   out += "|picture " + ScreenSvg().substr(0, 4);
   std::printf("%s\n", out.c_str());
   return 0;

@@ -1,0 +1,45 @@
+#pragma once
+// Typed input events: what happened (a key, a mouse press, release, double
+// click or move with its cell, a size change) in one value, so that the mouse
+// cell travels with the event instead of being read back from the console.
+
+#include <string>
+
+#include "console/types.h"
+
+namespace tarvana {
+
+struct InputEvent {
+  enum class Kind { kNone, kKey, kPress, kRelease, kDoubleClick, kMove, kResize };
+  Kind kind = Kind::kNone;
+  // The KeyCode the low-level layer reads: the key, or the mouse KeyCode.
+  KeyCode key;
+  // Mouse events: the button (1 left, 2 right, 4 middle) and the 1-based cell.
+  int button = 0;
+  int row = 0;
+  int col = 0;
+
+  bool IsMouse() const {
+    return kind == Kind::kPress || kind == Kind::kRelease || kind == Kind::kDoubleClick ||
+           kind == Kind::kMove;
+  }
+  // A readable name: "Enter", "Alt+X", "Ctrl+Y", "F10", "a", "left release at
+  // 12,40", "resize"; "" for no event.
+  std::string Name() const;
+};
+
+// The name of a KeyCode as InputEvent::Name gives it for a key ("Shift+Tab",
+// "PgDn", "Ctrl+Backspace"); a one-byte character is itself.
+std::string KeyName(const KeyCode& key);
+// The event of a KeyCode; a mouse KeyCode's event carries the cell given.
+InputEvent EventOfKey(const KeyCode& key, int row, int col);
+// Waits (without using the processor) for the next event: a KeyCode, as
+// WaitKey gives it, with its mouse cell, or a size change of the screen.
+// MouseRow and MouseCol follow as they do for WaitKey.
+InputEvent WaitEvent();
+// WaitEvent passing over size changes, as WaitKey does: what the widgets read.
+InputEvent WaitKeyEvent();
+// The next event, or one of kind kNone when none is waiting; never waits.
+InputEvent PollEvent();
+
+}  // namespace tarvana

@@ -1,0 +1,35 @@
+#include "console/session.h"
+
+#include <stdexcept>
+
+#include "console/backend.h"
+#include "console/console.h"
+#include "console/terminal_backend.h"
+
+namespace tarvana {
+namespace {
+
+int depth = 0;
+
+}  // namespace
+
+Session::Session(SessionOptions options) : mouse_(options.mouse && depth == 0) {
+  if (depth == 0 && !ConsoleHoldsDevice() && !StdioIsTerminal())
+    throw std::runtime_error("tarvana::Session: standard input and output must be a terminal");
+  ++depth;
+  EnterFullScreen();
+  if (mouse_) {
+    // Clicks as the widgets read them: releases of the left and right buttons.
+    SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
+    SetMouse(true);
+  }
+}
+
+Session::~Session() {
+  if (--depth > 0) return;
+  if (mouse_) SetMouse(false);
+  LeaveFullScreen();
+  ReleaseConsoleTerminal();
+}
+
+}  // namespace tarvana

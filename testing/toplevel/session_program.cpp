@@ -1,0 +1,63 @@
+// A program for the session tests, run in a pseudo-terminal. "quiet" uses only
+// routines that need no screen; "session" takes the terminal in two sessions,
+// the second left by an exception. The exit status names the first fault.
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+#include "tarvana.h"
+
+namespace {
+
+termios Settings() {
+  termios t{};
+  tcgetattr(0, &t);
+  return t;
+}
+
+bool SameSettings(const termios& a, const termios& b) {
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
+         a.c_cflag == b.c_cflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+int Quiet(const termios& before) {
+  using namespace tarvana;
+  Randomize(Timer());
+  const std::string today = ClockDate();
+  const std::string words = NumberToWords(1234) + FormatDate(today, 1, "/") + ClockTime();
+  const double r = Rnd() + CelsiusToFahrenheit(20) + DaysBetween(today, AddDays(today, 7));
+  if (words.empty() || r < 0) return 2;
+  return SameSettings(before, Settings()) ? 0 : 3;
+}
+
+int InSession(const termios& before) {
+  using namespace tarvana;
+  {
+    Session session;
+    if (Settings().c_lflag & (ICANON | ECHO | ISIG)) return 4;
+    PrintText("In the session");
+    Pause(0);
+  }
+  if (!SameSettings(before, Settings())) return 5;
+  try {
+    Session session;
+    PrintText("Again");
+    throw std::runtime_error("left by an exception");
+  } catch (const std::runtime_error&) {
+  }
+  return SameSettings(before, Settings()) ? 0 : 6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const termios before = Settings();
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "quiet") return Quiet(before);
+  if (mode == "session") return InSession(before);
+  return 1;
+}

@@ -1,0 +1,56 @@
+#include "ui/files.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "console/console.h"
+#include "console/cp437_best_fit.h"
+#include "picklist/dir_pick_list.h"
+#include "text/file_viewer.h"
+#include "ui/placement.h"
+#include "window/window.h"
+
+namespace tarvana::ui {
+
+namespace fs = std::filesystem;
+
+std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& options) {
+  std::error_code error;
+  if (!fs::is_directory(directory, error))
+    detail::Refuse("PickFile", "directory \"" + directory.string() + "\" is no directory");
+  if (options.rows < 0) detail::Refuse("PickFile", "options.rows is negative");
+  fs::path folder = fs::absolute(directory, error).lexically_normal();
+  for (;;) {
+    const int rows = options.rows > 0 ? options.rows : std::min(15, ScreenHeight() - 2);
+    constexpr int kNameWidth = 40;
+    // The design's list lowers Bottom to its entries and sizes Right to them.
+    WindowRec window = detail::PlaceWindow(options.scheme, options.row, options.col, rows + 2,
+                                           kNameWidth + 4, "PickFile");
+    window.Right = 0;
+    const std::string name =
+        DirPickList(window, Utf8ToCp437(options.title), 1, (folder / options.pattern).string(), 0,
+                    dir_info::kName, " ", options.scheme.bar, kNameWidth);
+    if (name.empty()) return std::nullopt;
+    const fs::path chosen = (folder / name).lexically_normal();
+    if (!fs::is_directory(chosen, error)) return chosen;
+    folder = chosen.has_filename() ? chosen : chosen.parent_path();
+  }
+}
+
+bool ViewTextFile(const fs::path& file, const ViewOptions& options) {
+  WindowRec window = detail::PlaceWindow(options.scheme, 1, 1, 3, 3, "ViewTextFile");
+  window.Top = static_cast<std::uint8_t>(std::clamp(options.top > 0 ? options.top : 1, 0, 255));
+  window.Left = static_cast<std::uint8_t>(std::clamp(options.left > 0 ? options.left : 1, 0, 255));
+  window.Bottom = static_cast<std::uint8_t>(
+      std::clamp(options.bottom > 0 ? options.bottom : ScreenHeight(), 0, 255));
+  window.Right = static_cast<std::uint8_t>(
+      std::clamp(options.right > 0 ? options.right : ScreenWidth(), 0, 255));
+  window.Shadow = 0;
+  if (!WindowOnScreen(window) || window.Bottom - window.Top < 2 || window.Right - window.Left < 4)
+    detail::Refuse("ViewTextFile", "the window from row " + std::to_string(options.top) +
+                                       ", column " + std::to_string(options.left) +
+                                       " leaves no text row and column on the screen");
+  return ViewFile(file.string(), window, options.tabWidth, 1) == 0;
+}
+
+}  // namespace tarvana::ui

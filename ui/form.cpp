@@ -1,0 +1,252 @@
+#include "ui/form.h"
+
+#include <algorithm>
+
+#include "console/console.h"
+#include "console/cp437.h"
+#include "console/cp437_best_fit.h"
+#include "datetime/dates.h"
+#include "entry/calc_field.h"
+#include "entry/decimal_field.h"
+#include "entry/entry_navigation.h"
+#include "entry/field_editing.h"
+#include "entry/template_field.h"
+#include "entry/text_field.h"
+#include "ui/placement.h"
+#include "ui/popup.h"
+
+namespace tarvana::ui {
+namespace {
+
+using entry_detail::DrawAt;
+using entry_detail::RightAlign;
+
+const KeyCode kEsc = "\x1b";
+const KeyCode kF10 = ExtendedKey(scan::kF10);
+const std::string kDatePattern = "##-##-####";
+const std::string kHint = "Enter: next   F10: done   Esc: cancel";
+
+// One field's working copy: the design's field record and what its editor
+// reads and writes, in code page 437.
+struct Slot {
+  const FormField* field = nullptr;
+  FieldRec rec;
+  std::string prompt;
+  std::string templ;            // template and date fields
+  std::string value;            // text, calculator, template and date fields
+  std::string original;         // the value given, as the editor first holds it
+  std::string whole, fraction;  // decimal fields
+  std::uint8_t cursor = 0;
+};
+
+std::string Trim(std::string text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A pattern's '#', 'A' and '?' as the design's slot codes.
+std::string DesignTemplate(std::string_view pattern) {
+  std::string templ = Utf8ToCp437(pattern);
+  for (char& c : templ)
+    c = c == '#' ? '\x01' : c == 'A' ? '\x06' : c == '?' ? '\x08' : c;
+  return templ;
+}
+
+int Cells(const FormField& f) {
+  switch (f.kind) {
+    case FieldKind::kTemplate:
+      return static_cast<int>(Utf8Length(f.pattern));
+    case FieldKind::kDate:
+      return static_cast<int>(kDatePattern.size());
+    case FieldKind::kDecimal:
+      return f.width + (f.decimals > 0 ? 1 + f.decimals : 0);
+    default:
+      return f.width;
+  }
+}
+
+void CheckField(const FormField& f, std::size_t i) {
+  const std::string name = "fields[" + std::to_string(i) + "]";
+  const bool sized = f.kind != FieldKind::kTemplate && f.kind != FieldKind::kDate;
+  if (sized && (f.width < (f.kind == FieldKind::kDecimal ? 0 : 1) || f.width > 99))
+    detail::Refuse("FillForm", name + ".width " + std::to_string(f.width) + " is outside 1-99");
+  if (f.kind == FieldKind::kDecimal &&
+      (f.decimals < 0 || f.decimals > 99 || f.width + f.decimals == 0))
+    detail::Refuse("FillForm", name + ".decimals " + std::to_string(f.decimals) +
+                                   " is outside 0-99 or leaves no digits");
+  if (f.kind == FieldKind::kTemplate && (f.pattern.empty() || Utf8Length(f.pattern) > 99))
+    detail::Refuse("FillForm", name + ".pattern is empty or longer than 99");
+}
+
+Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, const Scheme& s) {
+  Slot slot;
+  slot.field = &f;
+  std::string label = Utf8ToCp437(f.label);
+  label.resize(labelWidth, ' ');
+  slot.prompt = label + " ";
+  FieldRec& r = slot.rec;
+  r.Row = static_cast<std::uint8_t>(row);
+  r.Col = static_cast<std::uint8_t>(col);
+  r.Length = static_cast<std::uint8_t>(std::max(f.width, 0));
+  r.FieldType = f.kind == FieldKind::kUpperCase    ? field_type::kUpperLetters
+                : f.kind == FieldKind::kCalculator ? field_type::kUnsignedDecimal
+                                                   : field_type::kAnyCharacter;
+  r.PromptColor = s.text;
+  r.NormalColor = s.field;
+  r.EditColor = s.editing;
+  const std::string value = Utf8ToCp437(f.value);
+  if (f.kind == FieldKind::kDecimal) {
+    const std::size_t point = value.find('.');
+    slot.whole = Trim(value.substr(0, point));
+    slot.fraction = point == std::string::npos ? "" : value.substr(point + 1);
+  } else {
+    slot.value = value;
+  }
+  if (f.kind == FieldKind::kTemplate) slot.templ = DesignTemplate(f.pattern);
+  if (f.kind == FieldKind::kDate) slot.templ = DesignTemplate(kDatePattern);
+  // The template editor completes a value to its template; the first value
+  // it holds is the one given.
+  if (!slot.templ.empty())
+    DrawTemplate(r, col + static_cast<int>(slot.prompt.size()), slot.templ, slot.value);
+  if (f.kind == FieldKind::kCalculator && slot.value.empty()) slot.value = "0";
+  slot.original = slot.value + slot.whole + "." + slot.fraction;
+  return slot;
+}
+
+// Edits the field (mode 0: draws it) with its design editor.
+KeyCode Edit(Slot& slot, int mode, std::string_view exitKeys, std::int16_t& insertMode) {
+  FieldRec& r = slot.rec;
+  r.EditMode = static_cast<std::uint8_t>(mode);
+  switch (slot.field->kind) {
+    case FieldKind::kTemplate:
+    case FieldKind::kDate:
+      return TemplateField(r, slot.prompt, slot.templ, slot.value, exitKeys);
+    case FieldKind::kCalculator:
+      return CalcField(r, slot.prompt, slot.value, exitKeys);
+    case FieldKind::kDecimal:
+      if (mode == 0) {
+        // The decimal editor always edits; drawn as it shows a number.
+        const int at = r.Col + static_cast<int>(slot.prompt.size());
+        DrawAt(r.Row, r.Col, slot.prompt, r.PromptColor);
+        DrawAt(r.Row, at, RightAlign(slot.whole, slot.field->width), r.NormalColor);
+        if (slot.field->decimals > 0) {
+          std::string fraction = slot.fraction;
+          fraction.resize(static_cast<std::size_t>(slot.field->decimals), ' ');
+          DrawAt(r.Row, at + slot.field->width, ".", r.NormalColor);
+          DrawAt(r.Row, at + slot.field->width + 1, fraction, r.NormalColor);
+        }
+        return entry_detail::kEnterKey;
+      }
+      return DecimalField(r, slot.prompt, static_cast<std::int16_t>(slot.field->width),
+                          static_cast<std::int16_t>(slot.field->decimals), slot.whole,
+                          slot.fraction, exitKeys);
+    default:
+      return TextField(r, slot.prompt, slot.value, exitKeys, slot.cursor, insertMode);
+  }
+}
+
+bool BlankDate(std::string_view value) {
+  return value.find_first_not_of("0 -") == std::string_view::npos;
+}
+
+// The field's value as UTF-8: the value given when the editor holds it
+// unchanged, so that characters shown by a stand-in come back as they were.
+std::string Value(const Slot& slot) {
+  const FormField& f = *slot.field;
+  if (slot.value + slot.whole + "." + slot.fraction == slot.original) return f.value;
+  switch (f.kind) {
+    case FieldKind::kDecimal: {
+      const std::string whole = Trim(slot.whole), fraction = Trim(slot.fraction);
+      if (whole.empty() && fraction.empty()) return "";
+      return (whole.empty() ? "0" : whole) + (f.decimals > 0 ? "." + fraction : "");
+    }
+    case FieldKind::kCalculator:
+      return Trim(slot.value);
+    case FieldKind::kDate:
+      return BlankDate(slot.value) ? "" : slot.value;
+    default:
+      return Cp437ToUtf8(slot.value);
+  }
+}
+
+// The message that refuses the field's value, or "" when it passes.
+std::string Refusal(const Slot& slot) {
+  const std::string value = Value(slot);
+  if (slot.field->kind == FieldKind::kDate && !value.empty()) {
+    int month = 0, day = 0, year = 0;
+    SplitDate(value, month, day, year);
+    if (value.size() != kDatePattern.size() || month < 1 || month > 12 || year < 1 || day < 1 ||
+        day > DaysInMonth(month, year))
+      return "Not a date: enter the month, day and year as MM-DD-YYYY";
+  }
+  return slot.field->validator ? slot.field->validator(value) : "";
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fields,
+                                                 const FormOptions& options) {
+  if (fields.empty()) detail::Refuse("FillForm", "fields is empty");
+  if (fields.size() > 200) detail::Refuse("FillForm", "fields holds more than 200 fields");
+  std::size_t labelWidth = 0;
+  int cells = 0;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    CheckField(fields[i], i);
+    labelWidth = std::max(labelWidth, Utf8Length(fields[i].label));
+    cells = std::max(cells, Cells(fields[i]));
+  }
+  const int n = static_cast<int>(fields.size());
+  const int width =
+      std::max(static_cast<int>(labelWidth) + 1 + cells + 2, static_cast<int>(kHint.size()) + 2);
+  const Scheme& s = options.scheme;
+  Popup popup(n + 2, width, options.title, s, options.row, options.col);
+
+  std::vector<Slot> slots;
+  BasedArray<FieldRec> recs(0, n - 1);
+  for (int i = 0; i < n; ++i) {
+    slots.push_back(MakeSlot(fields[i], labelWidth, popup.Top() + i, popup.Left() + 1, s));
+    recs[i] = slots.back().rec;
+  }
+  std::int16_t insertMode = -1;
+  for (Slot& slot : slots)
+    Edit(slot, 0, "", insertMode);
+  const auto showMessage = [&](const std::string& error) {
+    std::string text = error.empty() ? kHint : Utf8ToCp437(error);
+    text.resize(static_cast<std::size_t>(width - 2), ' ');
+    DrawAt(popup.Top() + n + 1, popup.Left() + 1, text, error.empty() ? s.text : s.error);
+  };
+  showMessage("");
+
+  const std::string exitKeys = entry_detail::kNavigationKeys + kEsc + kF10;
+  std::int16_t current = 0;
+  for (;;) {
+    Slot& slot = slots[static_cast<std::size_t>(current)];
+    // Mode 3: a character typed first replaces the value; any other key
+    // first keeps it for editing.
+    const KeyCode key = Edit(slot, 3, exitKeys, insertMode);
+    Edit(slot, 0, "", insertMode);
+    if (key == kEsc) return std::nullopt;
+    std::string error = Refusal(slot);
+    showMessage(error);
+    if (!error.empty()) continue;  // the field stays open until it passes
+    if (key == kF10 || (key == entry_detail::kEnterKey && current == n - 1)) {
+      std::int16_t failing = -1;
+      for (int i = 0; i < n && failing < 0; ++i)
+        if (!(error = Refusal(slots[static_cast<std::size_t>(i)])).empty())
+          failing = static_cast<std::int16_t>(i);
+      if (failing < 0) {
+        std::vector<std::string> values;
+        for (const Slot& done : slots)
+          values.push_back(Value(done));
+        return values;
+      }
+      showMessage(error);
+      current = failing;
+      continue;
+    }
+    entry_detail::StepEntryScreen(recs, current, key);
+  }
+}
+
+}  // namespace tarvana::ui

@@ -1,0 +1,42 @@
+#pragma once
+// Pick lists over any contiguous range of UTF-8 strings: one item, or any
+// number of them. Indices are zero-based; the caller's strings are never
+// changed or copied back.
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "ui/scheme.h"
+
+namespace tarvana::ui {
+
+enum class SortOrder { kAsGiven, kAscending, kDescending };
+
+struct ListOptions {
+  std::string title{};
+  // The window's top-left corner (1-based), 0 centres.
+  int row = 0;
+  int col = 0;
+  // Items shown at once; 0 shows as many as fit, up to 15.
+  int rows = 0;
+  SortOrder order = SortOrder::kAsGiven;
+  Scheme scheme = schemes::kBlue;
+};
+
+// Lets the user pick one item (Enter, or a click on the highlighted row) and
+// returns its index, or nothing on Esc or a right click. Throws
+// std::invalid_argument naming the argument when items is empty or the window
+// does not fit on the screen.
+std::optional<std::size_t> PickOne(std::span<const std::string> items,
+                                   const ListOptions& options = {});
+// Lets the user mark items (Enter or a click toggles) until Esc or a right
+// click, and returns the indices marked, ascending. `marked` gives those
+// marked at the start. Throws as PickOne, and for a marked index past the end.
+std::vector<std::size_t> PickMany(std::span<const std::string> items,
+                                  std::span<const std::size_t> marked = {},
+                                  const ListOptions& options = {});
+
+}  // namespace tarvana::ui

@@ -1,0 +1,59 @@
+#include "ui/placement.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "console/console.h"
+#include "console/cp437_best_fit.h"
+
+namespace tarvana::ui::detail {
+
+WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, std::size_t cols,
+                      std::string_view what) {
+  const std::int64_t height = ScreenHeight(), width = ScreenWidth();
+  const std::int64_t r = static_cast<std::int64_t>(rows), c = static_cast<std::int64_t>(cols);
+  const std::int64_t top = row > 0 ? row : std::max<std::int64_t>(1, (height - r) / 2 + 1);
+  const std::int64_t left = col > 0 ? col : std::max<std::int64_t>(1, (width - c) / 2 + 1);
+  const std::int64_t bottom = top + r - 1, right = left + c - 1;
+  if (row < 0 || col < 0 || bottom > std::min<std::int64_t>(height, 255) ||
+      right > std::min<std::int64_t>(width, 255))
+    Refuse(what, "a window of " + std::to_string(rows) + " rows by " + std::to_string(cols) +
+                     " columns at row " + std::to_string(row) + ", column " + std::to_string(col) +
+                     " does not fit on a screen of " + std::to_string(height) + " by " +
+                     std::to_string(width));
+  WindowRec w;
+  w.Top = static_cast<std::uint8_t>(top);
+  w.Left = static_cast<std::uint8_t>(left);
+  w.Bottom = static_cast<std::uint8_t>(bottom);
+  w.Right = static_cast<std::uint8_t>(right);
+  w.Frame = scheme.frameStyle;
+  w.TitlePos = 2;
+  w.Shadow = scheme.shadowType;
+  w.ShadowColor = scheme.shadow;
+  w.FillColor = scheme.text;
+  w.FrameColor = scheme.frame;
+  w.TitleColor = scheme.title;
+  return w;
+}
+
+void Refuse(std::string_view routine, const std::string& message) {
+  throw std::invalid_argument(std::string(routine) + ": " + message);
+}
+
+BasedArray<std::string> Cp437Array(std::span<const std::string> texts, int lower) {
+  std::vector<std::string> out;
+  out.reserve(texts.size());
+  for (const std::string& t : texts)
+    out.push_back(Utf8ToCp437(t));
+  return BasedArray<std::string>(lower, std::move(out));
+}
+
+std::size_t Widest(const BasedArray<std::string>& texts) {
+  std::size_t widest = 0;
+  for (const std::string& t : texts)
+    widest = std::max(widest, t.size());
+  return widest;
+}
+
+}  // namespace tarvana::ui::detail

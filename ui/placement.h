@@ -1,0 +1,30 @@
+#pragma once
+// What the modern layer's routines share: window records from a scheme and a
+// place, centring on the screen, the errors for arguments that can never work,
+// and the parallel arrays the design routines take.
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "console/types.h"
+#include "runtime/based_array.h"
+#include "ui/scheme.h"
+
+namespace tarvana::ui::detail {
+
+// A framed window of rows by cols cells, frame included, with its top-left
+// corner at (row, col), or centred on the screen in each coordinate given as
+// 0. Throws std::invalid_argument (naming `what`) when it would not lie on the
+// screen.
+WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, std::size_t cols,
+                      std::string_view what);
+// Throws std::invalid_argument with "routine: message".
+[[noreturn]] void Refuse(std::string_view routine, const std::string& message);
+// UTF-8 texts as code page 437 in an array indexed from lower.
+BasedArray<std::string> Cp437Array(std::span<const std::string> texts, int lower);
+// The widest of the texts, in cells.
+std::size_t Widest(const BasedArray<std::string>& texts);
+
+}  // namespace tarvana::ui::detail

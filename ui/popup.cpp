@@ -1,0 +1,35 @@
+#include "ui/popup.h"
+
+#include "console/console.h"
+#include "console/cp437_best_fit.h"
+#include "ui/placement.h"
+#include "window/window.h"
+
+namespace tarvana::ui {
+
+Popup::Popup(int rows, int cols, std::string_view title, const Scheme& scheme, int row, int col)
+    : rows_(rows), cols_(cols) {
+  if (rows < 1) detail::Refuse("Popup", "rows " + std::to_string(rows) + " is below 1");
+  if (cols < 1) detail::Refuse("Popup", "cols " + std::to_string(cols) + " is below 1");
+  window_ = detail::PlaceWindow(scheme, row, col, static_cast<std::size_t>(rows) + 2,
+                                static_cast<std::size_t>(cols) + 2, "Popup");
+  OpenWindow(window_, Utf8ToCp437(title), save_);
+}
+
+Popup::~Popup() {
+  RestoreScreen(save_);
+}
+
+void Popup::Print(int row, int col, std::string_view text) const {
+  if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
+  const std::string cells = Utf8ToCp437(text);
+  UseColor(window_.FillColor);
+  Locate(Top() + row, Left() + col);
+  PrintText(std::string_view(cells).substr(0, static_cast<std::size_t>(cols_ - col)));
+}
+
+void Popup::Clear() const {
+  ClearBox(Top(), Left(), Top() + rows_ - 1, Left() + cols_ - 1, window_.FillColor);
+}
+
+}  // namespace tarvana::ui

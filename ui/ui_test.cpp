@@ -1,0 +1,153 @@
+// The modern layer driven by queued keys and clicks on the headless console.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "console/screen_save.h"
+#include "datetime/dates.h"
+#include "testing/headless_test_support.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/lists.h"
+#include "ui/menus.h"
+#include "ui/popup.h"
+#include "ui/text.h"
+
+namespace tarvana::ui {
+namespace {
+
+using tarvana::testing::EnableClicks;
+using tarvana::testing::HeadlessTest;
+using tarvana::testing::RowText;
+
+class UiTest : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    SetColor(7, 0);
+    ClearScreen();
+    EnableClicks();
+    before = SaveScreen();
+  }
+  // The screen is as it was before the routine ran.
+  void ExpectScreenRestored() { EXPECT_TRUE(SaveScreen().Cells() == before.Cells()); }
+  ScreenSave before;
+};
+
+const std::vector<MenuEntry> kEntries = {
+    {"Open", 'O', "Open a file"}, {"Save", 'S', "Save the file", false}, {"Quit", 'Q', "Leave"}};
+
+TEST_F(UiTest, MenuAnswersClicksKeysAndCancelWithZeroBasedIndices) {
+  // The centred box: 5 rows by 8 columns, entries from row 12, text from column 39.
+  console->QueueClick(14, 39);
+  EXPECT_EQ(ShowMenu(kEntries), 2u);
+  ExpectScreenRestored();
+  console->QueueKeys("q");
+  EXPECT_EQ(ShowMenu(kEntries), 2u);
+  console->QueueKeys("Down Enter");  // passes over the disabled entry
+  EXPECT_EQ(ShowMenu(kEntries), 2u);
+  console->QueueKeys("Esc");
+  EXPECT_EQ(ShowMenu(kEntries), std::nullopt);
+  console->QueueKeys("Enter");
+  EXPECT_EQ(ShowMenuBar(kEntries), 0u);
+  ExpectScreenRestored();
+}
+
+TEST_F(UiTest, ArgumentsThatCanNeverWorkThrowNamingTheArgument) {
+  const std::vector<MenuEntry> wrongKey = {{"Open", 'x'}};
+  const std::vector<MenuEntry> noneEnabled = {{"Open", 'O', "", false}};
+  const std::vector<std::string> none;
+  const std::vector<std::string> sameLetter = {"Yes", "yes"};
+  const std::vector<FormField> noPattern = {{"Code", FieldKind::kTemplate}};
+  struct Case {
+    const char* what;
+    std::function<void()> call;
+    const char* named;
+  } cases[] = {
+      {"hot key", [&] { ShowMenu(wrongKey); }, "entries[0].hotKey"},
+      {"nothing enabled", [&] { ShowMenu(noneEnabled); }, "no enabled entry"},
+      {"initial", [&] { ShowMenu(kEntries, {.initial = 3}); }, "options.initial"},
+      {"no items", [&] { PickOne(none); }, "items is empty"},
+      {"answers", [&] { Ask("?", sameLetter); }, "answers[1]"},
+      {"pattern", [&] { FillForm(noPattern); }, "fields[0].pattern"},
+      {"too big", [&] { Popup(30, 10); }, "does not fit"},
+  };
+  for (const Case& c : cases) {
+    try {
+      c.call();
+      ADD_FAILURE() << c.what << ": no exception";
+    } catch (const std::invalid_argument& e) {
+      EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos)
+          << c.what << ": " << e.what();
+    }
+  }
+  ExpectScreenRestored();
+}
+
+TEST_F(UiTest, PickListsWorkOnAnyRangeOfStrings) {
+  const std::vector<std::string> animals = {"Zebra", "Ant", "Moose", "Cat"};
+  console->QueueKeys("Down Enter");
+  EXPECT_EQ(PickOne(animals, {.order = SortOrder::kAscending}), 3u);  // Ant, Cat
+  const std::string fixed[] = {"One", "Two", "Three"};
+  console->QueueKeys("Enter Enter Enter Esc");
+  const std::size_t marked[] = {0};
+  EXPECT_EQ(PickMany(fixed, marked), (std::vector<std::size_t>{1, 2}));
+  ExpectScreenRestored();
+}
+
+TEST_F(UiTest, FormKeepsARefusedFieldOpenWithItsMessageUntilItPasses) {
+  std::vector<std::string> seen;
+  std::string messageRow;
+  std::vector<FormField> fields = {
+      {.label = "Name", .width = 10},
+      {.label = "Born", .kind = FieldKind::kDate, .validator = [&](const std::string& v) {
+         seen.push_back(v);
+         if (seen.size() == 2) messageRow = RowText(14);  // the form is 4 rows from row 11
+         return DaysBetween(v, "05-15-2004") > 0 ? "" : "The date must be in the past";
+       }}};
+  // 13-45-2000 is no date; 12-31-2030 is refused by the validator.
+  console->QueueText("Ann\r13452000\r");
+  console->QueueKeys("Ctrl+Y");
+  console->QueueText("12312030\r");
+  console->QueueKeys("Ctrl+Y");
+  console->QueueText("01011990\r");
+  const auto values = FillForm(fields, {.title = "Person"});
+  ASSERT_TRUE(values.has_value());
+  EXPECT_EQ(*values, (std::vector<std::string>{"Ann", "01-01-1990"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"12-31-2030", "01-01-1990", "01-01-1990"}));
+  EXPECT_NE(messageRow.find("The date must be in the past"), std::string::npos) << messageRow;
+  ExpectScreenRestored();
+  console->QueueKeys("Esc");
+  EXPECT_EQ(FillForm(fields), std::nullopt);
+}
+
+TEST_F(UiTest, UnicodeTextIsShownOneCellPerCharacterAndPopupsRestoreTheScreenOnExceptions) {
+  Print(2, 1, "Zoë → 5 €", 0x07);
+  EXPECT_EQ(RowText(2), "Zo\x89 > 5 E");
+  before = SaveScreen();
+  try {
+    Popup popup(3, 20, "Working", schemes::kGrey);
+    popup.Print(1, 2, "café");
+    EXPECT_NE(RowText(popup.Top() + 1).find("caf\x82"), std::string::npos);
+    throw std::runtime_error("failed");
+  } catch (const std::runtime_error&) {
+  }
+  ExpectScreenRestored();
+}
+
+TEST_F(UiTest, AskAnswersByFirstLetterAndEscIsNothing) {
+  const std::string answers[] = {"Retry", "Cancel"};
+  console->QueueKeys("c");
+  EXPECT_EQ(Ask("The disk is full.", answers), 1u);
+  console->QueueKeys("Esc");
+  EXPECT_FALSE(Confirm("Leave?"));
+  ExpectScreenRestored();
+}
+
+}  // namespace
+}  // namespace tarvana::ui
