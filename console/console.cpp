@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "console/backend.h"
+#include "console/console_screen.h"
 #include "console/key_translate.h"
 #include "console/terminal_backend.h"
 
@@ -89,6 +90,10 @@ ConsoleBackend& InstallConsoleBackend(std::unique_ptr<ConsoleBackend> backend) {
   auto& slot = StateSlot();
   slot = std::make_unique<ConsoleState>(std::move(backend));
   return *slot->backend;
+}
+
+Screen& ConsoleScreenForWriting() {
+  return FullScr();
 }
 
 void Locate(int row, int col) {
