@@ -211,7 +211,8 @@ KeyCode InKey() {
 
 KeyCode WaitKey() {
   ConsoleState& s = State();
-  s.backend->ReadInput(s.queue, 0);
+  // The frame is shown before the wait: one poll and one read then bring
+  // the key, whether it came already or comes later.
   for (;;) {
     KeyCode key = TakeKey(s);
     if (!key.empty()) return key;
