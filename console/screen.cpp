@@ -51,21 +51,25 @@ void Screen::ScrollUp() {
 }
 
 void Screen::PrintText(std::string_view text) {
-  int touched = 0;  // the row already stamped during this text
-  for (char c : text) {
+  const ColorAttr attr = CurrentAttr();
+  while (!text.empty()) {
     if (pending_scroll_) {
       ScrollUp();
       pending_scroll_ = false;
-      touched = 0;
     }
-    Cell& cell = cells_[Index(row_, col_)];
-    const Cell now{static_cast<std::uint8_t>(c), CurrentAttr()};
-    if (!(cell == now)) {
-      cell = now;
-      if (touched != row_) Touch(touched = row_);
+    // The part of the text that fits on the cursor's row, in one go.
+    const size_t n = std::min<size_t>(text.size(), cols_ - col_ + 1);
+    Cell* cells = &cells_[Index(row_, col_)];
+    bool changed = false;
+    for (size_t i = 0; i < n; ++i) {
+      const Cell now{static_cast<std::uint8_t>(text[i]), attr};
+      changed |= !(cells[i] == now);
+      cells[i] = now;
     }
-    if (col_ < cols_) {
-      ++col_;
+    if (changed) Touch(row_);
+    text.remove_prefix(n);
+    if (col_ + static_cast<int>(n) <= cols_) {
+      col_ += static_cast<int>(n);
     } else if (row_ < rows_) {
       ++row_;
       col_ = 1;
