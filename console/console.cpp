@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "console/backend.h"
+#include "console/console_screen.h"
 #include "console/input_event.h"
 #include "console/key_translate.h"
 #include "console/system_clock.h"
@@ -126,7 +127,8 @@ InputEvent TakeEvent(ConsoleState& s, bool withResize) {
 
 InputEvent WaitForEvent(bool withResize) {
   ConsoleState& s = State();
-  s.backend->ReadInput(s.queue, 0);
+  // The frame is shown before the wait: one poll and one read then bring
+  // the key, whether it came already or comes later.
   for (;;) {
     InputEvent e = TakeEvent(s, withResize);
     if (e.kind != InputEvent::Kind::kNone) return e;
@@ -154,6 +156,10 @@ void ReleaseConsoleTerminal() {
   if (!slot || slot->installed) return;
   LeaveFullScreen();
   slot.reset();
+}
+
+Screen& ConsoleScreenForWriting() {
+  return FullScr();
 }
 
 void Locate(int row, int col) {

@@ -1,13 +1,37 @@
 #include "console/screen.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace tarvana {
+namespace {
+
+// One counter for all screens: a stamp names one state of one row anywhere.
+std::uint64_t NewStamp() {
+  static std::atomic<std::uint64_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+// The last of count places from first that lies within 1..size.
+int LastIn(int first, int count, int size) {
+  return static_cast<int>(std::min<std::int64_t>(std::int64_t{first} + count - 1, size));
+}
+
+}  // namespace
 
 Screen::Screen(int cols, int rows)
     : cols_(std::max(cols, 1)),
       rows_(std::max(rows, 1)),
-      cells_(static_cast<size_t>(cols_) * rows_) {}
+      cells_(static_cast<size_t>(cols_) * rows_),
+      stamps_(rows_, NewStamp()) {}
+
+void Screen::Touch(int row) {
+  stamps_[row - 1] = NewStamp();
+}
+
+void Screen::TouchAll() {
+  std::fill(stamps_.begin(), stamps_.end(), NewStamp());
+}
 
 void Screen::Locate(int row, int col) {
   if (row >= 1 && row <= rows_) row_ = row;
@@ -23,17 +47,29 @@ void Screen::SetColor(int fg, int bg) {
 void Screen::ScrollUp() {
   std::move(cells_.begin() + cols_, cells_.end(), cells_.begin());
   std::fill(cells_.end() - cols_, cells_.end(), Cell{' ', CurrentAttr()});
+  TouchAll();
 }
 
 void Screen::PrintText(std::string_view text) {
-  for (char c : text) {
+  const ColorAttr attr = CurrentAttr();
+  while (!text.empty()) {
     if (pending_scroll_) {
       ScrollUp();
       pending_scroll_ = false;
     }
-    At(row_, col_) = Cell{static_cast<std::uint8_t>(c), CurrentAttr()};
-    if (col_ < cols_) {
-      ++col_;
+    // The part of the text that fits on the cursor's row, in one go.
+    const size_t n = std::min<size_t>(text.size(), cols_ - col_ + 1);
+    Cell* cells = &cells_[Index(row_, col_)];
+    bool changed = false;
+    for (size_t i = 0; i < n; ++i) {
+      const Cell now{static_cast<std::uint8_t>(text[i]), attr};
+      changed |= !(cells[i] == now);
+      cells[i] = now;
+    }
+    if (changed) Touch(row_);
+    text.remove_prefix(n);
+    if (col_ + static_cast<int>(n) <= cols_) {
+      col_ += static_cast<int>(n);
     } else if (row_ < rows_) {
       ++row_;
       col_ = 1;
@@ -57,6 +93,7 @@ void Screen::NewLine() {
 
 void Screen::ClearScreen() {
   std::fill(cells_.begin(), cells_.end(), Cell{' ', CurrentAttr()});
+  TouchAll();
   row_ = 1;
   col_ = 1;
   pending_scroll_ = false;
@@ -77,29 +114,50 @@ void Screen::Resize(int cols, int rows) {
   std::vector<Cell> cells(static_cast<size_t>(cols) * rows);
   for (int r = 1; r <= std::min(rows, rows_); ++r)
     for (int c = 1; c <= std::min(cols, cols_); ++c)
-      cells[static_cast<size_t>(r - 1) * cols + (c - 1)] = At(r, c);
+      cells[static_cast<size_t>(r - 1) * cols + (c - 1)] = cells_[Index(r, c)];
   cells_ = std::move(cells);
   cols_ = cols;
   rows_ = rows;
+  stamps_.assign(rows_, NewStamp());
   row_ = std::min(row_, rows_);
   col_ = std::min(col_, cols_);
   pending_scroll_ = false;
 }
 
 void Screen::ReadRect(Cell* out, int top, int left, int rows, int cols) const {
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) {
-      const int row = top + r, col = left + c;
-      if (row >= 1 && row <= rows_ && col >= 1 && col <= cols_) out[r * cols + c] = At(row, col);
-    }
+  // The part of the rectangle on the screen, copied a row at a time.
+  const int c0 = std::max(left, 1), c1 = LastIn(left, cols, cols_);
+  if (c0 > c1) return;
+  for (int row = std::max(top, 1), r1 = LastIn(top, rows, rows_); row <= r1; ++row)
+    std::copy_n(&cells_[Index(row, c0)], c1 - c0 + 1,
+                out + static_cast<size_t>(row - top) * cols + (c0 - left));
 }
 
 void Screen::WriteRect(const Cell* in, int top, int left, int rows, int cols) {
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) {
-      const int row = top + r, col = left + c;
-      if (row >= 1 && row <= rows_ && col >= 1 && col <= cols_) At(row, col) = in[r * cols + c];
-    }
+  const int c0 = std::max(left, 1), c1 = LastIn(left, cols, cols_);
+  if (c0 > c1) return;
+  for (int row = std::max(top, 1), r1 = LastIn(top, rows, rows_); row <= r1; ++row) {
+    const Cell* from = in + static_cast<size_t>(row - top) * cols + (c0 - left);
+    Cell* to = &cells_[Index(row, c0)];
+    // A row that comes back as it was (a pop-up closing over an unchanged
+    // screen) keeps its stamp.
+    if (std::equal(from, from + (c1 - c0 + 1), to)) continue;
+    std::copy_n(from, c1 - c0 + 1, to);
+    Touch(row);
+  }
+}
+
+void Screen::Recolor(int row, int col, int count, ColorAttr attr) {
+  const std::int64_t start = static_cast<std::int64_t>(row - 1) * cols_ + (col - 1);
+  const std::int64_t from = std::max<std::int64_t>(start, 0);
+  const std::int64_t to = std::min<std::int64_t>(start + std::max(count, 0), cells_.size());
+  int touched = 0;
+  for (std::int64_t i = from; i < to; ++i) {
+    if (cells_[i].attr == attr) continue;
+    cells_[i].attr = attr;
+    const int r = static_cast<int>(i / cols_) + 1;
+    if (touched != r) Touch(touched = r);
+  }
 }
 
 }  // namespace tarvana

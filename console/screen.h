@@ -2,6 +2,7 @@
 // The in-memory screen: cells, cursor, current colour and pending scroll.
 // Everything the console draws lands here first; backends show it.
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -25,9 +26,21 @@ class Screen {
   int CursorHeight() const { return cursor_height_; }
 
   const Cell& At(int row, int col) const { return cells_[Index(row, col)]; }
-  Cell& At(int row, int col) { return cells_[Index(row, col)]; }
   const std::vector<Cell>& Cells() const { return cells_; }
-  std::vector<Cell>& Cells() { return cells_; }
+  // Writable cells: the row (or every row) counts as changed, so write
+  // through the reference before the screen is next shown.
+  Cell& At(int row, int col) {
+    Touch(row);
+    return cells_[Index(row, col)];
+  }
+  std::vector<Cell>& Cells() {
+    TouchAll();
+    return cells_;
+  }
+  // A row's change stamp: it takes a new value, never used before by any
+  // screen, whenever the row changes, so a renderer that noted it knows the
+  // row unchanged while it stays the same.
+  std::uint64_t RowStamp(int row) const { return stamps_[row - 1]; }
 
   void Locate(int row, int col);
   void SetColor(int fg, int bg);
@@ -41,14 +54,20 @@ class Screen {
   // cells outside the screen are skipped.
   void ReadRect(Cell* out, int top, int left, int rows, int cols) const;
   void WriteRect(const Cell* in, int top, int left, int rows, int cols);
+  // Gives count cells from (row, col) onwards, in screen order, the colour
+  // attr; cells outside the screen are skipped.
+  void Recolor(int row, int col, int count, ColorAttr attr);
 
  private:
   int Index(int row, int col) const { return (row - 1) * cols_ + (col - 1); }
   void ScrollUp();
+  void Touch(int row);
+  void TouchAll();
 
   int cols_;
   int rows_;
   std::vector<Cell> cells_;
+  std::vector<std::uint64_t> stamps_;  // per row
   int row_ = 1;
   int col_ = 1;
   int fg_ = 7;

@@ -1,6 +1,7 @@
 #include "console/screen_save.h"
 
 #include "console/console.h"
+#include "console/console_screen.h"
 
 namespace tarvana {
 
@@ -52,12 +53,7 @@ void RestoreWindowArea(const WindowRec& rec, ScreenSave&& save) { RestoreWindowA
 
 void RecolorRun(int row, int col, int count, ColorAttr attr) {
   if (count <= 0) return;
-  std::vector<Cell> cells;
-  ReadScreenBlock(cells);
-  const long start = static_cast<long>(row - 1) * ScreenWidth() + (col - 1);
-  for (long i = start; i < start + count; ++i)
-    if (i >= 0 && i < static_cast<long>(cells.size())) cells[i].attr = attr;
-  WriteScreenBlock(cells);
+  ConsoleScreenForWriting().Recolor(row, col, count, attr);
 }
 
 }  // namespace tarvana

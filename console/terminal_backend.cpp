@@ -103,12 +103,10 @@ class TerminalBackend final : public ConsoleBackend {
   void ReadInput(std::deque<InputRecord>& queue, int timeoutMs) override {
     const size_t before = queue.size();
     const double end = MonotonicMs() + timeoutMs;
-    for (;;) {
+    for (bool polled = false;; polled = true) {
       {
         StopHold hold;
         Resume();
-      }
-      for (int reads = 0; reads < 64 && Pump(0, queue); ++reads) {
       }
       const double now = MonotonicMs();
       Append(decoder_.Expire(now), queue);
@@ -119,8 +117,8 @@ class TerminalBackend final : public ConsoleBackend {
         redrawDue_ = false;
         queue.push_back(InputRecord{});
       }
-      if (timeoutMs == 0 || queue.size() > before) return;
-      int wait = -1;
+      if (queue.size() > before || (timeoutMs == 0 && polled)) return;
+      int wait = timeoutMs == 0 ? 0 : -1;
       if (timeoutMs > 0) {
         if (now >= end) return;
         wait = CeilMs(end - now);
@@ -130,7 +128,10 @@ class TerminalBackend final : public ConsoleBackend {
         const int untilDeadline = CeilMs(deadline - now);
         wait = wait < 0 ? untilDeadline : std::min(wait, untilDeadline);
       }
-      Pump(wait, queue);
+      // One poll and one read take what has come; only a full read buffer
+      // can have left more behind.
+      for (int reads = 0; reads < 64 && Pump(reads == 0 ? wait : 0, queue) == kReadSize; ++reads) {
+      }
     }
   }
 
@@ -237,24 +238,26 @@ class TerminalBackend final : public ConsoleBackend {
     renderer_.Invalidate();
   }
 
+  static constexpr size_t kReadSize = 4096;
+
   // Waits up to waitMs (-1: no limit) for input or a signal and decodes the
-  // bytes that came; true when bytes were read.
-  bool Pump(int waitMs, std::deque<InputRecord>& queue) {
+  // bytes that came; returns how many were read.
+  size_t Pump(int waitMs, std::deque<InputRecord>& queue) {
     pollfd fds[2] = {{in_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
-    if (poll(fds, wakeFd_ >= 0 ? 2 : 1, waitMs) <= 0) return false;
+    if (poll(fds, wakeFd_ >= 0 ? 2 : 1, waitMs) <= 0) return 0;
     if (fds[1].revents & POLLIN) DrainTerminalSignals();
     if (fds[0].revents & POLLIN) {
-      char buf[4096];
+      char buf[kReadSize];
       const ssize_t n = read(in_, buf, sizeof buf);
       if (n > 0) {
         Append(decoder_.Feed(std::string_view(buf, static_cast<size_t>(n)), MonotonicMs()), queue);
-        return true;
+        return static_cast<size_t>(n);
       }
-      if (n < 0 && (errno == EINTR || errno == EAGAIN)) return false;
+      if (n < 0 && (errno == EINTR || errno == EAGAIN)) return 0;
       HangUp();
     }
     if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) HangUp();
-    return false;
+    return 0;
   }
 
   // The terminal is gone: no input will ever come, so end as a hang-up does

@@ -116,7 +116,7 @@ void TerminalRenderer::Render(const Screen& screen, int termCols, int termRows, 
       termRows != termRows_)
     Redraw(screen, termCols, termRows, out);
   cells_ = screen.Cells().data();
-  if (PackScreen() > 0) {
+  if (PackScreen(screen) > 0) {
     ScrollIfCheaper(out);
     for (int row = 1; row <= rows_; ++row)
       if (differ_[row]) RenderRow(row, out);
@@ -145,6 +145,7 @@ void TerminalRenderer::Redraw(const Screen& screen, int termCols, int termRows, 
     front_.assign(count, kUnknown);
   }
   frontHashValid_.assign(rows_ + 1, false);
+  packedStamp_.assign(rows_ + 1, 0);
   cursorVisible_ = -1;
   cursorShape_ = -1;
   valid_ = true;
@@ -157,11 +158,14 @@ std::uint64_t TerminalRenderer::RowHash(const std::uint32_t* row) const {
   return h;
 }
 
-int TerminalRenderer::PackScreen() {
+int TerminalRenderer::PackScreen(const Screen& screen) {
   packed_.resize(static_cast<size_t>(cols_) * rows_);
   differ_.assign(rows_ + 1, 0);
   int changedRows = 0;
   for (int r = 1; r <= rows_; ++r) {
+    // A row unchanged since it was shown costs nothing.
+    if (packedStamp_[r] == screen.RowStamp(r)) continue;
+    packedStamp_[r] = screen.RowStamp(r);
     for (size_t i = static_cast<size_t>(r - 1) * cols_, end = i + cols_; i < end; ++i)
       differ_[r] += (packed_[i] = Pack(cells_[i])) != front_[i];
     changedRows += differ_[r] > 0;

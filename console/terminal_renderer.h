@@ -34,8 +34,9 @@ class TerminalRenderer {
 
  private:
   void Redraw(const Screen& screen, int termCols, int termRows, std::string& out);
-  // Fills packed_ and differ_ from the screen; returns the rows that differ.
-  int PackScreen();
+  // Fills packed_ and differ_ from the screen's changed rows; returns the
+  // rows that differ.
+  int PackScreen(const Screen& screen);
   // Scrolls a band of rows on the terminal when the screen shows the band's
   // lines moved up or down and that is cheaper than drawing them again.
   void ScrollIfCheaper(std::string& out);
@@ -70,6 +71,9 @@ class TerminalRenderer {
   int pen_ = -1;  // attr of the terminal's pen, -1 when not known
   int cursorVisible_ = -1;
   int cursorShape_ = -1;
+  // Per row (1-based), the screen's row stamp when the row was last packed:
+  // while it is the same, packed_ and front_ still hold the row. 0: none.
+  std::vector<std::uint64_t> packedStamp_;
 };
 
 }  // namespace tarvana

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "console/cp437.h"
 #include "testing/terminal_emulator.h"
@@ -51,11 +53,17 @@ std::string Render(TerminalRenderer& renderer, const Screen& screen, TerminalEmu
   return bytes;
 }
 
+// A pop-up's saved block, written back at a later step.
+struct PopUp {
+  int top = 0, left = 0, rows = 0, cols = 0;
+  std::vector<Cell> under;
+};
+
 // One random drawing step of the kinds the toolbox does: text, clears, blocks
-// of cells, recoloured runs, cursor changes and scrolling.
-void RandomStep(Screen& screen, std::mt19937& random) {
+// of cells, recoloured runs, pop-ups, cursor changes and scrolling.
+void RandomStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
-  switch (pick(0, 10)) {
+  switch (pick(0, 11)) {
     case 0:
       screen.SetColor(pick(0, 15), pick(0, 15));
       screen.ClearScreen();
@@ -80,14 +88,11 @@ void RandomStep(Screen& screen, std::mt19937& random) {
       screen.WriteRect(block.data(), pick(1, screen.Height()), pick(1, screen.Width()), rows, cols);
       break;
     }
-    case 5: {
-      const int row = pick(1, screen.Height());
-      const auto attr = static_cast<ColorAttr>(pick(0, 255));
-      for (int col = pick(1, screen.Width()), n = pick(1, 40); n > 0 && col <= screen.Width();
-           ++col, --n)
-        screen.At(row, col).attr = attr;
+    case 5:
+      // In screen order, so a run may go on into the next row.
+      screen.Recolor(pick(1, screen.Height()), pick(1, screen.Width()), pick(1, 120),
+                     static_cast<ColorAttr>(pick(0, 255)));
       break;
-    }
     case 6:
       screen.SetCursor(pick(-1, 120));
       break;
@@ -116,6 +121,22 @@ void RandomStep(Screen& screen, std::mt19937& random) {
       }
       break;
     }
+    case 10:
+      if (popUp.under.empty()) {
+        popUp = {pick(1, screen.Height()), pick(1, screen.Width()), pick(1, 12), pick(1, 40), {}};
+        popUp.under.resize(static_cast<size_t>(popUp.rows) * popUp.cols);
+        screen.ReadRect(popUp.under.data(), popUp.top, popUp.left, popUp.rows, popUp.cols);
+        screen.SetColor(pick(0, 15), pick(0, 15));
+        const int width = std::min(popUp.cols, screen.Width() - popUp.left + 1);
+        for (int r = popUp.top; r < popUp.top + popUp.rows && r <= screen.Height(); ++r) {
+          screen.Locate(r, popUp.left);
+          screen.PrintText(std::string(width, '\xB1'));
+        }
+      } else {
+        screen.WriteRect(popUp.under.data(), popUp.top, popUp.left, popUp.rows, popUp.cols);
+        popUp.under.clear();
+      }
+      break;
     default:
       screen.At(pick(1, screen.Height()), pick(1, screen.Width())) =
           Cell{static_cast<std::uint8_t>(pick(0, 255)), static_cast<ColorAttr>(pick(0, 255))};
@@ -161,9 +182,10 @@ TEST(TerminalRendererTest, RandomUpdatesKeepTheTerminalEqualToTheModel) {
     TerminalEmulator term(80, 25);
     if (!autowrap) term.Feed("\x1b[?7l");
     TerminalRenderer renderer;
+    PopUp popUp;
     for (int frame = 0; frame < 400; ++frame) {
       for (int steps = std::uniform_int_distribution<int>(1, 4)(random); steps > 0; --steps)
-        RandomStep(screen, random);
+        RandomStep(screen, random, popUp);
       Render(renderer, screen, term);
       ExpectTerminalShows(
           term, screen, "autowrap " + std::to_string(autowrap) + " frame " + std::to_string(frame));
@@ -181,6 +203,7 @@ TEST(TerminalRendererTest, RedrawsInFullAfterAResizeAndOnALargerTerminal) {
   std::mt19937 random(3);
   Screen screen(80, 25);
   TerminalRenderer renderer;
+  PopUp popUp;
   for (const Case& c : cases) {
     const std::string context = std::to_string(c.cols) + "x" + std::to_string(c.rows) + " on " +
                                 std::to_string(c.termCols) + "x" + std::to_string(c.termRows);
@@ -189,7 +212,7 @@ TEST(TerminalRendererTest, RedrawsInFullAfterAResizeAndOnALargerTerminal) {
     term.Feed("\x1b[?7lleft over from before\x1b[44m\x1b[2J");
     renderer.Invalidate();
     for (int frame = 0; frame < 150; ++frame) {
-      RandomStep(screen, random);
+      RandomStep(screen, random, popUp);
       Render(renderer, screen, term);
       ExpectTerminalShows(term, screen, context + " frame " + std::to_string(frame));
       if (::testing::Test::HasFailure()) return;

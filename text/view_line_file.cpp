@@ -99,7 +99,9 @@ std::size_t ViewLineFile::Fetch(std::int64_t offset, std::size_t want) {
   if (offset >= size_) return 0;
   want = static_cast<std::size_t>(std::min<std::int64_t>(want, size_ - offset));
   if (!block_) {
-    storage_ = std::make_unique_for_overwrite<char[]>(kScanBlock + kBlockAlign + kBlockSkew);
+    // Left unfilled for the reads to fill (make_unique would zero it, and
+    // not every standard library has make_unique_for_overwrite).
+    storage_.reset(new char[kScanBlock + kBlockAlign + kBlockSkew]);
     const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(storage_.get());
     block_ = storage_.get() + (kBlockAlign - at % kBlockAlign) % kBlockAlign + kBlockSkew;
   }
