@@ -142,13 +142,14 @@ TerminalCaps CapsFromTerminfo(const TerminfoEntry& entry, std::string_view name,
   c.showCursor = civis && cnorm ? *cnorm : "";
   c.cursorShape = e.Is("Ss", "\x1b[4 q");
 
+  // Terminals that report in the SGR encoding follow xterm, drags included.
   const auto kmous = e.String("kmous"), on = e.String("XM1"), off = e.String("XM0");
-  if (on && off) {
+  if (kmous == "\x1b[<" || (on && on->find("1006") != std::string::npos)) {
+    c.mouseOn = XtermCaps().mouseOn;
+    c.mouseOff = XtermCaps().mouseOff;
+  } else if (on && off) {
     c.mouseOn = *on;
     c.mouseOff = *off;
-  } else if (kmous == "\x1b[<") {
-    c.mouseOn = "\x1b[?1000h\x1b[?1006h";
-    c.mouseOff = "\x1b[?1006l\x1b[?1000l";
   } else if (kmous == "\x1b[M") {
     c.mouseOn = "\x1b[?1000h";
     c.mouseOff = "\x1b[?1000l";

@@ -1,14 +1,15 @@
 // The menu example as a program: run it in a terminal of at least 80 x 25.
 
 #include <cstdio>
+#include <string>
 
 #include "console/terminal_backend.h"
 #include "menu_example.h"
 #include "tarvana.h"
 
 int main() {
-  if (!tarvana::StdioIsTerminal()) {
-    std::fputs("menu_example: standard input and output must be a terminal\n", stderr);
+  if (const std::string problem = tarvana::TerminalProblem(); !problem.empty()) {
+    std::fprintf(stderr, "menu_example: %s\n", problem.c_str());
     return 2;
   }
   const std::string colour = examples::RunMenuExample();

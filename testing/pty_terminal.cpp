@@ -37,17 +37,22 @@ void WriteAll(int fd, std::string_view bytes) {
   }
 }
 
-// The environment for the program: ours, with the terminal type set and no
-// size variables that would override the terminal's own.
-std::vector<std::string> ChildEnvironment() {
+// The environment for the program: ours, with the terminal type set, no size
+// variables that would override the terminal's own, and the changes asked for.
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& changes) {
+  std::vector<std::string> names = {"TERM", "COLUMNS", "LINES"};
+  for (const std::string& c : changes)
+    names.push_back(c.substr(0, c.find('=')));
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string_view entry(*e);
-    if (entry.starts_with("TERM=") || entry.starts_with("COLUMNS=") || entry.starts_with("LINES="))
-      continue;
-    env.emplace_back(entry);
+    const std::string_view name = entry.substr(0, entry.find('='));
+    if (std::find(names.begin(), names.end(), name) == names.end()) env.emplace_back(entry);
   }
-  env.emplace_back("TERM=xterm-256color");
+  if (std::find(names.begin() + 3, names.end(), "TERM") == names.end())
+    env.emplace_back("TERM=xterm-256color");
+  for (const std::string& c : changes)
+    if (c.find('=') != std::string::npos) env.push_back(c);
   return env;
 }
 
@@ -62,10 +67,11 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }  // namespace
 
 PtyTerminal::PtyTerminal(const std::vector<std::string>& argv, const std::string& workDir, int cols,
-                         int rows)
-    : emulator_(cols, rows) {
+                         int rows, const std::vector<std::string>& environment,
+                         EmulatorOptions emulator)
+    : emulator_(cols, rows, emulator) {
   // Everything the child needs is prepared before the fork.
-  std::vector<std::string> args = argv, env = ChildEnvironment();
+  std::vector<std::string> args = argv, env = ChildEnvironment(environment);
   std::vector<char*> argp = Pointers(args), envp = Pointers(env);
   winsize size{};
   size.ws_col = static_cast<unsigned short>(cols);
