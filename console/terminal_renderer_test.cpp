@@ -454,5 +454,41 @@ TEST(TerminalRendererTest, SmallChangesSendFewBytes) {
   }
 }
 
+// A backend whose terminal fills lines scrolled in by CSI T with the default
+// background (xterm.js) asks for scrolling down by inserting lines: a list
+// moving down a line then goes out as CSI L, and the terminal shows the model.
+TEST(TerminalRendererTest, ScrollsDownByInsertingLinesWhenAskedTo) {
+  for (const bool wholeScreen : {true, false}) {
+    const std::string context = wholeScreen ? "whole screen" : "rows 5 to 20";
+    const int top = wholeScreen ? 1 : 5, bottom = wholeScreen ? 25 : 20;
+    Screen screen(80, 25);
+    screen.SetColor(14, 1);
+    screen.ClearScreen();
+    for (int row = 1; row <= 25; ++row) {
+      screen.Locate(row, 1);
+      screen.PrintText("Row " + std::to_string(row) + ": a line of a list");
+    }
+    screen.SetCursor(0);
+    TerminalCaps caps = XtermCaps();
+    caps.scrollDownByInsertingLines = true;
+    TerminalEmulator term(80, 25);
+    term.Feed(EnterFullScreenSequence(caps));
+    TerminalRenderer renderer(caps);
+    Render(renderer, screen, term);
+    std::vector<Cell> band(static_cast<size_t>(bottom - top) * 80);
+    screen.ReadRect(band.data(), top, 1, bottom - top, 80);
+    screen.WriteRect(band.data(), top + 1, 1, bottom - top, 80);
+    screen.SetColor(15, 3);  // the new line in a colour of its own
+    screen.Locate(top, 1);
+    screen.PrintText(std::string(80, ' '));
+    screen.Locate(top, 1);
+    screen.PrintText("a new line");
+    const std::string bytes = Render(renderer, screen, term);
+    EXPECT_NE(bytes.find("\x1b[L"), std::string::npos) << context;
+    EXPECT_EQ(bytes.find('T'), std::string::npos) << context;
+    ExpectTerminalShows(term, screen, {"xterm.js", caps, {}}, context);
+  }
+}
+
 }  // namespace
 }  // namespace tarvana
