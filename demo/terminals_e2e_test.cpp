@@ -147,9 +147,17 @@ struct Step {
   const char* shows;
 };
 constexpr Step kWalk[] = {
-    {" ", "Demo Main Menu"},    {"p", "Aardvark"},
-    {"\x1b", "Demo Main Menu"}, {"v", "Select a File to View"},
-    {"\x1b", "Demo Main Menu"}, {"\x1b", "Are you sure you want to quit?"},
+    {" ", "Demo Main Menu"},
+    {"p", "Aardvark"},
+    {"\x1b", "Demo Main Menu"},
+    {"v", "Select a File to View"},
+    {"\x1b", "Demo Main Menu"},
+    {"c", "exit this calendar, press the Esc key."},
+    {"\x1b", "This calendar is a selector calendar."},
+    {"\x1b", "Demo Main Menu"},
+    {"e", "First Name:"},
+    {"\x1b", "Demo Main Menu"},
+    {"\x1b", "Are you sure you want to quit?"},
 };
 
 std::string ScratchDir(const std::string& name) {
