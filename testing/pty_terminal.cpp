@@ -37,22 +37,25 @@ void WriteAll(int fd, std::string_view bytes) {
   }
 }
 
-// The environment for the program: ours, with the terminal type set, no size
-// variables that would override the terminal's own, and the changes asked for.
+// The environment for the program: ours, with the terminal type and a UTF-8
+// locale set (a fresh machine may have none), no size variables that would
+// override the terminal's own, and the changes asked for.
 std::vector<std::string> ChildEnvironment(const std::vector<std::string>& changes) {
-  std::vector<std::string> names = {"TERM", "COLUMNS", "LINES"};
-  for (const std::string& c : changes)
-    names.push_back(c.substr(0, c.find('=')));
+  std::vector<std::string> set = {"TERM=xterm-256color", "LANG=C.UTF-8"};
+  std::vector<std::string> removed = {"TERM", "LANG", "LC_ALL", "LC_CTYPE", "COLUMNS", "LINES"};
+  for (const std::string& c : changes) {
+    const std::string name = c.substr(0, c.find('='));
+    std::erase_if(set, [&](const std::string& s) { return s.starts_with(name + "="); });
+    removed.push_back(name);
+    if (c.find('=') != std::string::npos) set.push_back(c);
+  }
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string_view entry(*e);
     const std::string_view name = entry.substr(0, entry.find('='));
-    if (std::find(names.begin(), names.end(), name) == names.end()) env.emplace_back(entry);
+    if (std::find(removed.begin(), removed.end(), name) == removed.end()) env.emplace_back(entry);
   }
-  if (std::find(names.begin() + 3, names.end(), "TERM") == names.end())
-    env.emplace_back("TERM=xterm-256color");
-  for (const std::string& c : changes)
-    if (c.find('=') != std::string::npos) env.push_back(c);
+  env.insert(env.end(), set.begin(), set.end());
   return env;
 }
 
