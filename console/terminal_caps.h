@@ -56,8 +56,9 @@ struct TerminalCaps {
   bool insertLines = true;   // il: CSI n L
   bool deleteLines = true;   // dl: CSI n M
   // Scrolls down by inserting lines at the top of a scroll region (CSI L)
-  // instead of CSI T, for terminals that lack or mishandle CSI T. Off for
-  // every terminal described by the database.
+  // instead of CSI T, for terminals that lack or mishandle CSI T (xterm.js
+  // fills the lines CSI T brings in with the default background). Off for
+  // every terminal described by the database; a backend sets it.
   bool scrollDownByInsertingLines = false;
 
   // ---- Margins ----
