@@ -5,8 +5,8 @@
 // Understood: the keys of xterm, VTE, tmux/screen, rxvt and the Linux console
 // (CSI and SS3 cursor, editing and function keys with their modifiers, rxvt's
 // $ ^ @ forms, xterm's modifyOtherKeys and CSI u), Esc + key as Alt+key, control
-// bytes, UTF-8 text (mapped to code page 437) and SGR, urxvt and X10 mouse
-// reports. Anything else that starts like a sequence is dropped whole.
+// bytes, UTF-8 or Latin-1 text (mapped to code page 437) and SGR, urxvt and
+// X10 mouse reports. Anything else that starts like a sequence is dropped whole.
 
 #include <cstddef>
 #include <string>
