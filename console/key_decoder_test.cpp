@@ -438,13 +438,13 @@ TEST(KeyDecoder, Latin1TextOfANonUtf8LocaleBecomesCodePage437) {
     std::string in;
     std::vector<InputRecord> want;
   } cases[] = {
-      {"\xe9", {K(130, 0)}},                        // e acute
+      {"\xe9", {K(130, 0)}},  // e acute
       {"\xc9t\xfc", {K(144, 0), K('t', 20), K(129, 0)}},
-      {"\xa0", {K(255, 0)}},                        // no-break space
-      {"\x9b" "A\x85", {K('A', 30, kShift)}},       // C1 controls are no text
-      {"\x1b\xe9", {K(130, 0, kAlt)}},              // Alt+e acute
-      {"\xbe", {}},                                // three quarters: no CP437 form
-      {"\xc4\xe4", {K(142, 0), K(132, 0)}},         // A and a umlaut
+      {"\xa0", {K(255, 0)}},                 // no-break space
+      {"A\x9b\x85", {K('A', 30, kShift)}},   // C1 controls are no text
+      {"\x1b\xe9", {K(130, 0, kAlt)}},       // Alt+e acute
+      {"\xbe", {}},                          // three quarters: no CP437 form
+      {"\xc4\xe4", {K(142, 0), K(132, 0)}},  // A and a umlaut
   };
   for (const auto& c : cases) {
     KeyDecoder d(true);
