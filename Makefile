@@ -32,11 +32,12 @@ test-packages: $(BUILD_FILE)
 	if [ -n "$$missing" ]; then \
 	  echo "The tests need the Debian packages: $$missing"; \
 	  command -v apt-get >/dev/null 2>&1 || { echo "Install them with your package manager."; exit 1; }; \
-	  if [ "$$(id -u)" = 0 ]; then install="apt-get install -y $$missing"; \
-	  elif command -v sudo >/dev/null 2>&1; then install="sudo apt-get install -y $$missing"; \
+	  if [ "$$(id -u)" = 0 ]; then apt="apt-get"; \
+	  elif command -v sudo >/dev/null 2>&1; then apt="sudo apt-get"; \
 	  else echo "Install them with: su -c 'apt-get install $$missing'"; exit 1; fi; \
-	  echo "Installing them: $$install"; \
-	  $$install || { echo "Install them with: sudo apt-get install $$missing"; exit 1; }; \
+	  echo "Installing them: $$apt install -y $$missing"; \
+	  $$apt install -y $$missing || { $$apt update && $$apt install -y $$missing; } || \
+	    { echo "Install them with: sudo apt-get install $$missing"; exit 1; }; \
 	  $(CONFIGURE); \
 	fi
 
