@@ -55,6 +55,10 @@ foreach(lib ${tarvana_link_order})
     string(APPEND TARVANA_PC_LIBS " -l${lib}")
   endif()
 endforeach()
+# The system libraries the static ones need (the terminal database).
+if(TARVANA_PC_EXTRA_LIBS)
+  string(APPEND TARVANA_PC_LIBS " ${TARVANA_PC_EXTRA_LIBS}")
+endif()
 # The file finds the prefix from its own place, so that it stays right under
 # any prefix given to cmake --install.
 file(RELATIVE_PATH TARVANA_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)

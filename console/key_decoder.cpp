@@ -143,6 +143,15 @@ Utf8 DecodeUtf8(std::string_view s) {
   return {Utf8::Kind::kChar, need, code};
 }
 
+// The same for a terminal that sends Latin-1, one byte a character; its C1
+// controls (0x80-0x9F) are no text.
+Utf8 DecodeText(std::string_view s, bool latin1) {
+  if (!latin1) return DecodeUtf8(s);
+  const auto c = static_cast<unsigned char>(s[0]);
+  if (c < 0xA0) return {Utf8::Kind::kInvalid, 1};
+  return {Utf8::Kind::kChar, 1, c};
+}
+
 // ---- Control sequence parameters ----
 
 struct Params {
@@ -410,7 +419,7 @@ KeyDecoder::Step KeyDecoder::ParseAt(std::string_view s, double nowMs) {
   const unsigned char c = s[0];
   if (c == kEscByte) return ParseEscape(s, nowMs);
   if (c < 0x80) return KeyStep(1, ByteKey(c));
-  const Utf8 u = DecodeUtf8(s);
+  const Utf8 u = DecodeText(s, latin1Text_);
   if (u.kind == Utf8::Kind::kNeedMore) return Need();
   if (u.kind == Utf8::Kind::kInvalid) return Drop(u.length);
   // A character code page 437 lacks is typed as its stand-in, or beeps.
@@ -450,7 +459,7 @@ KeyDecoder::Step KeyDecoder::ParseEscape(std::string_view s, double nowMs) {
     k.alt = true;
     return KeyStep(2, k);
   }
-  const Utf8 u = DecodeUtf8(s.substr(1));
+  const Utf8 u = DecodeText(s.substr(1), latin1Text_);
   if (u.kind == Utf8::Kind::kNeedMore) return Need();
   if (u.kind == Utf8::Kind::kInvalid) return Drop(1 + u.length);
   const int ch = UnicodeToCp437(u.code);

@@ -5,8 +5,8 @@
 // Understood: the keys of xterm, VTE, tmux/screen, rxvt and the Linux console
 // (CSI and SS3 cursor, editing and function keys with their modifiers, rxvt's
 // $ ^ @ forms, xterm's modifyOtherKeys and CSI u), Esc + key as Alt+key, control
-// bytes, UTF-8 text (mapped to code page 437) and SGR, urxvt and X10 mouse
-// reports. Anything else that starts like a sequence is dropped whole.
+// bytes, UTF-8 or Latin-1 text (mapped to code page 437) and SGR, urxvt and
+// X10 mouse reports. Anything else that starts like a sequence is dropped whole.
 
 #include <cstddef>
 #include <string>
@@ -31,6 +31,11 @@ class KeyDecoder {
  public:
   // How long an Esc waits for a following byte before it counts as the Esc key.
   static constexpr double kEscTimeoutMs = 40;
+
+  // latin1Text: the terminal's locale is not UTF-8, and text comes as one
+  // byte a character, read as Latin-1 (bytes 0x80-0x9F, C1 controls, are
+  // dropped).
+  explicit KeyDecoder(bool latin1Text = false) : latin1Text_(latin1Text) {}
 
   // Records completed by bytes that arrived at nowMs. A lone Esc whose
   // deadline has passed by nowMs is given first, as Expire(nowMs) would.
@@ -70,6 +75,7 @@ class KeyDecoder {
   // buttons; false when the report yields no record.
   bool MouseReport(int b, int row, int col, bool release, double nowMs, MouseRecord& m);
 
+  bool latin1Text_ = false;
   std::string pending_;      // bytes of an incomplete sequence
   double pendingSince_ = 0;  // arrival time of the first pending byte
   Skip skip_ = Skip::kNone;  // the rest of an overlong sequence being skipped

@@ -437,6 +437,27 @@ TEST(KeyDecoder, InvalidUtf8IsDropped) {
   });
 }
 
+TEST(KeyDecoder, Latin1TextOfANonUtf8LocaleBecomesCodePage437) {
+  const struct {
+    std::string in;
+    std::vector<InputRecord> want;
+  } cases[] = {
+      {"\xe9", {K(130, 0)}},  // e acute
+      {"\xc9t\xfc", {K(144, 0), K('t', 20), K(129, 0)}},
+      {"\xa0", {K(255, 0)}},                 // no-break space
+      {"A\x9b\x85", {K('A', 30, kShift)}},   // C1 controls are no text
+      {"\x1b\xe9", {K(130, 0, kAlt)}},       // Alt+e acute
+      {"\xbe", {K('3', 4)}},                // three quarters: its best-fit stand-in
+      {"\xc4\xe4", {K(142, 0), K(132, 0)}},  // A and a umlaut
+  };
+  for (const auto& c : cases) {
+    KeyDecoder d(true);
+    std::vector<InputRecord> got = d.Feed(c.in, 0);
+    Append(got, d.Expire(1e9));
+    EXPECT_EQ(DescribeAll(got), DescribeAll(c.want)) << Escaped(c.in);
+  }
+}
+
 TEST(KeyDecoder, Utf8SplitAcrossFeeds) {
   KeyDecoder d;
   EXPECT_TRUE(d.Feed("\xe2", 0).empty());

@@ -10,23 +10,22 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "console/beep_pacer.h"
 #include "console/cp437.h"
 #include "console/key_decoder.h"
+#include "console/narrow_glyphs.h"
 #include "console/system_clock.h"
+#include "console/terminal_detect.h"
 #include "console/terminal_renderer.h"
 #include "console/terminal_restore.h"
 #include "console/terminal_signals.h"
+#include "console/us_layout.h"
 
 namespace tarvana {
 namespace {
-
-constexpr char kEnterFullScreen[] = "\x1b[?1049h\x1b[?7l";  // alternate screen, no autowrap
-constexpr char kLeaveFullScreen[] = "\x1b[0m\x1b[?25h\x1b[0 q\x1b[?7h\x1b[?1049l";
-constexpr char kMouseOn[] = "\x1b[?1000h\x1b[?1002h\x1b[?1006h";  // clicks, drags, SGR encoding
-constexpr char kMouseOff[] = "\x1b[?1006l\x1b[?1002l\x1b[?1000l";
 
 // Keys are bytes: no signals from Ctrl+C, no echo, no line editing, and no
 // output processing, so that a line feed moves straight down.
@@ -66,10 +65,19 @@ int CeilMs(double ms) {
 
 class TerminalBackend final : public ConsoleBackend {
  public:
-  TerminalBackend(int inFd, int outFd) : in_(inFd), out_(outFd), wakeFd_(WatchTerminalSignals()) {
+  TerminalBackend(int inFd, int outFd, const TerminalCaps& caps)
+      : in_(inFd),
+        out_(outFd),
+        wakeFd_(WatchTerminalSignals()),
+        caps_(caps),
+        enterFullScreen_(EnterFullScreenSequence(caps)),
+        leaveFullScreen_(ResetModesSequence(caps, false) + LeaveAlternateScreenSequence(caps)),
+        decoder_(caps.encoding != TextEncoding::kUtf8),
+        renderer_(caps) {
     StopHold hold;
     termios original{};
     isTerminal_ = tcgetattr(in_, &original) == 0;
+    SetRestoreSequences(ResetModesSequence(caps, true), LeaveAlternateScreenSequence(caps));
     ArmTerminalRestore(in_, out_, isTerminal_, original);
     if (isTerminal_) {
       raw_ = RawSettings(original);
@@ -94,7 +102,14 @@ class TerminalBackend final : public ConsoleBackend {
       ShowSizeNotice(screen.Width(), screen.Height());
       return;
     }
-    notice_.clear();
+    if (!notice_.empty()) {
+      // Keys typed at the notice but not read yet were typed blind: drop them
+      // before the screen comes back.
+      std::deque<InputRecord> typedBlind;
+      for (int reads = 0; reads < 64 && Pump(0, typedBlind) == kReadSize; ++reads) {
+      }
+      notice_.clear();
+    }
     frame_.clear();
     renderer_.Render(screen, termCols_, termRows_, frame_);
     Write(frame_);
@@ -153,6 +168,7 @@ class TerminalBackend final : public ConsoleBackend {
   void RequestSize(int cols, int rows) override {
     if (cols == termCols_ && rows == termRows_) return;
     // xterm's window operation; terminals that refuse it show the size notice.
+    if (!caps_.windowOps) return;
     Send("\x1b[8;" + std::to_string(rows) + ";" + std::to_string(cols) + "t");
   }
 
@@ -160,7 +176,7 @@ class TerminalBackend final : public ConsoleBackend {
     StopHold hold;
     Resume();
     mouseOn_ = on;
-    Write(on ? kMouseOn : kMouseOff);
+    Write(on ? caps_.mouseOn : caps_.mouseOff);
   }
 
   void SetFullScreen(bool on) override {
@@ -170,15 +186,17 @@ class TerminalBackend final : public ConsoleBackend {
     fullScreen_ = on;
     NoteAlternateScreen(on);
     if (on) {
-      Write(kEnterFullScreen);
+      Write(enterFullScreen_);
       renderer_.Invalidate();
       notice_.clear();
     } else {
-      Write(kLeaveFullScreen);
+      Write(leaveFullScreen_);
     }
   }
 
-  void StreamText(std::string_view cp437) override { Send(Cp437ToUtf8(cp437)); }
+  void StreamText(std::string_view cp437) override {
+    Send(Cp437ToTerminalText(cp437, caps_.encoding));
+  }
   void StreamNewLine() override { Send("\r\n"); }
 
  private:
@@ -193,9 +211,9 @@ class TerminalBackend final : public ConsoleBackend {
     if (isTerminal_) tcsetattr(in_, TCSANOW, &raw_);
     if (fullScreen_) {
       NoteAlternateScreen(true);
-      Write(kEnterFullScreen);
+      Write(enterFullScreen_);
     }
-    if (mouseOn_) Write(kMouseOn);
+    if (mouseOn_) Write(caps_.mouseOn);
     QuerySize();
     renderer_.Invalidate();
     notice_.clear();
@@ -231,10 +249,12 @@ class TerminalBackend final : public ConsoleBackend {
   void ShowSizeNotice(int cols, int rows) {
     std::string text = "Please enlarge the terminal to at least " + std::to_string(cols) + " x " +
                        std::to_string(rows) + " (now " + std::to_string(termCols_) + " x " +
-                       std::to_string(termRows_) + ")";
+                       std::to_string(termRows_) + "), or press Esc to quit";
     if (text == notice_) return;
     notice_ = text;
-    Write("\x1b[0m\x1b[H\x1b[2J" + WrapWords(text, termCols_));
+    std::string bytes = caps_.sgr ? "\x1b[0m\x1b[H" : "\x1b[H";
+    if (caps_.eraseDisplay) bytes += "\x1b[2J";
+    Write(bytes + WrapWords(text, termCols_));
     renderer_.Invalidate();
   }
 
@@ -269,8 +289,25 @@ class TerminalBackend final : public ConsoleBackend {
     _exit(129);
   }
 
-  static void Append(const std::vector<InputRecord>& records, std::deque<InputRecord>& queue) {
-    queue.insert(queue.end(), records.begin(), records.end());
+  // Queues decoded records. While the size notice shows, the program's screen
+  // is not seen, so keys are thrown away, except Esc and Ctrl+C, which end the
+  // program as an interrupt does.
+  void Append(const std::vector<InputRecord>& records, std::deque<InputRecord>& queue) {
+    if (notice_.empty()) {
+      queue.insert(queue.end(), records.begin(), records.end());
+      return;
+    }
+    for (const InputRecord& r : records)
+      if (r.kind == InputRecord::Kind::kKey && r.key.pressed &&
+          (r.key.scan == usKey::kEsc || r.key.ch == 3))
+        Interrupt();
+  }
+
+  [[noreturn]] void Interrupt() {
+    RestoreTerminal();
+    signal(SIGINT, SIG_DFL);
+    raise(SIGINT);
+    _exit(130);
   }
 
   void Write(std::string_view bytes) {
@@ -291,6 +328,8 @@ class TerminalBackend final : public ConsoleBackend {
   int wakeFd_;
   bool isTerminal_ = false;
   termios raw_{};  // the settings while the program runs
+  TerminalCaps caps_;
+  std::string enterFullScreen_, leaveFullScreen_;
   int termCols_ = 0, termRows_ = 0;
   bool fullScreen_ = false;
   bool mouseOn_ = false;
@@ -309,11 +348,20 @@ std::unique_ptr<ConsoleBackend> MakeTerminalBackend() {
 }
 
 std::unique_ptr<ConsoleBackend> MakeTerminalBackend(int inFd, int outFd) {
-  return std::make_unique<TerminalBackend>(inFd, outFd);
+  return MakeTerminalBackend(inFd, outFd, DetectTerminalCaps());
+}
+
+std::unique_ptr<ConsoleBackend> MakeTerminalBackend(int inFd, int outFd, const TerminalCaps& caps) {
+  return std::make_unique<TerminalBackend>(inFd, outFd, caps);
 }
 
 bool StdioIsTerminal() {
   return isatty(0) && isatty(1);
+}
+
+std::string TerminalProblem() {
+  if (!StdioIsTerminal()) return "standard input and output must be a terminal";
+  return TerminalTypeProblem(std::getenv("TERM"), DetectTerminalCaps());
 }
 
 }  // namespace tarvana

@@ -17,6 +17,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <deque>
 #include <stdexcept>
 #include <thread>
 
@@ -46,7 +47,7 @@ class TerminalBackendTest : public ::testing::Test {
     alarm(0);
   }
 
-  void Start() { backend = MakeTerminalBackend(slave, slave); }
+  void Start() { backend = MakeTerminalBackend(slave, slave, XtermCaps()); }
 
   // Feeds what the backend wrote into the emulator.
   void Drain() {
@@ -198,8 +199,16 @@ TEST_F(TerminalBackendTest, TooSmallATerminalShowsANoticeUntilThereIsRoom) {
   Drain();
   // Worded to fit the terminal's width.
   EXPECT_EQ(term.RowText(1), "Please enlarge the terminal to at least 80 x 25 (now 60 x");
-  EXPECT_EQ(term.RowText(2), "20)");
+  EXPECT_EQ(term.RowText(2), "20), or press Esc to quit");
   EXPECT_FALSE(term.Contains("Tarvana"));
+  // Keys typed at the notice are thrown away, not kept for the screen that
+  // comes back.
+  Type("\rx\x1b[B");
+  usleep(20000);
+  std::deque<InputRecord> queue;
+  backend->ReadInput(queue, 0);
+  for (const InputRecord& r : queue)
+    EXPECT_NE(r.kind, InputRecord::Kind::kKey) << "key " << int(r.key.ch) << " kept";
   ResizePty(80, 25);
   backend->Present(screen);
   Drain();
@@ -273,7 +282,7 @@ TEST_F(TerminalBackendTest, TheTerminalIsRestoredHoweverTheProgramEnds) {
       const rlimit noCore{0, 0};
       setrlimit(RLIMIT_CORE, &noCore);
       // Owned by nobody: only the exit handlers can restore.
-      ConsoleBackend* leaked = MakeTerminalBackend(slave, slave).release();
+      ConsoleBackend* leaked = MakeTerminalBackend(slave, slave, XtermCaps()).release();
       leaked->SetFullScreen(true);
       leaked->SetMouseReporting(true);
       leaked->Present(SampleScreen(80, 25));
@@ -301,7 +310,7 @@ void ReadFromAClosedTerminal() {
   int ownMaster = -1;
   int ownSlave = -1;
   if (openpty(&ownMaster, &ownSlave, nullptr, nullptr, nullptr) != 0) _exit(1);
-  auto own = MakeTerminalBackend(ownSlave, ownSlave);
+  auto own = MakeTerminalBackend(ownSlave, ownSlave, XtermCaps());
   close(ownMaster);
   std::deque<InputRecord> queue;
   own->ReadInput(queue, -1);
@@ -317,7 +326,7 @@ void SignalWhileOutputIsBlocked(int fd, int sig) {
   // A restore that waits for the terminal would keep the program alive until
   // this ends it with SIGALRM instead.
   alarm(5);
-  ConsoleBackend* leaked = MakeTerminalBackend(fd, fd).release();
+  ConsoleBackend* leaked = MakeTerminalBackend(fd, fd, XtermCaps()).release();
   leaked->SetFullScreen(true);
   leaked->SetMouseReporting(true);
   sigevent event{};
@@ -349,7 +358,7 @@ TEST_F(TerminalBackendTest, ASignalEndsTheProgramEvenWhenTheTerminalDoesNotRead)
 // program does between waits for input, and never waits for input.
 [[noreturn]] void PresentWhileBusy(int fd, int readyFd) {
   setpgid(0, 0);  // stoppable: the group has a parent in this session
-  auto busy = MakeTerminalBackend(fd, fd);
+  auto busy = MakeTerminalBackend(fd, fd, XtermCaps());
   busy->SetFullScreen(true);
   busy->SetMouseReporting(true);
   const Screen screen = SampleScreen(80, 25);

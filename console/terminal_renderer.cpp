@@ -9,38 +9,31 @@
 #include <numeric>
 
 #include "console/cp437.h"
+#include "console/narrow_glyphs.h"
 
 namespace tarvana {
 namespace {
 
 constexpr std::uint32_t kUnknown = 0x10000;  // no character and colour packs to this
 constexpr int kDosToAnsi[8] = {0, 4, 2, 6, 1, 5, 3, 7};
-
-struct Glyph {
-  char bytes[4];
-  int size;
-};
-
-const std::array<Glyph, 256>& Glyphs() {
-  static const std::array<Glyph, 256> table = [] {
-    std::array<Glyph, 256> t{};
-    for (int ch = 0; ch < 256; ++ch) {
-      std::string utf8;
-      AppendUtf8(utf8, Cp437ToUnicode(static_cast<unsigned char>(ch)));
-      std::copy(utf8.begin(), utf8.end(), t[ch].bytes);
-      t[ch].size = static_cast<int>(utf8.size());
-    }
-    return t;
-  }();
-  return table;
-}
+// The cost of what cannot be done; sums of a few stay far from overflow.
+constexpr int kNever = 1 << 24;
+// Brightness of the sixteen text-mode colours on a VGA screen (luma, 0-255).
+constexpr int kLuma[16] = {0,  19,  100, 119, 51,  70,  101, 170,
+                           85, 104, 185, 204, 136, 155, 236, 255};
 
 // Bytes 0 and 32 both show a blank, so they count as the same picture.
 bool IsBlank(std::uint8_t ch) {
   return ch == ' ' || ch == 0;
 }
-std::uint32_t Pack(Cell c) {
-  return (IsBlank(c.ch) ? ' ' : c.ch) | std::uint32_t{c.attr} << 8;
+std::uint32_t PackBlank(int attr) {
+  return ' ' | static_cast<std::uint32_t>(attr) << 8;
+}
+bool PackedBlank(std::uint32_t packed) {
+  return (packed & 0xFF) == ' ';
+}
+ColorAttr Swapped(ColorAttr attr) {
+  return static_cast<ColorAttr>((attr >> 4) | (attr << 4));
 }
 
 int Digits(int n) {
@@ -89,16 +82,6 @@ enum class Horizontal {
   kAbsolute
 };
 
-// The colour that most blank cells have: clearing the screen in it leaves
-// the fewest cells to draw.
-int MostCommonBlankAttr(const std::vector<Cell>& cells) {
-  std::array<int, 256> count{};
-  for (const Cell& c : cells)
-    if (IsBlank(c.ch)) ++count[c.attr];
-  const auto best = std::max_element(count.begin(), count.end());
-  return *best == 0 ? 0x07 : static_cast<int>(best - count.begin());
-}
-
 }  // namespace
 
 int AnsiColorIndex(int dosColor) {
@@ -109,6 +92,74 @@ int SgrForeground(int dosColor) {
 }
 int SgrBackground(int dosColor) {
   return (dosColor & 8 ? 100 : 40) + kDosToAnsi[dosColor & 7];
+}
+
+CellLook LookOf(ColorAttr attr, const TerminalCaps& caps) {
+  const int fg = attr & 15, bg = attr >> 4;
+  CellLook look;
+  if (!caps.sgr) return look;
+  if (caps.colors >= 16) {
+    look.fg = AnsiColorIndex(fg);
+    look.bg = AnsiColorIndex(bg);
+  } else if (caps.colors >= 8) {
+    look.fg = AnsiColorIndex(fg & 7);
+    look.bg = AnsiColorIndex(bg & 7);
+    look.bold = caps.bold && fg >= 8;
+  } else {
+    look.reverse = caps.reverse && kLuma[bg] > kLuma[fg];
+    look.bold = caps.bold && fg >= 8;
+  }
+  return look;
+}
+
+TerminalRenderer::TerminalRenderer(const TerminalCaps& caps) : caps_(caps) {
+  const bool narrow = caps.encoding != TextEncoding::kUtf8;
+  for (int ch = 0; ch < 256; ++ch) {
+    Glyph& g = glyphs_[ch];
+    g = Glyph{};
+    const auto c = static_cast<std::uint8_t>(ch);
+    shown_[ch] = IsBlank(c) ? ' ' : c;
+    swapped_[ch] = false;
+    if (!narrow) {
+      std::string utf8;
+      AppendUtf8(utf8, Cp437ToUnicode(c));
+      std::copy(utf8.begin(), utf8.end(), g.bytes);
+      g.size = static_cast<std::uint8_t>(utf8.size());
+      continue;
+    }
+    const NarrowGlyph n = NarrowGlyphOf(c, caps);
+    g.bytes[0] = n.byte;
+    g.size = 1;
+    g.acs = n.acs;
+    swapped_[ch] = n.inverse;
+    if (n.inverse || (n.byte == ' ' && !n.acs)) shown_[ch] = ' ';
+  }
+  for (int attr = 0; attr < 256; ++attr) {
+    looks_[attr] = LookOf(static_cast<ColorAttr>(attr), caps);
+    lookAttr_[attr] = static_cast<std::uint8_t>(attr);
+    for (int same = 0; same < attr; ++same)
+      if (looks_[same] == looks_[attr]) {
+        lookAttr_[attr] = static_cast<std::uint8_t>(same);
+        break;
+      }
+  }
+  acsBySgr_ = caps.acsOn.starts_with("\x1b[") && caps.acsOn.ends_with('m');
+  wrapsAtOnce_ = caps.autoMargins && caps.autoMarginsOff.empty() && !caps.eatsNewline;
+}
+
+std::uint32_t TerminalRenderer::Pack(Cell c) const {
+  const ColorAttr attr = swapped_[c.ch] ? Swapped(c.attr) : c.attr;
+  return shown_[c.ch] | std::uint32_t{lookAttr_[attr]} << 8;
+}
+
+bool TerminalRenderer::EraseShows(int attr) const {
+  const CellLook& look = looks_[attr];
+  if (look.reverse) return false;
+  return look.bg < 0 || caps_.backColorErase;
+}
+
+std::uint32_t TerminalRenderer::ErasedCell() const {
+  return pen_ >= 0 && EraseShows(pen_) ? PackBlank(pen_) : kUnknown;
 }
 
 void TerminalRenderer::Render(const Screen& screen, int termCols, int termRows, std::string& out) {
@@ -133,15 +184,27 @@ void TerminalRenderer::Redraw(const Screen& screen, int termCols, int termRows, 
   out += "\x1b[H";
   curRow_ = curCol_ = 1;
   pen_ = -1;
+  // The character set as the terminal starts: normal.
+  if (std::any_of(glyphs_.begin(), glyphs_.end(), [](const Glyph& g) { return g.acs; }))
+    out += caps_.acsOff;
+  acs_ = false;
   const size_t count = static_cast<size_t>(cols_) * rows_;
-  if (termCols == cols_ && termRows == rows_) {
-    const int attr = MostCommonBlankAttr(screen.Cells());
+  // The colour that most blank cells have: clearing the screen in it leaves
+  // the fewest cells to draw.
+  std::array<int, 256> blanks{};
+  for (const Cell& c : screen.Cells())
+    if (const std::uint32_t p = Pack(c); PackedBlank(p)) ++blanks[p >> 8];
+  const int most =
+      static_cast<int>(std::max_element(blanks.begin(), blanks.end()) - blanks.begin());
+  const int attr = blanks[most] == 0 ? lookAttr_[0x07] : most;
+  if (termCols == cols_ && termRows == rows_ && caps_.eraseDisplay && EraseShows(attr)) {
     SetPen(attr, out);
     out += "\x1b[2J";
-    front_.assign(count, Pack(Cell{' ', static_cast<ColorAttr>(attr)}));
+    front_.assign(count, PackBlank(attr));
   } else {
     // The margin beyond the screen keeps the terminal's own colours.
-    out += "\x1b[0m\x1b[2J";
+    if (caps_.sgr) out += "\x1b[0m";
+    if (caps_.eraseDisplay) out += "\x1b[2J";
     front_.assign(count, kUnknown);
   }
   frontHashValid_.assign(rows_ + 1, false);
@@ -171,6 +234,30 @@ int TerminalRenderer::PackScreen(const Screen& screen) {
     changedRows += differ_[r] > 0;
   }
   return changedRows;
+}
+
+TerminalRenderer::ScrollPlan TerminalRenderer::PlanScroll(int top, int bottom, int lines,
+                                                          bool up) const {
+  // A band short of the whole terminal needs a scroll region, which also
+  // sends the cursor home: count a move back.
+  const bool whole = top == 1 && bottom == termRows_;
+  const int region = caps_.scrollRegion ? 4 + Digits(top) + Digits(bottom) + 3 + 4 : kNever;
+  ScrollPlan best;
+  best.cost = kNever;
+  if (up ? caps_.scrollUp : caps_.scrollDown && !caps_.scrollDownByInsertingLines) {
+    best.region = !whole;
+    best.cost = (whole ? 0 : region) + CsiCost(lines);
+  }
+  // Deleting or inserting lines moves everything below the cursor, so only a
+  // band reaching the bottom goes without a region; the cursor is lost after.
+  if (up ? caps_.deleteLines : caps_.insertLines) {
+    ScrollPlan edit;
+    edit.lineEdit = true;
+    edit.region = bottom != termRows_;
+    edit.cost = (edit.region ? region : 0) + CupCost(top, 1) + CsiCost(lines) + 4;
+    if (edit.cost < best.cost) best = edit;
+  }
+  return best;
 }
 
 void TerminalRenderer::ScrollIfCheaper(std::string& out) {
@@ -207,9 +294,10 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
     return std::equal(back, back + cols_,
                       front_.data() + static_cast<size_t>(frontRow - 1) * cols_);
   };
-  // Scrolling brings in blank lines in the pen's colour: the cells of a row
-  // that differ from such a line.
-  const std::uint32_t blank = pen_ < 0 ? kUnknown : Pack(Cell{' ', static_cast<ColorAttr>(pen_)});
+  // Scrolling brings in blank lines in the pen's colour (or, without
+  // background-colour erase, the terminal's): the cells of a row that differ
+  // from such a line.
+  const std::uint32_t blank = ErasedCell();
   auto differFromBlank = [&](int r) {
     if (differFromBlank_[r] < 0) {
       const auto* row = packed_.data() + static_cast<size_t>(r - 1) * cols_;
@@ -217,13 +305,8 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
     }
     return differFromBlank_[r];
   };
-  // Bytes of the scroll itself; a band short of the whole terminal needs a
-  // scroll region, which also sends the cursor home.
-  auto overhead = [&](int top, int bottom, int shift) {
-    if (top == 1 && bottom == termRows_) return CsiCost(shift);
-    return 4 + Digits(top) + Digits(bottom) + CsiCost(shift) + 3 + 4;
-  };
   int bestGain = 0, bestShift = 0, bestTop = 0, bestBottom = 0;
+  ScrollPlan bestPlan;
   // shift > 0: the lines moved up (row r shows what row r + shift showed).
   for (int shift = 1 - rows_; shift < rows_; ++shift) {
     if (!candidate[shift + rows_]) continue;
@@ -242,28 +325,36 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
       const int freshTop = shift > 0 ? r : top;
       for (int f = freshTop; f < freshTop + std::abs(shift); ++f)
         gain += differ_[f] - differFromBlank(f);
-      gain -= overhead(top, bottom, std::abs(shift));
+      const ScrollPlan plan = PlanScroll(top, bottom, std::abs(shift), shift > 0);
+      gain -= plan.cost;
       if (gain > bestGain) {
         bestGain = gain;
         bestShift = shift;
         bestTop = top;
         bestBottom = bottom;
+        bestPlan = plan;
       }
     }
   }
   if (bestShift == 0) return;
 
   const int n = std::abs(bestShift);
-  const bool region = !(bestTop == 1 && bestBottom == termRows_);
-  if (region) {
+  if (bestPlan.region) {
     out += "\x1b[";
     AppendNumber(out, bestTop);
     out += ';';
     AppendNumber(out, bestBottom);
     out += 'r';
+    curRow_ = curCol_ = 1;
   }
-  AppendCsi(out, n, bestShift > 0 ? 'S' : 'T');
-  if (region) {
+  if (bestPlan.lineEdit) {
+    MoveTo(bestTop, 1, out);
+    AppendCsi(out, n, bestShift > 0 ? 'M' : 'L');
+    curRow_ = curCol_ = 0;
+  } else {
+    AppendCsi(out, n, bestShift > 0 ? 'S' : 'T');
+  }
+  if (bestPlan.region) {
     out += "\x1b[r";
     curRow_ = curCol_ = 1;
   }
@@ -286,34 +377,35 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
 }
 
 void TerminalRenderer::RenderRow(int row, std::string& out) {
-  const Cell* cells = cells_ + static_cast<size_t>(row - 1) * cols_;
   const std::uint32_t* back = packed_.data() + static_cast<size_t>(row - 1) * cols_;
   std::uint32_t* front = front_.data() + static_cast<size_t>(row - 1) * cols_;
-  const Glyph* glyphs = Glyphs().data();
+  // Writing the bottom-right cell of a terminal that wraps at once would
+  // scroll the whole screen: that cell is left as it is.
+  const int end = wrapsAtOnce_ && row == termRows_ && cols_ == termCols_ ? cols_ - 1 : cols_;
   int c = 0;  // 0-based column
-  while (c < cols_) {
-    const Cell cell = cells[c];
+  while (c < end) {
     const std::uint32_t packed = back[c];
     if (front[c] == packed) {
       ++c;
       continue;
     }
     frontHashValid_[row] = false;
-    if (IsBlank(cell.ch)) {
+    const int attr = static_cast<int>(packed >> 8);
+    if (PackedBlank(packed) && EraseShows(attr)) {
       // A run of the same blank may be erased in one go instead of written.
-      int end = c, lastChanged = c;
-      while (end < cols_ && back[end] == packed) {
-        if (front[end] != packed) lastChanged = end;
-        ++end;
+      int runEnd = c, lastChanged = c;
+      while (runEnd < cols_ && back[runEnd] == packed) {
+        if (front[runEnd] != packed) lastChanged = runEnd;
+        ++runEnd;
       }
       const int span = lastChanged - c + 1;
-      const bool toLineEnd = end == cols_ && cols_ == termCols_;
+      const bool toLineEnd = runEnd == cols_ && cols_ == termCols_;
       // Erasing leaves the cursor at the start of the run: count the move past it.
-      const bool eraseLine = toLineEnd && span > 3;
-      const bool eraseChars = !eraseLine && span > CsiCost(span) + 4;
+      const bool eraseLine = caps_.eraseLine && toLineEnd && span > 3;
+      const bool eraseChars = caps_.eraseChars && !eraseLine && span > CsiCost(span) + 4;
       if (eraseLine || eraseChars) {
         MoveTo(row, c + 1, out);
-        SetPen(cell.attr, out);
+        SetPen(attr, out);
         if (eraseLine) {
           out += "\x1b[K";
           lastChanged = cols_ - 1;
@@ -326,29 +418,45 @@ void TerminalRenderer::RenderRow(int row, std::string& out) {
       }
     }
     MoveTo(row, c + 1, out);
-    SetPen(cell.attr, out);
-    const Glyph& g = glyphs[cell.ch];
-    out.append(g.bytes, g.size);
+    SetPen(attr, out);
+    PutGlyph(static_cast<std::uint8_t>(packed), out);
     front[c] = packed;
     ++c;
-    // Without autowrap the cursor stays in the last column; leave it unknown
-    // rather than rely on that.
-    curCol_ = c == termCols_ ? 0 : c + 1;
+    if (c < termCols_) {
+      curCol_ = c + 1;
+    } else if (wrapsAtOnce_) {
+      curRow_ = curCol_ = 0;  // on the next row, or scrolled: not relied on
+    } else {
+      // Without autowrap the cursor stays in the last column; with a delayed
+      // wrap it waits there. Leave it unknown rather than rely on either.
+      curCol_ = 0;
+    }
   }
 }
 
+void TerminalRenderer::PutGlyph(std::uint8_t ch, std::string& out) {
+  const Glyph& g = glyphs_[ch];
+  // A space is a space in either character set.
+  if (g.acs != acs_ && ch != ' ') {
+    out += g.acs ? caps_.acsOn : caps_.acsOff;
+    acs_ = g.acs;
+  }
+  out.append(g.bytes, g.size);
+}
+
 int TerminalRenderer::BridgeCost(int row, int fromCol, int toCol, int limit) const {
-  // Re-sending unchanged cells that already have the pen's colour moves the
-  // cursor over them.
+  // Re-sending unchanged cells that already have the pen's colour (and the
+  // character set's) moves the cursor over them.
   const size_t base = static_cast<size_t>(row - 1) * cols_;
-  const Glyph* glyphs = Glyphs().data();
   int cost = 0;
   for (int c = fromCol; c < toCol && cost < limit; ++c) {
-    const Cell cell = cells_[base + c - 1];
-    if (cell.attr != pen_ || front_[base + c - 1] != packed_[base + c - 1]) return INT_MAX;
-    cost += glyphs[cell.ch].size;
+    const std::uint32_t packed = packed_[base + c - 1];
+    const auto ch = static_cast<std::uint8_t>(packed);
+    if (static_cast<int>(packed >> 8) != pen_ || front_[base + c - 1] != packed) return kNever;
+    if (glyphs_[ch].acs != acs_ && ch != ' ') return kNever;
+    cost += glyphs_[ch].size;
   }
-  return cost < limit ? cost : INT_MAX;
+  return cost < limit ? cost : kNever;
 }
 
 void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
@@ -362,22 +470,25 @@ void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
     Vertical v = Vertical::kStay;
     const int dr = row - curRow_;
     if (dr != 0) {
-      vCost = CsiCost(row);
-      v = Vertical::kAbsolute;
-      const int relative = CsiCost(std::abs(dr));
-      if (relative < vCost) {
-        vCost = relative;
+      vCost = kNever;
+      if (caps_.rowAddress) {
+        vCost = CsiCost(row);
+        v = Vertical::kAbsolute;
+      }
+      if (caps_.relativeMoves && CsiCost(std::abs(dr)) < vCost) {
+        vCost = CsiCost(std::abs(dr));
         v = dr > 0 ? Vertical::kDown : Vertical::kUp;
       }
-      if (dr > 0 && dr <= vCost) {
+      if (caps_.lineFeed && dr > 0 && dr <= vCost) {
         vCost = dr;
         v = Vertical::kLineFeeds;
       }
     }
     // The column: absolute, from a carriage return, or relative when known.
-    int hCost = CsiCost(col);
+    int hCost = kNever;
     Horizontal h = Horizontal::kAbsolute;
-    const int fromReturn = col == 1 ? 1 : 1 + CsiCost(col - 1);
+    if (caps_.columnAddress) hCost = CsiCost(col);
+    const int fromReturn = col == 1 ? 1 : caps_.relativeMoves ? 1 + CsiCost(col - 1) : kNever;
     if (fromReturn < hCost) {
       hCost = fromReturn;
       h = col == 1 ? Horizontal::kReturn : Horizontal::kReturnRight;
@@ -388,7 +499,7 @@ void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
         hCost = 0;
         h = Horizontal::kStay;
       } else if (dc > 0) {
-        if (CsiCost(dc) < hCost) {
+        if (caps_.relativeMoves && CsiCost(dc) < hCost) {
           hCost = CsiCost(dc);
           h = Horizontal::kRight;
         }
@@ -400,11 +511,11 @@ void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
           }
         }
       } else {
-        if (-dc < hCost) {
+        if (caps_.backspace && -dc < hCost) {
           hCost = -dc;
           h = Horizontal::kBackspaces;
         }
-        if (CsiCost(-dc) < hCost) {
+        if (caps_.relativeMoves && CsiCost(-dc) < hCost) {
           hCost = CsiCost(-dc);
           h = Horizontal::kLeft;
         }
@@ -440,11 +551,9 @@ void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
       case Horizontal::kStay:
         break;
       case Horizontal::kBridge: {
-        const Cell* cells = cells_ + static_cast<size_t>(row - 1) * cols_;
-        for (int c = curCol_; c < col; ++c) {
-          const Glyph& g = Glyphs()[cells[c - 1].ch];
-          out.append(g.bytes, g.size);
-        }
+        const std::uint32_t* packed = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+        for (int c = curCol_; c < col; ++c)
+          PutGlyph(static_cast<std::uint8_t>(packed[c - 1]), out);
         break;
       }
       case Horizontal::kRight:
@@ -474,34 +583,56 @@ void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
 
 void TerminalRenderer::SetPen(int attr, std::string& out) {
   if (pen_ == attr) return;
-  const int fg = attr & 15, bg = attr >> 4;
-  const bool fgChanged = pen_ < 0 || (pen_ & 15) != fg;
-  const bool bgChanged = pen_ < 0 || (pen_ >> 4) != bg;
-  // From an unknown pen, reset bold, reverse and the like first.
-  out += pen_ < 0 ? "\x1b[0;" : "\x1b[";
-  if (fgChanged) AppendNumber(out, SgrForeground(fg));
-  if (fgChanged && bgChanged) out += ';';
-  if (bgChanged) AppendNumber(out, SgrBackground(bg));
+  if (!caps_.sgr) {
+    pen_ = attr;
+    return;
+  }
+  const CellLook& to = looks_[attr];
+  const CellLook from = pen_ < 0 ? CellLook{} : looks_[pen_];
+  // From an unknown pen, and to take bold or reverse away, reset first.
+  const bool reset = pen_ < 0 || (from.bold && !to.bold) || (from.reverse && !to.reverse);
+  out += reset ? "\x1b[0" : "\x1b[";
+  bool first = !reset;
+  const auto parameter = [&](int n) {
+    if (!first) out += ';';
+    first = false;
+    AppendNumber(out, n);
+  };
+  if (to.bold && (reset || !from.bold)) parameter(1);
+  if (to.reverse && (reset || !from.reverse)) parameter(7);
+  const auto colour = [&](int index, int normal, int bright, int indexed) {
+    if (caps_.indexedColors) {
+      parameter(indexed);
+      out += ";5;";
+      AppendNumber(out, index);
+    } else {
+      parameter(index < 8 ? normal + index : bright + index - 8);
+    }
+  };
+  if (to.fg >= 0 && (reset || to.fg != from.fg)) colour(to.fg, 30, 90, 38);
+  if (to.bg >= 0 && (reset || to.bg != from.bg)) colour(to.bg, 40, 100, 48);
   out += 'm';
   pen_ = attr;
+  // An alternate set that is an SGR font ends with SGR 0.
+  if (reset && acsBySgr_) acs_ = false;
 }
 
 void TerminalRenderer::PlaceCursor(const Screen& screen, std::string& out) {
   if (!screen.CursorVisible()) {
-    if (cursorVisible_ != 0) out += "\x1b[?25l";
+    if (cursorVisible_ != 0) out += caps_.hideCursor;
     cursorVisible_ = 0;
     return;
   }
   // Below half a cell the cursor is an underline, otherwise a block.
   const int shape = screen.CursorHeight() < 50 ? 4 : 2;
-  if (cursorShape_ != shape) {
+  if (caps_.cursorShape && cursorShape_ != shape) {
     out += "\x1b[";
     AppendNumber(out, shape);
     out += " q";
     cursorShape_ = shape;
   }
   MoveTo(screen.CursorRow(), screen.CursorCol(), out);
-  if (cursorVisible_ != 1) out += "\x1b[?25h";
+  if (cursorVisible_ != 1) out += caps_.showCursor;
   cursorVisible_ = 1;
 }
 

@@ -6,33 +6,129 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "console/cp437.h"
+#include "console/narrow_glyphs.h"
 #include "testing/terminal_emulator.h"
 
 namespace tarvana {
 namespace {
 
+using testing::EmulatorOptions;
 using testing::TerminalEmulator;
 
-// Every cell of the model must show on the terminal with its glyph and colours.
+// A kind of terminal: what the renderer is told it can do, and the emulator
+// set up to behave so.
+struct TerminalKind {
+  std::string name;
+  TerminalCaps caps;
+  EmulatorOptions emulator;
+  bool autowrapStaysOn = false;  // the terminal ignores the request to turn it off
+};
+
+std::vector<TerminalKind> TerminalKinds() {
+  using Charset = EmulatorOptions::Charset;
+  std::vector<TerminalKind> kinds;
+  const TerminalCaps xterm = XtermCaps();
+  kinds.push_back({"xterm", xterm, {}});
+  kinds.push_back({"xterm ignoring autowrap off", xterm, {}, true});
+  TerminalCaps c = xterm;
+  c.colors = 8;
+  c.backColorErase = false;
+  c.encoding = TextEncoding::kAscii;
+  kinds.push_back({"8 colours, no bce, ASCII locale", c, {Charset::kSevenBit, false}});
+  c = xterm;
+  c.colors = 8;
+  c.scrollUp = c.scrollDown = false;
+  c.cursorShape = false;
+  c.encoding = TextEncoding::kLatin1;
+  kinds.push_back({"Linux console in a Latin-1 locale", c, {Charset::kLatin1, true}});
+  c = xterm;
+  c.backColorErase = false;
+  c.eraseChars = false;
+  kinds.push_back({"GNU screen", c, {Charset::kUtf8, false}});
+  c = xterm;
+  c.indexedColors = true;
+  kinds.push_back({"colours only as 256-colour indexes", c, {}});
+  c = xterm;
+  c.scrollDownByInsertingLines = true;
+  kinds.push_back({"scrolling down by inserting lines", c, {}});
+  c = xterm;
+  c.colors = 0;
+  c.backColorErase = false;
+  c.columnAddress = c.rowAddress = c.eraseChars = false;
+  c.scrollUp = c.scrollDown = c.insertLines = c.deleteLines = false;
+  c.cursorShape = false;
+  c.hideCursor = c.showCursor = "";
+  c.autoMarginsOff = c.autoMarginsOn = "";
+  c.enterAlternateScreen = c.leaveAlternateScreen = "";
+  c.acsChars = "``aaffggjjkkllmmnnooppqqrrssttuuvvwwxxyyzz{{||}}~~";
+  c.acsEnable = "\x1b(B\x1b)0";
+  c.acsOn = "\x0e";
+  c.acsOff = "\x0f";
+  c.encoding = TextEncoding::kAscii;
+  kinds.push_back({"vt100", c, {Charset::kSevenBit, false}});
+  c = xterm;
+  c.columnAddress = c.rowAddress = c.relativeMoves = c.backspace = c.lineFeed = false;
+  c.eraseDisplay = c.eraseLine = c.eraseChars = false;
+  c.scrollRegion = c.scrollUp = c.scrollDown = c.insertLines = c.deleteLines = false;
+  kinds.push_back({"cursor addressing alone", c, {}});
+  c = xterm;
+  c.autoMarginsOff = c.autoMarginsOn = "";
+  c.eatsNewline = false;
+  kinds.push_back({"wrapping at once, autowrap kept", c, {}});
+  return kinds;
+}
+
+// What libvterm shows for a character of the VT100 alternate set.
+char32_t DecGraphic(char c) {
+  static const std::map<char, char32_t> graphics = {
+      {'a', U'\u2592'}, {'j', U'\u2518'}, {'k', U'\u2510'}, {'l', U'\u250C'},
+      {'m', U'\u2514'}, {'n', U'\u253C'}, {'q', U'\u2500'}, {'t', U'\u251C'},
+      {'u', U'\u2524'}, {'v', U'\u2534'}, {'w', U'\u252C'}, {'x', U'\u2502'}};
+  const auto it = graphics.find(c);
+  return it == graphics.end() ? U'?' : it->second;
+}
+
+// The character and look a model cell must show as on the terminal.
+std::pair<char32_t, CellLook> Expected(Cell cell, const TerminalCaps& caps) {
+  if (caps.encoding == TextEncoding::kUtf8)
+    return {Cp437ToUnicode(cell.ch), LookOf(cell.attr, caps)};
+  const NarrowGlyph g = NarrowGlyphOf(cell.ch, caps);
+  if (g.inverse)
+    return {U' ', LookOf(static_cast<ColorAttr>(cell.attr >> 4 | cell.attr << 4), caps)};
+  const auto byte = static_cast<unsigned char>(g.byte);
+  return {g.acs ? DecGraphic(g.byte) : char32_t{byte}, LookOf(cell.attr, caps)};
+}
+
+// Every cell of the model must show on the terminal with its glyph and look;
+// a blank shows only its background.
 void ExpectTerminalShows(const TerminalEmulator& term, const Screen& screen,
-                         const std::string& context) {
+                         const TerminalKind& kind, const std::string& context) {
+  const TerminalCaps& caps = kind.caps;
+  const bool bottomRightUnwritable =
+      caps.autoMargins && caps.autoMarginsOff.empty() && !caps.eatsNewline;
   int mismatches = 0;
   for (int row = 1; row <= screen.Height(); ++row)
     for (int col = 1; col <= screen.Width(); ++col) {
+      if (bottomRightUnwritable && row == term.Rows() && col == term.Cols()) continue;
       const Cell cell = screen.At(row, col);
+      const auto [glyph, look] = Expected(cell, caps);
       const auto shown = term.CellAt(row, col);
-      const char32_t glyph = Cp437ToUnicode(cell.ch);
-      const int fg = AnsiColorIndex(cell.attr & 15), bg = AnsiColorIndex(cell.attr >> 4);
-      if (shown.ch != glyph || shown.fg != fg || shown.bg != bg) {
+      const bool blank = glyph == U' ';
+      const int fg = look.bold && look.fg >= 0 && look.fg < 8 ? look.fg + 8 : look.fg;
+      if (shown.ch != glyph || shown.bg != look.bg || shown.reverse != look.reverse ||
+          (!blank && (shown.fg != fg || shown.bold != look.bold))) {
         ADD_FAILURE() << context << ": cell " << row << "," << col << " model ch " << int(cell.ch)
                       << " attr " << int(cell.attr) << " (U+" << std::hex << uint32_t{glyph}
-                      << " fg " << std::dec << fg << " bg " << bg << "), terminal U+" << std::hex
-                      << uint32_t{shown.ch} << std::dec << " fg " << shown.fg << " bg " << shown.bg;
+                      << std::dec << " fg " << fg << " bg " << look.bg << " bold " << look.bold
+                      << " reverse " << look.reverse << "), terminal U+" << std::hex
+                      << uint32_t{shown.ch} << std::dec << " fg " << shown.fg << " bg " << shown.bg
+                      << " bold " << shown.bold << " reverse " << shown.reverse;
         if (++mismatches == 5) return;
       }
     }
@@ -40,9 +136,76 @@ void ExpectTerminalShows(const TerminalEmulator& term, const Screen& screen,
     EXPECT_TRUE(term.CursorVisible()) << context;
     EXPECT_EQ(term.CursorRow(), screen.CursorRow()) << context;
     EXPECT_EQ(term.CursorCol(), screen.CursorCol()) << context;
-    EXPECT_EQ(term.CursorShape(), screen.CursorHeight() < 50 ? 2 : 1) << context;
-  } else {
+    if (caps.cursorShape) {
+      EXPECT_EQ(term.CursorShape(), screen.CursorHeight() < 50 ? 2 : 1) << context;
+    }
+  } else if (!caps.hideCursor.empty()) {
     EXPECT_FALSE(term.CursorVisible()) << context;
+  }
+}
+
+// An SGR sequence selects colours only in the form and number the terminal has.
+void ExpectColoursTheTerminalHas(std::string_view sgr, const TerminalCaps& caps,
+                                 const std::string& context) {
+  std::vector<int> params;
+  for (size_t at = 0; at < sgr.size() - 1;) {
+    const size_t end = std::min(sgr.find(';', at), sgr.size() - 1);
+    params.push_back(std::stoi(std::string(sgr.substr(at, end - at))));
+    at = end + 1;
+  }
+  for (size_t k = 0; k < params.size(); ++k) {
+    const int p = params[k];
+    if (p == 38 || p == 48) {
+      EXPECT_TRUE(caps.indexedColors) << context << ": SGR " << sgr;
+      k += 2;
+      continue;
+    }
+    const bool normal = (p >= 30 && p <= 37) || (p >= 40 && p <= 47);
+    const bool bright = (p >= 90 && p <= 97) || (p >= 100 && p <= 107);
+    if (normal) {
+      EXPECT_TRUE(caps.colors >= 8 && !caps.indexedColors) << context << ": SGR " << sgr;
+    }
+    if (bright) {
+      EXPECT_TRUE(caps.colors >= 16 && !caps.indexedColors) << context << ": SGR " << sgr;
+    }
+  }
+}
+
+// The bytes hold only what the terminal has: no control a terminal of the
+// encoding could misread, and no control sequence it lacks.
+void ExpectOnlyWhatTheTerminalHas(std::string_view bytes, const TerminalCaps& caps,
+                                  const std::string& context) {
+  const struct {
+    char final;
+    bool allowed;
+  } finals[] = {
+      {'G', caps.columnAddress}, {'d', caps.rowAddress},
+      {'A', caps.relativeMoves}, {'B', caps.relativeMoves},
+      {'C', caps.relativeMoves}, {'D', caps.relativeMoves},
+      {'J', caps.eraseDisplay},  {'K', caps.eraseLine},
+      {'X', caps.eraseChars},    {'r', caps.scrollRegion},
+      {'S', caps.scrollUp},      {'T', caps.scrollDown && !caps.scrollDownByInsertingLines},
+      {'L', caps.insertLines},   {'M', caps.deleteLines},
+      {'q', caps.cursorShape},   {'m', caps.sgr}};
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    const bool misread = caps.encoding == TextEncoding::kAscii    ? b >= 0x80
+                         : caps.encoding == TextEncoding::kLatin1 ? b >= 0x80 && b < 0xA0
+                                                                  : false;
+    ASSERT_FALSE(misread) << context << ": byte " << int(b) << " at " << i;
+    if (b != 0x1b || i + 1 >= bytes.size() || bytes[i + 1] != '[') continue;
+    size_t end = i + 2;
+    while (end < bytes.size() && !(bytes[end] >= 0x40 && bytes[end] <= 0x7E))
+      ++end;
+    ASSERT_LT(end, bytes.size()) << context << ": unfinished sequence";
+    const std::string_view sequence = bytes.substr(i + 2, end - i - 1);
+    for (const auto& f : finals) {
+      if (bytes[end] == f.final) {
+        EXPECT_TRUE(f.allowed) << context << ": sends CSI " << sequence;
+      }
+    }
+    if (bytes[end] == 'm') ExpectColoursTheTerminalHas(sequence, caps, context);
+    i = end;
   }
 }
 
@@ -58,6 +221,13 @@ struct PopUp {
   int top = 0, left = 0, rows = 0, cols = 0;
   std::vector<Cell> under;
 };
+
+// The terminal as the backend leaves it on taking it over.
+void TakeOver(TerminalEmulator& term, const TerminalKind& kind) {
+  TerminalCaps caps = kind.caps;
+  if (kind.autowrapStaysOn) caps.autoMarginsOff.clear();
+  term.Feed(EnterFullScreenSequence(caps));
+}
 
 // One random drawing step of the kinds the toolbox does: text, clears, blocks
 // of cells, recoloured runs, pop-ups, cursor changes and scrolling.
@@ -166,29 +336,33 @@ TEST(TerminalRendererTest, ShowsEveryGlyphInEveryColour) {
   for (int i = 0; i < 80 * 25; ++i)
     screen.Cells()[i] = Cell{static_cast<std::uint8_t>(i % 256), static_cast<ColorAttr>(i / 7)};
   screen.SetCursor(0);
-  TerminalEmulator term(80, 25);
-  term.Feed("\x1b[?7l");
-  TerminalRenderer renderer;
-  Render(renderer, screen, term);
-  ExpectTerminalShows(term, screen, "first frame");
+  for (const TerminalKind& kind : TerminalKinds()) {
+    TerminalEmulator term(80, 25, kind.emulator);
+    TakeOver(term, kind);
+    TerminalRenderer renderer(kind.caps);
+    ExpectOnlyWhatTheTerminalHas(Render(renderer, screen, term), kind.caps, kind.name);
+    ExpectTerminalShows(term, screen, kind, kind.name);
+  }
 }
 
 TEST(TerminalRendererTest, RandomUpdatesKeepTheTerminalEqualToTheModel) {
-  // With autowrap off (as full screen sets it) and on (a terminal that
-  // ignored the request): neither may wrap or scroll.
-  for (const bool autowrap : {false, true}) {
-    std::mt19937 random(autowrap ? 7 : 11);
+  // Every kind of terminal, with autowrap off (as full screen sets it) and on
+  // (a terminal that ignored the request or cannot turn it off): nothing may
+  // wrap or scroll, and what is not there is never sent.
+  int seed = 7;
+  for (const TerminalKind& kind : TerminalKinds()) {
+    std::mt19937 random(seed++);
     Screen screen(80, 25);
-    TerminalEmulator term(80, 25);
-    if (!autowrap) term.Feed("\x1b[?7l");
-    TerminalRenderer renderer;
+    TerminalEmulator term(80, 25, kind.emulator);
+    TakeOver(term, kind);
+    TerminalRenderer renderer(kind.caps);
     PopUp popUp;
     for (int frame = 0; frame < 400; ++frame) {
       for (int steps = std::uniform_int_distribution<int>(1, 4)(random); steps > 0; --steps)
         RandomStep(screen, random, popUp);
-      Render(renderer, screen, term);
-      ExpectTerminalShows(
-          term, screen, "autowrap " + std::to_string(autowrap) + " frame " + std::to_string(frame));
+      const std::string context = kind.name + " frame " + std::to_string(frame);
+      ExpectOnlyWhatTheTerminalHas(Render(renderer, screen, term), kind.caps, context);
+      ExpectTerminalShows(term, screen, kind, context);
       if (::testing::Test::HasFailure()) return;
     }
   }
@@ -214,7 +388,8 @@ TEST(TerminalRendererTest, RedrawsInFullAfterAResizeAndOnALargerTerminal) {
     for (int frame = 0; frame < 150; ++frame) {
       RandomStep(screen, random, popUp);
       Render(renderer, screen, term);
-      ExpectTerminalShows(term, screen, context + " frame " + std::to_string(frame));
+      ExpectTerminalShows(term, screen, TerminalKinds()[0],
+                          context + " frame " + std::to_string(frame));
       if (::testing::Test::HasFailure()) return;
     }
     // The margin beyond the screen is blank in the terminal's own colours.
@@ -297,7 +472,43 @@ TEST(TerminalRendererTest, SmallChangesSendFewBytes) {
     const std::string bytes = Render(renderer, screen, term);
     EXPECT_LE(bytes.size(), c.maxBytes) << c.what;
     EXPECT_GT(bytes.size(), 0u) << c.what;
-    ExpectTerminalShows(term, screen, c.what);
+    ExpectTerminalShows(term, screen, TerminalKinds()[0], c.what);
+  }
+}
+
+// A backend whose terminal fills lines scrolled in by CSI T with the default
+// background (xterm.js) asks for scrolling down by inserting lines: a list
+// moving down a line then goes out as CSI L, and the terminal shows the model.
+TEST(TerminalRendererTest, ScrollsDownByInsertingLinesWhenAskedTo) {
+  for (const bool wholeScreen : {true, false}) {
+    const std::string context = wholeScreen ? "whole screen" : "rows 5 to 20";
+    const int top = wholeScreen ? 1 : 5, bottom = wholeScreen ? 25 : 20;
+    Screen screen(80, 25);
+    screen.SetColor(14, 1);
+    screen.ClearScreen();
+    for (int row = 1; row <= 25; ++row) {
+      screen.Locate(row, 1);
+      screen.PrintText("Row " + std::to_string(row) + ": a line of a list");
+    }
+    screen.SetCursor(0);
+    TerminalCaps caps = XtermCaps();
+    caps.scrollDownByInsertingLines = true;
+    TerminalEmulator term(80, 25);
+    term.Feed(EnterFullScreenSequence(caps));
+    TerminalRenderer renderer(caps);
+    Render(renderer, screen, term);
+    std::vector<Cell> band(static_cast<size_t>(bottom - top) * 80);
+    screen.ReadRect(band.data(), top, 1, bottom - top, 80);
+    screen.WriteRect(band.data(), top + 1, 1, bottom - top, 80);
+    screen.SetColor(15, 3);  // the new line in a colour of its own
+    screen.Locate(top, 1);
+    screen.PrintText(std::string(80, ' '));
+    screen.Locate(top, 1);
+    screen.PrintText("a new line");
+    const std::string bytes = Render(renderer, screen, term);
+    EXPECT_NE(bytes.find("\x1b[L"), std::string::npos) << context;
+    EXPECT_EQ(bytes.find('T'), std::string::npos) << context;
+    ExpectTerminalShows(term, screen, {"xterm.js", caps, {}}, context);
   }
 }
 

@@ -6,19 +6,35 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 
+#include "console/terminal_caps.h"
+
 namespace tarvana {
 namespace {
 
+// A sequence kept where a signal handler can read it without a lock.
+struct Sequence {
+  char bytes[256];
+  size_t size;
+  void Set(std::string_view s) {
+    size = std::min(s.size(), sizeof bytes);
+    std::memcpy(bytes, s.data(), size);
+  }
+};
+Sequence MakeSequence(std::string_view s) {
+  Sequence out;
+  out.Set(s);
+  return out;
+}
 // Colours, mouse reporting, cursor visibility and shape, autowrap.
-constexpr char kResetModes[] = "\x1b[0m\x1b[?1006l\x1b[?1002l\x1b[?1000l\x1b[?25h\x1b[0 q\x1b[?7h";
-// Scroll margins first: a frame cut short by a signal may have left some.
-constexpr char kLeaveAlternateScreen[] = "\x1b[r\x1b[?1049l";
+Sequence resetModes = MakeSequence(ResetModesSequence(XtermCaps(), true));
+Sequence leaveAlternateScreen = MakeSequence(LeaveAlternateScreenSequence(XtermCaps()));
 // How long a restore in a signal handler gives a terminal that takes no output.
 constexpr double kSignalWriteMs = 100;
 
@@ -83,9 +99,8 @@ void PutBack(bool fromSignal) {
       WriteAll(bytes, size);
     }
   };
-  send(kResetModes, sizeof kResetModes - 1);
-  if (alternateScreen.exchange(false))
-    send(kLeaveAlternateScreen, sizeof kLeaveAlternateScreen - 1);
+  send(resetModes.bytes, resetModes.size);
+  if (alternateScreen.exchange(false)) send(leaveAlternateScreen.bytes, leaveAlternateScreen.size);
   if (hasSettings) tcsetattr(inFd, fromSignal ? TCSANOW : TCSADRAIN, &originalSettings);
   errno = savedErrno;
 }
@@ -145,6 +160,11 @@ void ArmTerminalRestore(int in, int out, bool settings, const termios& original)
   EnsureAlternateSignalStack();
   for (int sig : {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
     InstallHandler(sig);
+}
+
+void SetRestoreSequences(std::string_view reset, std::string_view leave) {
+  resetModes.Set(reset);
+  leaveAlternateScreen.Set(leave);
 }
 
 void NoteAlternateScreen(bool on) {

@@ -6,11 +6,16 @@
 
 #include <termios.h>
 
+#include <string_view>
+
 namespace tarvana {
 
 // Remembers the terminal's settings (hasSettings false: input is no terminal)
 // and installs the exit, signal and terminate handlers that restore it.
 void ArmTerminalRestore(int inFd, int outFd, bool hasSettings, const termios& original);
+// The bytes that put the terminal's modes back and leave its alternate
+// screen, as its capabilities say (xterm's until set); at most 255 bytes each.
+void SetRestoreSequences(std::string_view resetModes, std::string_view leaveAlternateScreen);
 // Records whether the alternate screen is in use, so that restoring leaves it
 // only then (leaving it otherwise would move the cursor).
 void NoteAlternateScreen(bool on);

@@ -1,13 +1,14 @@
 // The demonstration program's entry point.
 
 #include <cstdio>
+#include <string>
 
 #include "console/terminal_backend.h"
 #include "demo/demo.h"
 
 int main() {
-  if (!tarvana::StdioIsTerminal()) {
-    std::fputs("tarvana-demo: standard input and output must be a terminal\n", stderr);
+  if (const std::string problem = tarvana::TerminalProblem(); !problem.empty()) {
+    std::fprintf(stderr, "tarvana-demo: %s\n", problem.c_str());
     return 2;
   }
   return tarvana::demo::RunDemo();

@@ -8,8 +8,8 @@
 #include "tarvana.h"
 
 int main(int argc, char** argv) {
-  if (!tarvana::StdioIsTerminal()) {
-    std::fputs("file_browser_example: standard input and output must be a terminal\n", stderr);
+  if (const std::string problem = tarvana::TerminalProblem(); !problem.empty()) {
+    std::fprintf(stderr, "file_browser_example: %s\n", problem.c_str());
     return 2;
   }
   std::string shown;

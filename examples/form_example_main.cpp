@@ -1,13 +1,14 @@
 // The form example as a program: run it in a terminal of at least 80 x 25.
 
 #include <cstdio>
+#include <string>
 
 #include "form_example.h"
 #include "tarvana.h"
 
 int main() {
-  if (!tarvana::StdioIsTerminal()) {
-    std::fputs("form_example: standard input and output must be a terminal\n", stderr);
+  if (const std::string problem = tarvana::TerminalProblem(); !problem.empty()) {
+    std::fprintf(stderr, "form_example: %s\n", problem.c_str());
     return 2;
   }
   examples::Contact contact{"Ada Lovelace", "ada@example.org", "(555) 014-2300", "Y"};

@@ -7,8 +7,8 @@
 #include "tarvana.h"
 
 int main() {
-  if (!tarvana::StdioIsTerminal()) {
-    std::fputs("menu_example: standard input and output must be a terminal\n", stderr);
+  if (const std::string problem = tarvana::TerminalProblem(); !problem.empty()) {
+    std::fprintf(stderr, "menu_example: %s\n", problem.c_str());
     return 2;
   }
   std::string colour;

@@ -37,17 +37,25 @@ void WriteAll(int fd, std::string_view bytes) {
   }
 }
 
-// The environment for the program: ours, with the terminal type set and no
-// size variables that would override the terminal's own.
-std::vector<std::string> ChildEnvironment() {
+// The environment for the program: ours, with the terminal type and a UTF-8
+// locale set (a fresh machine may have none), no size variables that would
+// override the terminal's own, and the changes asked for.
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& changes) {
+  std::vector<std::string> set = {"TERM=xterm-256color", "LANG=C.UTF-8"};
+  std::vector<std::string> removed = {"TERM", "LANG", "LC_ALL", "LC_CTYPE", "COLUMNS", "LINES"};
+  for (const std::string& c : changes) {
+    const std::string name = c.substr(0, c.find('='));
+    std::erase_if(set, [&](const std::string& s) { return s.starts_with(name + "="); });
+    removed.push_back(name);
+    if (c.find('=') != std::string::npos) set.push_back(c);
+  }
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string_view entry(*e);
-    if (entry.starts_with("TERM=") || entry.starts_with("COLUMNS=") || entry.starts_with("LINES="))
-      continue;
-    env.emplace_back(entry);
+    const std::string_view name = entry.substr(0, entry.find('='));
+    if (std::find(removed.begin(), removed.end(), name) == removed.end()) env.emplace_back(entry);
   }
-  env.emplace_back("TERM=xterm-256color");
+  env.insert(env.end(), set.begin(), set.end());
   return env;
 }
 
@@ -62,10 +70,11 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }  // namespace
 
 PtyTerminal::PtyTerminal(const std::vector<std::string>& argv, const std::string& workDir, int cols,
-                         int rows)
-    : emulator_(cols, rows) {
+                         int rows, const std::vector<std::string>& environment,
+                         EmulatorOptions emulator)
+    : emulator_(cols, rows, emulator) {
   // Everything the child needs is prepared before the fork.
-  std::vector<std::string> args = argv, env = ChildEnvironment();
+  std::vector<std::string> args = argv, env = ChildEnvironment(environment);
   std::vector<char*> argp = Pointers(args), envp = Pointers(env);
   winsize size{};
   size.ws_col = static_cast<unsigned short>(cols);

@@ -20,10 +20,12 @@ class PtyTerminal {
   static constexpr int kDefaultTimeoutMs = 10000;
 
   // Starts argv[0] (a path) with the arguments in a cols by rows pseudo-terminal,
-  // in the working directory workDir, with TERM=xterm-256color and no core
-  // dumps.
+  // in the working directory workDir, with TERM=xterm-256color, LANG=C.UTF-8
+  // and no core dumps. environment: "NAME=value" entries set, "NAME" entries
+  // removed.
   PtyTerminal(const std::vector<std::string>& argv, const std::string& workDir, int cols = 80,
-              int rows = 25);
+              int rows = 25, const std::vector<std::string>& environment = {},
+              EmulatorOptions emulator = {});
   // Kills the program if it still runs.
   ~PtyTerminal();
   PtyTerminal(const PtyTerminal&) = delete;

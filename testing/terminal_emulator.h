@@ -13,16 +13,31 @@ typedef struct VTermScreen VTermScreen;
 namespace tarvana::testing {
 
 // One cell as the terminal shows it. Colours are palette indexes (0-15 for
-// the sixteen ANSI colours), -1 for the terminal's default colour.
+// the sixteen ANSI colours), -1 for the terminal's default colour; bold
+// text in colours 0-7 shows in the bright ones (8-15), as most terminals do.
 struct EmulatedCell {
   char32_t ch = U' ';
   int fg = -1;
   int bg = -1;
+  bool bold = false;
+  bool reverse = false;
+};
+
+// The kind of terminal emulated.
+struct EmulatorOptions {
+  // How bytes of 128 and above are read: UTF-8, or one byte a character as
+  // Latin-1 (0x80-0x9F being C1 controls) or as a 7-bit terminal does.
+  enum class Charset { kUtf8, kLatin1, kSevenBit };
+  Charset charset = Charset::kUtf8;
+  // Background-colour erase: erasing and scrolling fill with the current
+  // background colour. Without it they leave the default colours, as GNU
+  // screen and tmux do by default.
+  bool backColorErase = true;
 };
 
 class TerminalEmulator {
  public:
-  TerminalEmulator(int cols, int rows);
+  TerminalEmulator(int cols, int rows, EmulatorOptions options = {});
   ~TerminalEmulator();
   TerminalEmulator(const TerminalEmulator&) = delete;
   TerminalEmulator& operator=(const TerminalEmulator&) = delete;
@@ -56,9 +71,16 @@ class TerminalEmulator {
  private:
   friend struct EmulatorCallbacks;
 
+  // Feeds libvterm, turning what it does not emulate itself (Latin-1, erase
+  // without the background colour) into what it does.
+  void Emulate(std::string_view bytes);
+  void Write(std::string_view bytes);
+
   VTerm* vt_ = nullptr;
   VTermScreen* screen_ = nullptr;
   int cols_, rows_;
+  EmulatorOptions options_;
+  std::string sequence_;  // an escape sequence not complete yet
   std::function<void(std::string_view)> answer_;
   bool cursorVisible_ = true;
   int cursorShape_ = 0;

@@ -45,7 +45,9 @@ TEST_F(PromptUtils, CenterTextPlacement) {
     EXPECT_EQ(RowText(10),
               std::string(c.printed ? c.firstCol - 1 : 0, ' ') + c.text.substr(0, c.printed))
         << c.text.size() << " chars in " << c.width;
-    if (c.printed == 0) EXPECT_EQ(CursorCol(), c.firstCol) << "empty text";
+    if (c.printed == 0) {
+      EXPECT_EQ(CursorCol(), c.firstCol) << "empty text";
+    }
   }
 }
 
