@@ -1,10 +1,14 @@
 # Front door: `make demo` runs the demonstration, `make test` runs every test,
-# `make pictures` redraws the screen pictures in docs/pictures.
+# `make pictures` redraws the screen pictures in docs/pictures. `make fuzz`
+# runs each fuzz target (clang and libFuzzer) for FUZZ_TIME seconds.
 BUILD ?= build
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME ?= 60
+FUZZ_TARGETS ?=
 
-.PHONY: all build demo test bench pictures clean
+.PHONY: all build demo test fuzz bench pictures clean
 
 all: build
 
@@ -20,6 +24,15 @@ demo: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# New inputs go to $(FUZZ_BUILD)/fuzz-corpus, never into the committed corpora.
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTARVANA_FUZZ=ON -DTARVANA_BUILD_TESTS=OFF -DTARVANA_BUILD_BENCH=OFF
+
+fuzz: $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) --target fuzz-targets -j $(JOBS)
+	testing/run_fuzz_targets.sh $(FUZZ_BUILD) $(FUZZ_TIME) $(FUZZ_TARGETS)
+
 bench: build
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 
@@ -28,4 +41,4 @@ pictures: $(BUILD)/CMakeCache.txt
 	$(BUILD)/bin/tarvana-pictures docs/pictures
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)
