@@ -143,8 +143,8 @@ inline BasedArray<std::string> FuzzTexts(FuzzBytes& in, int lower, int count,
 }
 
 // A lower bound near 1 or near either end of the int range, for an array of
-// up to `count` elements whose upper bound is still an int; one place lower
-// is a lower bound too.
+// up to `count` elements whose UBound + 1 is still an int (as BasedArray
+// asks); one place lower is a lower bound too.
 inline int FuzzLowerBound(FuzzBytes& in, int count) {
   switch (in.Byte() % 4) {
     case 0:
@@ -152,7 +152,7 @@ inline int FuzzLowerBound(FuzzBytes& in, int count) {
     case 1:
       return in.In(-3, 3);
     case 2:
-      return INT32_MAX - std::max(count - 1, 0) - in.In(0, 2);
+      return INT32_MAX - 1 - std::max(count - 1, 0) - in.In(0, 2);
     default:
       // An empty array's LBound - 1 must be an int, also one place further down.
       return INT32_MIN + 2 + in.In(0, 2);

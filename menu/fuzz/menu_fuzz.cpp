@@ -33,7 +33,7 @@ BasedArray<T> Bytes(FuzzBytes& in, int lower, int count) {
 // An array's lower bound: the items' own, or shifted by a little.
 int Shifted(FuzzBytes& in, int lower, int count) {
   const int shift = in.Byte() % 8 == 0 ? in.In(-1, 1) : 0;
-  if ((shift > 0 && lower > INT32_MAX - count) || (shift < 0 && lower <= INT32_MIN + 1))
+  if ((shift > 0 && lower >= INT32_MAX - count) || (shift < 0 && lower <= INT32_MIN + 1))
     return lower;
   return lower + shift;
 }
