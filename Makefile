@@ -1,14 +1,17 @@
 # Front door: `make demo` runs the demonstration, `make test` runs every test,
-# `make pictures` redraws the screen pictures in docs/pictures. `make fuzz`
-# runs each fuzz target (clang and libFuzzer) for FUZZ_TIME seconds.
+# `make pictures` redraws the screen pictures in docs/pictures. `make
+# test-sanitize` runs every test again built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; `make fuzz` runs each fuzz target (clang and
+# libFuzzer) for FUZZ_TIME seconds.
 BUILD ?= build
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME ?= 60
 FUZZ_TARGETS ?=
 
-.PHONY: all build demo test fuzz bench pictures clean
+.PHONY: all build demo test test-sanitize fuzz bench pictures clean
 
 all: build
 
@@ -23,6 +26,15 @@ demo: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# clang: it builds the instrumented tests in less than half gcc's time.
+$(SANITIZE_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTARVANA_SANITIZE=ON -DTARVANA_BUILD_BENCH=OFF
+
+test-sanitize: $(SANITIZE_BUILD)/CMakeCache.txt
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
 # New inputs go to $(FUZZ_BUILD)/fuzz-corpus, never into the committed corpora.
 $(FUZZ_BUILD)/CMakeCache.txt:
@@ -41,4 +53,4 @@ pictures: $(BUILD)/CMakeCache.txt
 	$(BUILD)/bin/tarvana-pictures docs/pictures
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
