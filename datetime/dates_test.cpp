@@ -164,6 +164,7 @@ TEST(JulianConversions, KnownDays) {
   EXPECT_EQ(JulianFromParts(1, 1, INT_MAX), INT32_MAX);
   EXPECT_EQ(JulianFromParts(1, 1, INT_MIN), INT32_MIN);
   EXPECT_EQ(JulianFromParts(INT_MAX, INT_MAX, 2000), INT32_MAX);
+  EXPECT_EQ(JulianFromParts(1, INT_MIN, 2000), INT32_MIN + JulianFromParts(1, 0, 2000));
 }
 
 TEST(AddDays, MovesAcrossMonthsYearsAndLeapDays) {

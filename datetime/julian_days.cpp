@@ -10,9 +10,9 @@ namespace tarvana {
 
 std::int32_t JulianFromParts(int month, int day, int year) {
   using Limits = std::numeric_limits<std::int32_t>;
-  const std::int64_t m = month, y = year;
+  const std::int64_t m = month, d = day, y = year;
   const std::int64_t a = (m - 14) / 12;  // -1 for January and February, else 0
-  const std::int64_t julian = day - 32075 + (1461 * (y + 4800 + a)) / 4 +
+  const std::int64_t julian = d - 32075 + (1461 * (y + 4800 + a)) / 4 +
                               (367 * (m - 2 - 12 * a)) / 12 - (3 * ((y + 4900 + a) / 100)) / 4;
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(julian, Limits::min(), Limits::max()));
 }

@@ -1,6 +1,7 @@
 #include "menu/bar_menu.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "console/console.h"
 #include "console/screen_save.h"
@@ -40,12 +41,14 @@ void DrawBarMenu(MenuUnit& unit, const MenuItems& items, int barRow) {
 }
 
 // The first entry, in entry order, whose cell holds the column; 0 for none.
-int EntryAtColumn(const MenuUnit& unit, int col) {
+// The entry whose cell holds the column, if any (entry 0 is an entry like any
+// other in arrays that start at 0 or below).
+std::optional<int> EntryAtColumn(const MenuUnit& unit, int col) {
   for (int i = unit.first; i <= unit.last; ++i) {
     const MenuPlace& place = unit.places[i - unit.first];
     if (col >= place.barCol && col < place.barCol + place.barWidth) return i;
   }
-  return 0;
+  return std::nullopt;
 }
 
 MenuAction ReadBarMenuAction(const MenuUnit& unit, int barRow, const InputEvent& event) {
@@ -54,9 +57,9 @@ MenuAction ReadBarMenuAction(const MenuUnit& unit, int barRow, const InputEvent&
     MenuAction action;
     if (row != barRow) {
       action.kind = MenuAction::kEsc;
-    } else if (const int entry = EntryAtColumn(unit, col); entry != 0) {
+    } else if (const std::optional<int> entry = EntryAtColumn(unit, col)) {
       action.kind = MenuAction::kEntry;
-      action.entry = entry;
+      action.entry = *entry;
     }
     return action;
   });

@@ -115,6 +115,18 @@ TEST_F(BarMenuTest, Clicks) {
   }
 }
 
+TEST_F(BarMenuTest, AClickChoosesEntryZeroOfArraysFromZero) {
+  Bar b;
+  b.items = BasedArray<std::string>(0, b.items.Items());
+  b.hot = BasedArray<std::uint8_t>(0, b.hot.Items());
+  b.help = BasedArray<std::string>(0, b.help.Items());
+  b.disabled = BasedArray<std::uint8_t>(0, b.disabled.Items());
+  b.choice = 1;
+  console->QueueClick(1, 3, 1);  // on "File"
+  console->QueueKeys("Esc");
+  EXPECT_EQ(b.Run(), 0);
+}
+
 TEST_F(BarMenuTest, RestoresTheBarRowAndTheHelpRow) {
   std::vector<Cell> before, after;
   ReadScreenBlock(before);

@@ -58,7 +58,9 @@ MenuAction ReadBoxMenuAction(const MenuUnit& unit, const WindowRec& window,
     const bool inside =
         row > window.Top && row < window.Bottom && col > window.Left && col < window.Right;
     action.kind = inside ? MenuAction::kEntry : MenuAction::kEsc;
-    action.entry = unit.first + (row - window.Top - 1);
+    // Only inside is the row an entry: far from the box, with entries numbered
+    // near INT_MAX, the sum would overflow.
+    if (inside) action.entry = unit.first + (row - window.Top - 1);
     return action;
   });
 }

@@ -80,12 +80,14 @@ void DrawMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
 }
 
 bool StartMenu(MenuUnit& unit, const MenuItems& items, int choice) {
-  int entry = choice;
-  while (entry <= unit.last && (entry < unit.first || MenuEntryDisabled(items, entry)))
-    ++entry;
-  if (entry > unit.last) return false;
-  unit.current = entry;
-  return true;
+  // A choice before the first entry starts at the first, without walking there.
+  for (int entry = std::max(choice, unit.first); entry <= unit.last; ++entry) {
+    if (!MenuEntryDisabled(items, entry)) {
+      unit.current = entry;
+      return true;
+    }
+  }
+  return false;
 }
 
 void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {

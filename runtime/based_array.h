@@ -18,8 +18,9 @@ template <class T>
 class BasedArray {
  public:
   BasedArray() = default;
-  // Elements lower .. lower + values.size() - 1. Both bounds must be ints:
-  // a range that passes INT_MAX throws std::length_error.
+  // Elements lower .. lower + values.size() - 1. Both bounds and the places
+  // just outside them must be ints, so that `for (i = LBound(); i <= UBound();
+  // ++i)` ends: a range that reaches INT_MAX throws std::length_error.
   BasedArray(int lower, std::initializer_list<T> values) : lower_(lower), items_(values) {
     CheckRange();
   }
@@ -54,9 +55,9 @@ class BasedArray {
   std::int64_t Upper() const {
     return std::int64_t{lower_} + static_cast<std::int64_t>(items_.size()) - 1;
   }
-  // UBound (LBound - 1 for an empty array) and Count must be ints too.
+  // UBound + 1 and LBound - 1 (the UBound of an empty array) must be ints.
   void CheckRange() const {
-    if (items_.size() > static_cast<std::size_t>(INT_MAX) || Upper() > INT_MAX ||
+    if (items_.size() > static_cast<std::size_t>(INT_MAX) || Upper() >= INT_MAX ||
         Upper() < std::int64_t{INT_MIN})
       throw std::length_error("BasedArray: " + std::to_string(items_.size()) +
                               " elements from index " + std::to_string(lower_) +

@@ -37,15 +37,16 @@ TEST(BasedArray, AnIndexOutsideTheBoundsThrowsInEveryBuild) {
 }
 
 TEST(BasedArray, BoundsNearTheEndsOfTheIntRange) {
-  const BasedArray<int> top(INT_MAX, {1});
-  EXPECT_EQ(top.UBound(), INT_MAX);
-  EXPECT_EQ(top[INT_MAX], 1);
+  const BasedArray<int> top(INT_MAX - 1, {1});
+  EXPECT_EQ(top.UBound(), INT_MAX - 1);
+  EXPECT_EQ(top[INT_MAX - 1], 1);
   const BasedArray<int> bottom(INT_MIN, INT_MIN + 1);
   EXPECT_EQ(bottom.Count(), 2);
   EXPECT_FALSE(bottom.Contains(INT_MAX));
-  // Ranges whose upper bound (or, empty, whose LBound - 1) is no int.
-  EXPECT_THROW(BasedArray<int>(INT_MAX, {1, 2}), std::length_error);
-  EXPECT_THROW(BasedArray<int>(INT_MAX - 1, std::vector<int>(3)), std::length_error);
+  // Ranges whose UBound + 1 (or, empty, whose LBound - 1) is no int: a loop
+  // up to UBound would never end.
+  EXPECT_THROW(BasedArray<int>(INT_MAX, {1}), std::length_error);
+  EXPECT_THROW(BasedArray<int>(INT_MAX - 1, std::vector<int>(2)), std::length_error);
   EXPECT_THROW(BasedArray<int>(INT_MIN, {}), std::length_error);
 }
 
