@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <ctime>
-#include <limits>
 
 #include "console/console.h"
 #include "picklist/dir_lines.h"
 #include "picklist/dir_reading.h"
 #include "picklist/list_view.h"
+#include "runtime/local_time.h"
 
 namespace tarvana {
 namespace {
@@ -20,12 +20,7 @@ std::string TwoDigits(int value) {
 
 // The local calendar fields of the entry's time; false when there are none.
 bool LocalTime(const DirEntry& entry, std::tm& local) {
-  if (!entry.timeKnown) return false;
-  if (entry.modified < std::numeric_limits<std::time_t>::min() ||
-      entry.modified > std::numeric_limits<std::time_t>::max())
-    return false;
-  const std::time_t t = static_cast<std::time_t>(entry.modified);
-  return localtime_r(&t, &local) != nullptr;
+  return entry.timeKnown && LocalTimeOf(entry.modified, local);
 }
 
 std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
