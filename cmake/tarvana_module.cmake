@@ -1,11 +1,22 @@
 # One static library per subsystem folder: every *.cpp but the *_test.cpp files,
 # and of the platform services (name_posix.cpp, name_windows.cpp) the target's.
-# The tests beside the sources become one test program per folder.
+# The tests beside the sources become one test program per folder; the ones
+# listed as POSIX_TESTS (pseudo-terminals, the terminal emulator, signals) and
+# the tarvana_pty library they use are left out of a Windows build, and the
+# *_windows_test.cpp files are in a Windows build only.
 set(TARVANA_MODULES "" CACHE INTERNAL "")
 
 function(tarvana_add_tests name dir)
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "LIBS;POSIX_TESTS" ${ARGN})
   file(GLOB tests CONFIGURE_DEPENDS ${dir}/*_test.cpp)
+  if(WIN32)
+    foreach(posix_test ${T_POSIX_TESTS})
+      list(REMOVE_ITEM tests ${dir}/${posix_test})
+    endforeach()
+    list(REMOVE_ITEM T_LIBS tarvana_pty)
+  else()
+    list(FILTER tests EXCLUDE REGEX "_windows_test\\.cpp$")
+  endif()
   if(NOT tests)
     return()
   endif()
@@ -20,7 +31,7 @@ function(tarvana_add_tests name dir)
 endfunction()
 
 function(tarvana_module name)
-  cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS" ${ARGN})
+  cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS;POSIX_TESTS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER srcs EXCLUDE REGEX "_test\\.cpp$")
   if(WIN32)
@@ -45,6 +56,7 @@ function(tarvana_module name)
   endif()
   set(TARVANA_MODULES ${TARVANA_MODULES} ${lib} CACHE INTERNAL "")
   if(TARVANA_BUILD_TESTS)
-    tarvana_add_tests(${name} ${CMAKE_CURRENT_SOURCE_DIR} LIBS ${lib} ${M_TEST_LIBS})
+    tarvana_add_tests(${name} ${CMAKE_CURRENT_SOURCE_DIR} LIBS ${lib} ${M_TEST_LIBS}
+                      POSIX_TESTS ${M_POSIX_TESTS})
   endif()
 endfunction()

@@ -4,7 +4,6 @@
 #include "console/screen_picture.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -15,6 +14,7 @@
 
 #include "console/console.h"
 #include "console/headless.h"
+#include "testing/scratch_dir.h"
 
 namespace tarvana {
 namespace {
@@ -178,9 +178,9 @@ TEST(ScreenPicture, PlacesEachGlyphOnItsCellAndEscapesMarkup) {
 TEST(ScreenPicture, SavesSvgOrHtmlByTheFileName) {
   UseHeadlessConsole(10, 3);
   PrintAt(2, 2, 14, 1, "saved");
-  char dir[] = "/tmp/tarvana-picture-XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  const std::string base = dir;
+  const testing::ScratchDir dir("tarvana-picture-");
+  ASSERT_FALSE(dir.Path().empty());
+  const std::string base = dir.Name();
   struct Case {
     const char* name;
     bool html;
@@ -189,11 +189,9 @@ TEST(ScreenPicture, SavesSvgOrHtmlByTheFileName) {
     const std::string path = base + c.name;
     ASSERT_TRUE(SaveScreenPicture(path)) << c.name;
     EXPECT_EQ(ReadFile(path), c.html ? ScreenHtml() : ScreenSvg()) << c.name;
-    unlink(path.c_str());
   }
   EXPECT_FALSE(SaveScreenPicture(base + "/missing/e.svg"));
   EXPECT_FALSE(SaveScreenPicture(base)) << "a directory";
-  rmdir(dir);
 }
 
 }  // namespace

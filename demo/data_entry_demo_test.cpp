@@ -1,5 +1,5 @@
-// The data entry screen of the demonstration: headlessly through RunDemo with
-// queued keys, and end to end in a pseudo-terminal.
+// The data entry screen of the demonstration, headlessly through RunDemo with
+// queued keys (end to end: data_entry_demo_e2e_test.cpp).
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 #include "demo/demo.h"
 #include "demo/demo_test_support.h"
 #include "testing/headless_test_support.h"
-#include "testing/pty_terminal.h"
 #include "testing/screen_golden.h"
 
 namespace tarvana {
@@ -90,44 +89,6 @@ TEST_F(DataEntryDemoTest, StateIsUpperCasedAndMovesOnToTheZipCode) {
   EXPECT_EQ(ScreenText(14, kZipCol, 10), "12345-6789");
   EXPECT_EQ(ReadCellColor(14, kZipCol), 116);
   EXPECT_EQ(ReadCellColor(15, 17), 11) << "filling the zip code moves on to Phone Number";
-}
-
-// End to end: the program in a pseudo-terminal, keys as a terminal sends them.
-const std::string kDemo = std::string(TARVANA_BINARY_DIR) + "/bin/tarvana-demo";
-
-TEST(DataEntryDemoEndToEnd, StateZipCodeAndTheF10Report) {
-  testing::PtyTerminal term({kDemo}, TARVANA_SOURCE_DIR);
-  ASSERT_TRUE(term.Started());
-  ASSERT_TRUE(term.WaitForText("Tarvana")) << term.Screen().Text();
-  term.SendKeys(" ");
-  ASSERT_TRUE(term.WaitForText("Data Entry")) << term.Screen().Text();
-  term.SendKeys("E");
-  ASSERT_TRUE(term.WaitForText("Phone Number: (000) 000-0000")) << term.Screen().Text();
-  const auto& screen = term.Screen();
-  EXPECT_NE(screen.RowText(14).find("Zip Code: 00000-0000"), std::string::npos);
-
-  term.SendKeys("\x1b[B\x1b[B\x1b[B\x1b[B");
-  ASSERT_TRUE(term.WaitUntil([&] { return screen.CursorRow() == 14 && screen.CursorCol() == 38; }))
-      << "cursor at " << screen.CursorRow() << "," << screen.CursorCol();
-  term.SendKeys("ny");
-  ASSERT_TRUE(term.WaitUntil([&] {
-    return screen.RowText(14).find("State: NY") != std::string::npos && screen.CursorRow() == 14 &&
-           screen.CursorCol() == kZipCol;
-  })) << term.Screen().Text()
-      << "cursor at " << screen.CursorRow() << "," << screen.CursorCol();
-  EXPECT_TRUE(screen.CursorVisible());
-
-  term.SendKeys("\x1b[21~");  // F10
-  ASSERT_TRUE(term.WaitForText("You entered data in at least one field.")) << screen.Text();
-  EXPECT_TRUE(screen.Contains("You pressed F10 to exit the entry screen."));
-
-  term.SendKeys("x");
-  ASSERT_TRUE(term.WaitUntil([&] { return !screen.Contains("You pressed F10"); }));
-  term.SendKeys("\x1b");
-  ASSERT_TRUE(term.WaitForText("quit?")) << screen.Text();
-  term.SendKeys("y");
-  ASSERT_TRUE(term.WaitForExit());
-  EXPECT_EQ(term.ExitStatus(), 0);
 }
 
 }  // namespace

@@ -29,13 +29,15 @@ inline constexpr std::uint8_t kLabel = 255;
 }  // namespace field_type
 
 // One field of a form: fourteen bytes in this order, without padding, so that
-// a table of them is an array of fourteen-byte records. (Being packed, its
-// 16-bit fields cannot be bound to non-const references.)
+// a table of them is an array of fourteen-byte records. (Packed with #pragma
+// pack, which GCC, Clang and MSVC all take; its 16-bit fields cannot be bound
+// to non-const references.)
 // EditMode: 0 display only; the odd modes 1, 3 and 5 let the first accepted
 // character replace the whole text; 1-2 keep the cursor on the last cell,
 // 3-4 let it rest one cell past the end, 5-6 end the editing when the field is
 // full. Modes above 6 act as mode 4.
-struct __attribute__((packed)) FieldRec {
+#pragma pack(push, 1)
+struct FieldRec {
   std::uint8_t Row = 0;
   std::uint8_t Col = 0;           // the prompt's column; the field follows the prompt
   std::uint8_t Length = 0;        // the longest text the field holds
@@ -48,6 +50,7 @@ struct __attribute__((packed)) FieldRec {
   ColorAttr EditColor = 0;    // the field while it is being edited
   std::int16_t Changed = 0;   // out: 0 unchanged, non-zero after a change
 };
+#pragma pack(pop)
 static_assert(sizeof(FieldRec) == 14);
 
 // The characters a field of this type may take: digits (1), digits and "."

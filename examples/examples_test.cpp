@@ -2,7 +2,6 @@
 // dialog, the form, and the file browser with its viewer.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include "menu_example.h"
 #include "tarvana.h"
 #include "testing/headless_test_support.h"
+#include "testing/scratch_dir.h"
 
 namespace {
 
@@ -98,15 +98,14 @@ class FileBrowser : public Examples {
  protected:
   void SetUp() override {
     Examples::SetUp();
-    char name[] = "/tmp/tarvana-browser-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir = name;
+    ASSERT_FALSE(scratch.Path().empty());
+    dir = scratch.Path();
     std::ofstream(dir / "a.txt") << "first line\nsecond line\n";
     std::ofstream(dir / "empty.txt");
     fs::create_directory(dir / "sub");
     std::ofstream(dir / "sub" / "b.txt") << "in the folder\n";
   }
-  void TearDown() override { fs::remove_all(dir); }
+  tarvana::testing::ScratchDir scratch{"tarvana-browser-"};
   fs::path dir;
 };
 

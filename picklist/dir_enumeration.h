@@ -1,12 +1,11 @@
 #pragma once
-// One directory's entries as the system delivers them, each entry's size and
-// last-write time, and times in local calendar fields: the system-specific
-// part of the directory pick lists, one implementation per platform
-// (dir_enumeration_posix.cpp). The matching, sorting and formatting above it
+// One directory's entries as the system delivers them, and each entry's size
+// and last-write time: the system-specific part of the directory pick lists,
+// one implementation per platform (dir_enumeration_posix.cpp,
+// dir_enumeration_windows.cpp). The matching, sorting and formatting above it
 // are the same everywhere.
 
 #include <cstdint>
-#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -41,8 +40,5 @@ class DirectoryReader {
   void* handle_ = nullptr;
   const char* name_ = nullptr;
 };
-
-// The local calendar fields of t; false when the system cannot convert it.
-bool LocalCalendar(std::time_t t, std::tm& local);
 
 }  // namespace tarvana::picklist_detail

@@ -45,8 +45,4 @@ EntryFacts DirectoryReader::Facts() {
   return facts;
 }
 
-bool LocalCalendar(std::time_t t, std::tm& local) {
-  return localtime_r(&t, &local) != nullptr;
-}
-
 }  // namespace tarvana::picklist_detail

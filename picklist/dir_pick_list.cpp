@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <limits>
 
 #include "console/console.h"
 #include "picklist/dir_enumeration.h"
@@ -10,6 +9,7 @@
 #include "picklist/dir_reading.h"
 #include "picklist/list_view.h"
 #include "picklist/pick_list.h"
+#include "runtime/local_time.h"
 
 namespace tarvana {
 namespace {
@@ -22,11 +22,7 @@ std::string TwoDigits(int value) {
 
 // The local calendar fields of the entry's time; false when there are none.
 bool LocalTime(const DirEntry& entry, std::tm& local) {
-  if (!entry.timeKnown) return false;
-  if (entry.modified < std::numeric_limits<std::time_t>::min() ||
-      entry.modified > std::numeric_limits<std::time_t>::max())
-    return false;
-  return picklist_detail::LocalCalendar(static_cast<std::time_t>(entry.modified), local);
+  return entry.timeKnown && LocalTimeOf(entry.modified, local);
 }
 
 std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,

@@ -1,5 +1,6 @@
 #include "picklist/dir_reading.h"
 
+#include <filesystem>
 #include <limits>
 #include <string>
 
@@ -68,11 +69,14 @@ DirEntry DirListing::Entry(std::int32_t i) const {
 }
 
 bool ReadDirectory(std::string_view fileSpec, DirListing& listing) {
-  const size_t slash = fileSpec.rfind('/');
+  // '/', and the system's own separator ('\\' on Windows).
+  const char separators[] = {'/', static_cast<char>(std::filesystem::path::preferred_separator), 0};
+  const size_t slash = fileSpec.find_last_of(separators);
   std::string directory = ".";
   std::string_view pattern = fileSpec;
   if (slash != std::string_view::npos) {
-    directory = slash == 0 ? "/" : std::string(fileSpec.substr(0, slash));
+    // The separator stays, so that a root ("/", "C:\\") stays the root.
+    directory = std::string(fileSpec.substr(0, slash + 1));
     pattern = fileSpec.substr(slash + 1);
   }
   // A NUL would cut the name short and name another directory.

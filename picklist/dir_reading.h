@@ -55,8 +55,8 @@ class DirListing {
 };
 
 // Adds every entry that matches fileSpec, in the order the directory
-// delivers them: the specifier's directory part (up to its last '/', the
-// current directory when there is none) is read and its last part is the
+// delivers them: the specifier's directory part (up to its last '/', or '\\'
+// on Windows; the current directory when there is none) is read and its last part is the
 // pattern. Directories, "." and ".." included; sizes and last-write times are
 // the system's (of the link itself for a dangling symbolic link). False when
 // the directory cannot be read or nothing matches. Entries past the most a

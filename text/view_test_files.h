@@ -2,25 +2,18 @@
 // Test files for the viewer tests: a fresh temporary directory that is removed
 // with everything in it when the holder goes away.
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
 
+#include "testing/scratch_dir.h"
+
 namespace tarvana::testing {
 
 class ViewTestFiles {
  public:
-  ViewTestFiles() {
-    char pattern[] = "/tmp/tarvana_view_XXXXXX";
-    if (mkdtemp(pattern) != nullptr) dir_ = pattern;
-  }
-  ~ViewTestFiles() {
-    std::error_code ignored;
-    if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
-  }
+  ViewTestFiles() : scratch_("tarvana_view_"), dir_(scratch_.Name()) {}
   ViewTestFiles(const ViewTestFiles&) = delete;
   ViewTestFiles& operator=(const ViewTestFiles&) = delete;
 
@@ -34,6 +27,7 @@ class ViewTestFiles {
   }
 
  private:
+  ScratchDir scratch_;
   std::string dir_;
 };
 

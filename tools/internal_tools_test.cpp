@@ -3,10 +3,10 @@
 #include "tools/internal_tools.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
+#include <filesystem>
+
+#include "testing/scratch_dir.h"
 
 namespace tarvana {
 namespace {
@@ -14,8 +14,9 @@ namespace {
 TEST(InternalTools, ProgramNameEndsWithTheExecutable) {
   const std::string name = ProgramName();
   ASSERT_FALSE(name.empty());
-  EXPECT_EQ(name.front(), '/');
-  EXPECT_EQ(name.substr(name.size() - 11), "tools_tests");
+  const std::filesystem::path path(std::u8string(name.begin(), name.end()));
+  EXPECT_TRUE(path.is_absolute()) << name;
+  EXPECT_EQ(path.stem(), "tools_tests") << name;
 }
 
 TEST(InternalTools, DiskSpaceOfTheRootDrive) {
@@ -40,20 +41,20 @@ TEST(InternalTools, DiskSpaceOfNoDriveIsZero) {
 }
 
 TEST(InternalTools, TempFileNamesAreNewAndDistinct) {
-  char dir[] = "/tmp/tarvana-temp-XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  const std::string a = TempFileName(dir), b = TempFileName(dir);
+  namespace fs = std::filesystem;
+  const testing::ScratchDir dir("tarvana-temp-");
+  ASSERT_FALSE(dir.Path().empty());
+  const std::string a = TempFileName(dir.Name()), b = TempFileName(dir.Name());
   ASSERT_FALSE(a.empty());
   ASSERT_FALSE(b.empty());
   EXPECT_NE(a, b);
   for (const std::string& name : {a, b}) {
-    struct stat st;
-    ASSERT_EQ(stat(name.c_str(), &st), 0) << name;
-    EXPECT_EQ(st.st_size, 0);
-    EXPECT_EQ(name.substr(0, sizeof dir + 3), std::string(dir) + "/tmp");
-    std::remove(name.c_str());
+    const fs::path path(std::u8string(name.begin(), name.end()));
+    ASSERT_TRUE(fs::is_regular_file(path)) << name;
+    EXPECT_EQ(fs::file_size(path), 0u) << name;
+    EXPECT_TRUE(fs::equivalent(path.parent_path(), dir.Path())) << name;
+    EXPECT_EQ(testing::ScratchDir::Utf8(path.filename()).substr(0, 3), "tmp") << name;
   }
-  rmdir(dir);
   EXPECT_EQ(TempFileName("/nonexistent/directory"), "");
 }
 

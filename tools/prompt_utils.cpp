@@ -3,12 +3,13 @@
 #include <cstdio>
 
 #include "console/console.h"
+#include "tools/printer_port.h"
 
 namespace tarvana {
 namespace {
 
 struct Printer {
-  std::string path = "/dev/lp0";
+  std::string path = DefaultPrinterPort();
   std::FILE* file = nullptr;
   bool tried = false;
   int column = 0;  // characters sent since the last line end

@@ -20,8 +20,8 @@ void StatusLine(std::string_view text);
 // column with blanks (ending the line first if it is already past it) and
 // sends the text without a line end.
 void LPrintCentered(std::string_view text, int width);
-// Names the file that printer output goes to (by default the device
-// /dev/lp0); it is opened for writing at the next output. Output that cannot
+// Names the file that printer output goes to (by default the printer device:
+// /dev/lp0, PRN on Windows); it is opened for writing at the next output. Output that cannot
 // be written is dropped.
 void SetPrinterFile(std::string_view path);
 // Sets the colour from attr, moves to (row, col) and prints text.

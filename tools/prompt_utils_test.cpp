@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "console/console.h"
 #include "testing/headless_test_support.h"
+#include "testing/scratch_dir.h"
 
 namespace tarvana {
 namespace {
@@ -86,10 +86,9 @@ TEST_F(PromptUtils, RememberedCursor) {
 }
 
 TEST_F(PromptUtils, PrinterLinesAreCentred) {
-  char path[] = "/tmp/tarvana-printer-XXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
-  close(fd);
+  const testing::ScratchDir dir("tarvana-printer-");
+  ASSERT_FALSE(dir.Path().empty());
+  const std::string path = dir.Name() + "/printer";
   SetPrinterFile(path);
   LPrintCentered("abc", 10);  // column 4
   LPrintCentered("de", 20);   // column 10: blanks from 7
@@ -100,7 +99,6 @@ TEST_F(PromptUtils, PrinterLinesAreCentred) {
   std::stringstream s;
   s << in.rdbuf();
   EXPECT_EQ(s.str(), "   abc   de\r\n f");
-  std::remove(path);
 }
 
 }  // namespace

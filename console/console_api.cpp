@@ -1,0 +1,154 @@
+#include "console/console_api.h"
+
+#include <algorithm>
+
+#include "console/cp437.h"
+#include "console/us_layout.h"
+
+namespace tarvana {
+namespace {
+
+// The scan code of a virtual key that types no character (or whose character
+// the scan code must not depend on); 0 for keys the toolbox does not know.
+std::uint8_t ScanOfVirtualKey(std::uint16_t vk) {
+  if (vk >= 0x70 && vk <= 0x79) return static_cast<std::uint8_t>(59 + (vk - 0x70));  // F1-F10
+  switch (vk) {
+    case 0x08:
+      return usKey::kBackspace;
+    case 0x09:
+      return usKey::kTab;
+    case 0x0C:
+      return 76;  // keypad 5 without NumLock
+    case 0x0D:
+      return usKey::kEnter;
+    case 0x10:
+      return 42;  // Shift
+    case 0x11:
+      return 29;  // Ctrl
+    case 0x12:
+      return 56;  // Alt
+    case 0x14:
+      return 58;  // CapsLock
+    case 0x1B:
+      return usKey::kEsc;
+    case 0x20:
+      return usKey::kSpace;
+    case 0x21:
+      return scan::kPgUp;
+    case 0x22:
+      return scan::kPgDn;
+    case 0x23:
+      return scan::kEnd;
+    case 0x24:
+      return scan::kHome;
+    case 0x25:
+      return scan::kLeft;
+    case 0x26:
+      return scan::kUp;
+    case 0x27:
+      return scan::kRight;
+    case 0x28:
+      return scan::kDown;
+    case 0x2D:
+      return scan::kIns;
+    case 0x2E:
+      return scan::kDel;
+    case 0x7A:
+      return scan::kF11;
+    case 0x7B:
+      return scan::kF12;
+    case 0x90:
+      return 69;  // NumLock
+    case 0x91:
+      return 70;  // ScrollLock
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+void MapConsoleKeyEvent(const ConsoleKeyEvent& event, std::vector<InputRecord>& out) {
+  // Releases yield no key: they are not queued, so they wake nobody.
+  if (!event.keyDown) return;
+  using namespace consoleApi;
+  const std::uint32_t state = event.controlKeyState;
+  // AltGr (right Alt with left Ctrl) types a character; it is no Alt+key.
+  const bool altGr = (state & kRightAlt) && (state & kLeftCtrl) && event.unicodeChar != 0;
+  KeyRecord k;
+  k.alt = !altGr && (state & (kLeftAlt | kRightAlt));
+  k.ctrl = !altGr && (state & (kLeftCtrl | kRightCtrl));
+  k.shift = state & kShift;
+  k.capsLock = state & kCapsLock;
+  const std::uint8_t keyScan = ScanOfVirtualKey(event.virtualKey);
+  if (event.unicodeChar != 0) {
+    const char32_t u = event.unicodeChar;
+    const int ch = u < 32 || u == 127 ? static_cast<int>(u) : UnicodeToCp437(u);
+    if (ch < 0) return;
+    k.ch = static_cast<std::uint8_t>(ch);
+    k.scan = keyScan ? keyScan : static_cast<std::uint8_t>(event.virtualScan);
+    if (k.scan == 0) k.scan = UsLayoutKey(k.ch).scan;
+    // Shift+Tab is the back-tab key, with no character, as on a PC.
+    if (k.ch == '\t' && k.shift) k.ch = 0;
+  } else {
+    k.scan = keyScan;
+    if (k.scan == 0) return;
+  }
+  const int repeats = std::max<int>(1, event.repeatCount);
+  for (int i = 0; i < repeats; ++i)
+    out.push_back(InputRecord::Key(k));
+}
+
+InputRecord MapConsoleMouseEvent(const ConsoleMouseEvent& event) {
+  using namespace consoleApi;
+  MouseRecord m;
+  // The high word holds the wheel's turn, not buttons.
+  m.buttons = static_cast<int>(event.buttonState & 7);
+  m.row = event.y;
+  m.col = event.x;
+  m.moved = event.eventFlags & kMouseMoved;
+  m.doubleClick = event.eventFlags & kDoubleClick;
+  m.wheel = event.eventFlags & (kMouseWheeled | kMouseHWheeled);
+  m.alt = event.controlKeyState & (kLeftAlt | kRightAlt);
+  m.ctrl = event.controlKeyState & (kLeftCtrl | kRightCtrl);
+  m.shift = event.controlKeyState & kShift;
+  return InputRecord::Mouse(m);
+}
+
+std::vector<CellRect> ChangedRects(const std::vector<Cell>& shown, const std::vector<Cell>& now,
+                                   int cols) {
+  std::vector<CellRect> rects;
+  if (cols <= 0 || now.empty()) return rects;
+  const int rows = static_cast<int>(now.size()) / cols;
+  if (shown.size() != now.size()) {
+    rects.push_back({0, 0, rows - 1, cols - 1});
+    return rects;
+  }
+  bool open = false;
+  for (int row = 0; row < rows; ++row) {
+    const Cell* a = shown.data() + static_cast<size_t>(row) * cols;
+    const Cell* b = now.data() + static_cast<size_t>(row) * cols;
+    int left = 0;
+    while (left < cols && a[left] == b[left])
+      ++left;
+    if (left == cols) {
+      open = false;
+      continue;
+    }
+    int right = cols - 1;
+    while (a[right] == b[right])
+      --right;
+    if (open) {
+      CellRect& r = rects.back();
+      r.bottom = row;
+      r.left = std::min(r.left, left);
+      r.right = std::max(r.right, right);
+    } else {
+      rects.push_back({row, left, row, right});
+      open = true;
+    }
+  }
+  return rects;
+}
+
+}  // namespace tarvana

@@ -1,0 +1,66 @@
+#pragma once
+// The pure half of the Windows console backend: the console API's key and
+// mouse event records turned into the toolbox's input records, and the cell
+// rectangles a new screen changed. Plain values, so it builds and is tested
+// on every platform; the backend copies the system's records into them.
+
+#include <cstdint>
+#include <vector>
+
+#include "console/input_record.h"
+#include "console/types.h"
+
+namespace tarvana {
+
+// The fields of a KEY_EVENT_RECORD.
+struct ConsoleKeyEvent {
+  bool keyDown = true;
+  std::uint16_t repeatCount = 1;
+  std::uint16_t virtualKey = 0;
+  std::uint16_t virtualScan = 0;
+  char16_t unicodeChar = 0;
+  std::uint32_t controlKeyState = 0;
+};
+
+// The fields of a MOUSE_EVENT_RECORD.
+struct ConsoleMouseEvent {
+  int x = 0;  // 0-based cell of the pointer
+  int y = 0;
+  std::uint32_t buttonState = 0;
+  std::uint32_t controlKeyState = 0;
+  std::uint32_t eventFlags = 0;
+};
+
+// The console API's flag values (dwControlKeyState, dwEventFlags).
+namespace consoleApi {
+inline constexpr std::uint32_t kRightAlt = 0x0001;
+inline constexpr std::uint32_t kLeftAlt = 0x0002;
+inline constexpr std::uint32_t kRightCtrl = 0x0004;
+inline constexpr std::uint32_t kLeftCtrl = 0x0008;
+inline constexpr std::uint32_t kShift = 0x0010;
+inline constexpr std::uint32_t kCapsLock = 0x0080;
+inline constexpr std::uint32_t kMouseMoved = 0x0001;
+inline constexpr std::uint32_t kDoubleClick = 0x0002;
+inline constexpr std::uint32_t kMouseWheeled = 0x0004;
+inline constexpr std::uint32_t kMouseHWheeled = 0x0008;
+}  // namespace consoleApi
+
+// Appends the records a key event stands for (one per repeat); nothing for a
+// character that code page 437 lacks or a key the toolbox does not know.
+void MapConsoleKeyEvent(const ConsoleKeyEvent& event, std::vector<InputRecord>& out);
+// The record of a mouse event.
+InputRecord MapConsoleMouseEvent(const ConsoleMouseEvent& event);
+
+// A rectangle of cells, 0-based, edges included.
+struct CellRect {
+  int top = 0, left = 0, bottom = 0, right = 0;
+  friend bool operator==(const CellRect&, const CellRect&) = default;
+};
+
+// The rectangles to write so that a cols-wide screen showing shown shows now:
+// each run of rows with changes becomes one rectangle from its leftmost to its
+// rightmost changed column. Everything when the two differ in size.
+std::vector<CellRect> ChangedRects(const std::vector<Cell>& shown, const std::vector<Cell>& now,
+                                   int cols);
+
+}  // namespace tarvana

@@ -1,0 +1,139 @@
+// The Windows console's records as the toolbox's keys and mouse events, and
+// the rectangles a new screen changed: tables of records as the console API
+// fills them, through the KeyCode translation.
+
+#include "console/console_api.h"
+
+#include <gtest/gtest.h>
+
+#include "console/key_translate.h"
+
+namespace tarvana {
+namespace {
+
+using namespace consoleApi;
+
+// The KeyCodes that a key event's records translate to, in hex for messages.
+std::string KeysOf(const ConsoleKeyEvent& event) {
+  std::vector<InputRecord> records;
+  MapConsoleKeyEvent(event, records);
+  MouseState mouse;
+  std::string out;
+  for (const InputRecord& r : records) {
+    const KeyCode key = TranslateRecord(r, mouse);
+    out += out.empty() ? "" : " ";
+    for (unsigned char c : key) {
+      static const char* hex = "0123456789ABCDEF";
+      out += hex[c >> 4];
+      out += hex[c & 15];
+    }
+    if (key.empty()) out += "-";
+  }
+  return out;
+}
+
+TEST(ConsoleApiKeys, RecordsBecomeTheKeysOfAPc) {
+  struct Case {
+    const char* what;
+    ConsoleKeyEvent event;
+    const char* keys;  // KeyCodes in hex, one per record; "-" a record with no key; "" none
+  } cases[] = {
+      {"a", {true, 1, 'A', 30, u'a', 0}, "61"},
+      {"A with Shift", {true, 1, 'A', 30, u'A', kShift}, "41"},
+      {"Enter", {true, 1, 0x0D, 28, u'\r', 0}, "0D"},
+      {"Esc", {true, 1, 0x1B, 1, 27, 0}, "1B"},
+      {"Esc with no character", {true, 1, 0x1B, 1, 0, 0}, "1B"},
+      {"Backspace", {true, 1, 0x08, 14, 8, 0}, "08"},
+      {"Tab", {true, 1, 0x09, 15, u'\t', 0}, "09"},
+      {"Shift+Tab", {true, 1, 0x09, 15, u'\t', kShift}, "000F"},
+      {"Alt+L", {true, 1, 'L', 38, u'l', kLeftAlt}, "0026"},
+      {"right Alt+X", {true, 1, 'X', 45, u'x', kRightAlt}, "002D"},
+      {"AltGr+Q types @", {true, 1, 'Q', 16, u'@', kRightAlt | kLeftCtrl}, "40"},
+      {"Ctrl+Y", {true, 1, 'Y', 21, 25, kLeftCtrl}, "19"},
+      {"Ctrl+C is a key", {true, 1, 'C', 46, 3, kRightCtrl}, "03"},
+      {"F1", {true, 1, 0x70, 59, 0, 0}, "003B"},
+      {"F10", {true, 1, 0x79, 68, 0, 0}, "0044"},
+      {"F11", {true, 1, 0x7A, 87, 0, 0}, "0057"},
+      {"F12", {true, 1, 0x7B, 88, 0, 0}, "0058"},
+      {"F12 with no scan code", {true, 1, 0x7B, 0, 0, 0}, "0058"},
+      {"Up (enhanced)", {true, 1, 0x26, 72, 0, 0x100}, "0048"},
+      {"Home", {true, 1, 0x24, 71, 0, 0}, "0047"},
+      {"End", {true, 1, 0x23, 79, 0, 0}, "004F"},
+      {"PgDn", {true, 1, 0x22, 81, 0, 0}, "0051"},
+      {"Del", {true, 1, 0x2E, 83, 0, 0}, "0053"},
+      {"e acute in code page 437", {true, 1, 0, 0, u'\u00E9', 0}, "82"},
+      {"box corner", {true, 1, 0, 0, u'\u2554', 0}, "C9"},
+      {"a character 437 lacks", {true, 1, 0, 0, u'\u20AC', 0}, ""},
+      {"Shift alone", {true, 1, 0x10, 42, 0, kShift}, "-"},
+      {"key release", {false, 1, 'A', 30, u'a', 0}, ""},
+      {"a key with no key (wine's Home)", {true, 1, 0, 0, 0, 0}, ""},
+      {"repeated three times", {true, 3, 0x28, 80, 0, 0}, "0050 0050 0050"},
+      {"a with no scan code", {true, 1, 0, 0, u'a', 0}, "61"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(KeysOf(c.event), c.keys) << c.what;
+}
+
+TEST(ConsoleApiMouse, PressReleaseDoubleClickAndMoves) {
+  MouseState state;
+  state.on = true;
+  state.buttonMask = 7;
+  state.eventMask = 15;
+  struct Case {
+    const char* what;
+    ConsoleMouseEvent event;
+    KeyCode key;
+    int row, col;  // 1-based position after the event
+  } cases[] = {
+      {"left press", {9, 4, 1, 0, 0}, MouseKey(mouse::kPressed, 1), 5, 10},
+      {"left release", {9, 4, 0, 0, 0}, MouseKey(mouse::kReleased, 1), 5, 10},
+      {"double click", {2, 1, 1, 0, kDoubleClick}, MouseKey(mouse::kDoubleClick, 1), 2, 3},
+      {"release after it", {2, 1, 0, 0, 0}, MouseKey(mouse::kReleased, 1), 2, 3},
+      {"right press", {0, 0, 2, kShift, 0}, MouseKey(mouse::kPressed, 2), 1, 1},
+      {"middle press too", {0, 0, 6, 0, 0}, MouseKey(mouse::kPressed, 4), 1, 1},
+      {"both released", {0, 0, 0, 0, 0}, MouseKey(mouse::kReleased, 2), 1, 1},
+      {"move", {79, 24, 0, 0, kMouseMoved}, MouseKey(mouse::kMoved, 0), 25, 80},
+      {"wheel: no button changes", {5, 5, 0x00780000, 0, kMouseWheeled}, KeyCode(), 25, 80},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TranslateRecord(MapConsoleMouseEvent(c.event), state), c.key) << c.what;
+    EXPECT_EQ(state.row, c.row) << c.what;
+    EXPECT_EQ(state.col, c.col) << c.what;
+  }
+}
+
+TEST(ConsoleApiOutput, ChangedRectanglesCoverEveryChangeAndNothingElse) {
+  constexpr int kCols = 6, kRows = 4;
+  const std::vector<Cell> blank(kCols * kRows);
+  auto with = [&](std::initializer_list<std::pair<int, int>> cells) {
+    std::vector<Cell> s = blank;
+    for (auto [row, col] : cells)
+      s[row * kCols + col].ch = 'x';
+    return s;
+  };
+  struct Case {
+    const char* what;
+    std::vector<Cell> shown, now;
+    std::vector<CellRect> rects;
+  } cases[] = {
+      {"nothing changed", blank, blank, {}},
+      {"one cell", blank, with({{2, 3}}), {{2, 3, 2, 3}}},
+      {"two cells of a row", blank, with({{1, 1}, {1, 4}}), {{1, 1, 1, 4}}},
+      {"adjacent rows join", blank, with({{0, 5}, {1, 0}}), {{0, 0, 1, 5}}},
+      {"a gap splits", blank, with({{0, 2}, {2, 2}}), {{0, 2, 0, 2}, {2, 2, 2, 2}}},
+      {"colour alone counts",
+       blank,
+       [&] {
+         auto s = blank;
+         s[kCols * 3].attr = 0x1E;
+         return s;
+       }(),
+       {{3, 0, 3, 0}}},
+      {"new size: everything", {}, blank, {{0, 0, kRows - 1, kCols - 1}}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ChangedRects(c.shown, c.now, kCols), c.rects) << c.what;
+}
+
+}  // namespace
+}  // namespace tarvana

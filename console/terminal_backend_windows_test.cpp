@@ -1,0 +1,167 @@
+// The Windows console backend on a real console: records written into the
+// console's input come out as the right KeyCodes, a presented screen reads
+// back cell for cell, and the user's buffer and input mode come back. These
+// need a console: under wine there is one only in a terminal, so ctest runs
+// them again in a pseudo-terminal (console.WindowsBackendInAConsole).
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "console/cp437.h"
+#include "console/key_translate.h"
+#include "console/screen.h"
+#include "console/terminal_backend.h"
+
+namespace tarvana {
+namespace {
+
+class WindowsConsoleBackend : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DWORD mode;
+    if (!GetConsoleMode(in, &mode)) GTEST_SKIP() << "no console here";
+    FlushConsoleInputBuffer(in);
+  }
+
+  void Inject(std::initializer_list<INPUT_RECORD> records) {
+    for (const INPUT_RECORD& r : records) {
+      DWORD written = 0;
+      ASSERT_TRUE(WriteConsoleInputW(in, &r, 1, &written));
+    }
+  }
+
+  // The KeyCodes of everything waiting, through the backend.
+  std::vector<KeyCode> Keys(ConsoleBackend& backend, MouseState& mouse) {
+    std::deque<InputRecord> queue;
+    backend.ReadInput(queue, 0);
+    std::vector<KeyCode> keys;
+    for (const InputRecord& r : queue)
+      if (KeyCode k = TranslateRecord(r, mouse); !k.empty()) keys.push_back(k);
+    return keys;
+  }
+
+  HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+};
+
+INPUT_RECORD Key(WORD vk, WORD scan, wchar_t ch, DWORD state = 0) {
+  INPUT_RECORD r{};
+  r.EventType = KEY_EVENT;
+  r.Event.KeyEvent = {TRUE, 1, vk, scan, {}, state};
+  r.Event.KeyEvent.uChar.UnicodeChar = ch;
+  return r;
+}
+
+INPUT_RECORD Mouse(SHORT x, SHORT y, DWORD buttons, DWORD flags = 0) {
+  INPUT_RECORD r{};
+  r.EventType = MOUSE_EVENT;
+  r.Event.MouseEvent = {{x, y}, buttons, 0, flags};
+  return r;
+}
+
+TEST_F(WindowsConsoleBackend, InjectedRecordsBecomeKeyCodes) {
+  auto backend = MakeTerminalBackend();
+  backend->SetMouseReporting(true);
+  MouseState mouse;
+  mouse.on = true;
+  mouse.buttonMask = 7;
+  mouse.eventMask = 15;
+  Inject({Key('A', 30, L'a'), Key('L', 38, L'l', LEFT_ALT_PRESSED),
+          Key(VK_TAB, 15, L'\t', SHIFT_PRESSED), Key(VK_F11, 87, 0), Key(VK_F12, 88, 0),
+          Key('C', 46, 3, LEFT_CTRL_PRESSED), Mouse(9, 4, FROM_LEFT_1ST_BUTTON_PRESSED),
+          Mouse(9, 4, 0), Mouse(9, 4, FROM_LEFT_1ST_BUTTON_PRESSED, DOUBLE_CLICK)});
+  const std::vector<KeyCode> expected = {"a",
+                                         ExtendedKey(38),
+                                         ExtendedKey(scan::kBackTab),
+                                         ExtendedKey(scan::kF11),
+                                         ExtendedKey(scan::kF12),
+                                         "\x03",
+                                         MouseKey(mouse::kPressed, 1),
+                                         MouseKey(mouse::kReleased, 1),
+                                         MouseKey(mouse::kDoubleClick, 1)};
+  EXPECT_EQ(Keys(*backend, mouse), expected);
+  EXPECT_EQ(mouse.row, 5);
+  EXPECT_EQ(mouse.col, 10);
+
+  EXPECT_TRUE(Keys(*backend, mouse).empty()) << "nothing is left";
+  std::deque<InputRecord> none;
+  backend->ReadInput(none, 30);
+  for (const InputRecord& r : none)
+    EXPECT_TRUE(TranslateRecord(r, mouse).empty()) << "a wait with a time limit ends with no key";
+}
+
+TEST_F(WindowsConsoleBackend, APresentedScreenReadsBackCellForCell) {
+  auto backend = MakeTerminalBackend();
+  backend->SetFullScreen(true);
+  Screen screen(80, 25);
+  screen.SetColor(14, 1);
+  screen.Locate(3, 4);
+  screen.PrintText("Tarvana \xC9\xCD\xBB \x01");
+  backend->Present(screen);
+  screen.Locate(25, 70);
+  screen.SetColor(0, 7);
+  screen.PrintText("end");
+  backend->Present(screen);
+
+  HANDLE shown =
+      CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(shown, INVALID_HANDLE_VALUE);
+  std::vector<CHAR_INFO> cells(80 * 25);
+  SMALL_RECT all{0, 0, 79, 24};
+  ASSERT_TRUE(ReadConsoleOutputW(shown, cells.data(), COORD{80, 25}, COORD{0, 0}, &all));
+  int wrong = 0;
+  for (int row = 1; row <= 25; ++row) {
+    for (int col = 1; col <= 80; ++col) {
+      const Cell& want = screen.At(row, col);
+      const CHAR_INFO& got = cells[(row - 1) * 80 + (col - 1)];
+      if (got.Char.UnicodeChar != static_cast<WCHAR>(Cp437ToUnicode(want.ch)) ||
+          got.Attributes != want.attr) {
+        EXPECT_LT(++wrong, 5) << "row " << row << " col " << col;
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  ASSERT_TRUE(GetConsoleScreenBufferInfo(shown, &info));
+  EXPECT_EQ(info.dwCursorPosition.X, 72);
+  EXPECT_EQ(info.dwCursorPosition.Y, 24);
+  CloseHandle(shown);
+}
+
+TEST_F(WindowsConsoleBackend, TheUsersBufferAndInputModeComeBack) {
+  HANDLE user = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(user, INVALID_HANDLE_VALUE);
+  DWORD modeBefore = 0;
+  ASSERT_TRUE(GetConsoleMode(in, &modeBefore));
+  CHAR_INFO mark{};
+  mark.Char.UnicodeChar = L'M';
+  mark.Attributes = 0x4F;
+  SMALL_RECT at{0, 0, 0, 0};
+  ASSERT_TRUE(WriteConsoleOutputW(user, &mark, COORD{1, 1}, COORD{0, 0}, &at));
+  {
+    auto backend = MakeTerminalBackend();
+    backend->SetMouseReporting(true);
+    backend->SetFullScreen(true);
+    Screen screen(80, 25);
+    backend->Present(screen);
+  }
+  DWORD modeAfter = 0;
+  ASSERT_TRUE(GetConsoleMode(in, &modeAfter));
+  EXPECT_EQ(modeAfter, modeBefore);
+  HANDLE active =
+      CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(active, INVALID_HANDLE_VALUE);
+  CHAR_INFO back{};
+  SMALL_RECT from{0, 0, 0, 0};
+  ASSERT_TRUE(ReadConsoleOutputW(active, &back, COORD{1, 1}, COORD{0, 0}, &from));
+  EXPECT_EQ(back.Char.UnicodeChar, L'M') << "the user's buffer is active again";
+  EXPECT_EQ(back.Attributes, 0x4F);
+  CloseHandle(active);
+  CloseHandle(user);
+}
+
+}  // namespace
+}  // namespace tarvana
