@@ -24,11 +24,13 @@ bool NameColumnDecides(const DirListing& listing, std::uint8_t infoFlags,
   if (!(infoFlags & kName) || nameWidth < 1 || !(infoFlags & (kSize | kDate | kTime)) ||
       separator.find_first_of("0123456789") != std::string_view::npos)
     return false;
+  // A name beyond ASCII is shown with fewer cells than bytes: whole lines decide.
+  const auto shownAsIs = [](char c) { return c >= ' ' && c < 127; };
   for (std::int32_t i = 1; i <= listing.Count(); ++i) {
-    const std::string_view cut = listing.Name(i).substr(0, nameWidth);
-    if (cut.empty() || cut.back() == ' ' || std::any_of(cut.begin(), cut.end(), [](char c) {
-          return static_cast<unsigned char>(c) < ' ';
-        }))
+    const std::string_view name = listing.Name(i);
+    const std::string_view cut = name.substr(0, nameWidth);
+    if (cut.empty() || cut.back() == ' ' || !std::all_of(name.begin(), name.end(), shownAsIs) ||
+        !std::all_of(listing.ShortName(i).begin(), listing.ShortName(i).end(), shownAsIs))
       return false;
   }
   return true;

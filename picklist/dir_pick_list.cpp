@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "console/console.h"
+#include "console/cp437_best_fit.h"
 #include "picklist/dir_enumeration.h"
 #include "picklist/dir_lines.h"
 #include "picklist/dir_reading.h"
@@ -23,6 +24,17 @@ std::string TwoDigits(int value) {
 // The local calendar fields of the entry's time; false when there are none.
 bool LocalTime(const DirEntry& entry, std::tm& local) {
   return entry.timeKnown && LocalTimeOf(entry.modified, local);
+}
+
+// A name as its cells show it: names are UTF-8 (the system's own on Windows,
+// the usual one on POSIX), shown through the best-fit table, so each
+// character takes one cell. Bytes that are not UTF-8 are shown as they are.
+std::string ShownName(std::string_view name) {
+  if (std::all_of(name.begin(), name.end(), [](char c) { return c >= 0; }))
+    return std::string(name);
+  for (std::size_t pos = 0; pos < name.size();)
+    if (NextUtf8(name, pos) == U'\uFFFD') return std::string(name);
+  return Utf8ToCp437(name);
 }
 
 std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
@@ -58,7 +70,7 @@ std::string FileInfoLine(std::uint8_t infoFlags, std::string_view separator, con
                          int nameWidth) {
   std::string line;
   if (infoFlags & dir_info::kName) {
-    std::string name = entry.name;
+    std::string name = ShownName(entry.name);
     name.resize(static_cast<size_t>(std::max(nameWidth, 0)), ' ');
     line += name;
     line += separator;
@@ -82,7 +94,7 @@ std::string FileInfoLine(std::uint8_t infoFlags, std::string_view separator, con
     line += separator;
   }
   if (infoFlags & dir_info::kShortName)
-    line += entry.shortName.empty() ? entry.name : entry.shortName;
+    line += ShownName(entry.shortName.empty() ? entry.name : entry.shortName);
   const auto trailing = [&](char c) {
     return c == ' ' || separator.find(c) != std::string_view::npos;
   };

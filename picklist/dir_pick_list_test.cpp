@@ -97,6 +97,16 @@ TEST_F(FileInfoLineTest, NamesAreCutToTheWidth) {
   const DirEntry e{"averyverylongfilename.txt", "", 0, PiDay(), true};
   EXPECT_EQ(FileInfoLine(1 | 4, kBar, e, 15), "averyverylongfi\xB3         0");
   EXPECT_EQ(FileInfoLine(1 | 4, kBar, e, 8), "averyver\xB3         0");
+  // UTF-8 names take a cell a character; other bytes are shown as they are.
+  const struct {
+    std::string name, shown;
+  } names[] = {{"caf\xC3\xA9.txt", "caf\x82.txt  "},
+               {"\xE6\x97\xA5.txt", "?.txt     "},
+               {"caf\xE9.txt", "caf\xE9.txt  "}};
+  for (const auto& n : names)
+    EXPECT_EQ(FileInfoLine(1 | 4, kBar, DirEntry{n.name, "", 0, PiDay(), true}, 10),
+              n.shown + "\xB3         0")
+        << n.name;
 }
 
 TEST_F(FileInfoLineTest, SizesAreSixtyFourBit) {
