@@ -1,5 +1,7 @@
 # One static library per subsystem folder: every *.cpp but the *_test.cpp files,
 # and of the platform services (name_posix.cpp, name_windows.cpp) the target's.
+# A browser (Emscripten) build emulates POSIX: it takes name_posix.cpp unless a
+# name_web.cpp replaces it, and leaves out the files named after NOT_WEB.
 # The tests beside the sources become one test program per folder.
 set(TARVANA_MODULES "" CACHE INTERNAL "")
 
@@ -20,13 +22,24 @@ function(tarvana_add_tests name dir)
 endfunction()
 
 function(tarvana_module name)
-  cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS" ${ARGN})
+  cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS;NOT_WEB" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER srcs EXCLUDE REGEX "_test\\.cpp$")
-  if(WIN32)
-    list(FILTER srcs EXCLUDE REGEX "_posix\\.cpp$")
-  else()
+  if(EMSCRIPTEN)
     list(FILTER srcs EXCLUDE REGEX "_windows\\.cpp$")
+    set(web_srcs ${srcs})
+    list(FILTER web_srcs INCLUDE REGEX "_web\\.cpp$")
+    foreach(web ${web_srcs})
+      string(REGEX REPLACE "_web\\.cpp$" "_posix.cpp" posix ${web})
+      list(REMOVE_ITEM srcs ${posix})
+    endforeach()
+    foreach(file ${M_NOT_WEB})
+      list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+    endforeach()
+  elseif(WIN32)
+    list(FILTER srcs EXCLUDE REGEX "_(posix|web)\\.cpp$")
+  else()
+    list(FILTER srcs EXCLUDE REGEX "_(windows|web)\\.cpp$")
   endif()
   set(lib tarvana_${name})
   if(srcs)
