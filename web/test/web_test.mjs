@@ -17,6 +17,8 @@ const walks = [
   { name: 'date tools', keys: 'Space d', text: '072069\r', shows: 'Dates can be formatted' },
   { name: 'calendar', keys: 'Space c Right', text: '', shows: 'scrolling calendar' },
   { name: 'pick list', keys: 'Space p G i', text: '', shows: 'Animals' },
+  // Number text: the browser's own path (the C library's formatting).
+  { name: 'conversion tools', keys: 'Space n', text: '132\r98.6\r', shows: 'Kelvin equivalent' },
 ];
 
 let failures = 0;
@@ -58,7 +60,7 @@ try {
 
   for (const walk of walks) {
     const args = walk.text ? [walk.keys, walk.text] : [walk.keys];
-    const lines = execFileSync(native, args, { encoding: 'utf8' }).split('\n');
+    const lines = execFileSync(native, args, { encoding: 'utf8', timeout: 20000 }).split('\n');
     await openPage(page, url);
     await pressKeys(page, walk.keys);
     await typeText(page, walk.text);
