@@ -73,6 +73,20 @@ try {
     colourDiff.slice(0, 3).forEach((d) => console.log(d));
   }
 
+  // A larger terminal, erased: the program draws its screen again in the top
+  // left corner.
+  {
+    const lines = execFileSync(native, ['Space'], { encoding: 'utf8', timeout: 20000 }).split('\n');
+    await openPage(page, url);
+    await pressKeys(page, 'Space');
+    await waitForText(page, 'Demo Main Menu');
+    await page.evaluate(() => { Module.tarvana.term.write('\x1b[2J'); Module.tarvana.term.resize(100, 30); });
+    const topLeft = async (p) => (await screenText(p)).slice(0, 25).map((r) => [...r].slice(0, 80).join(''));
+    const diff = await matches(page, lines.slice(0, 25), topLeft);
+    check(diff.length === 0, 'resize: the main menu drawn again on a 100 by 30 terminal');
+    diff.forEach((d) => console.log(d));
+  }
+
   // The file screens read the page's own files (in memory).
   await openPage(page, url);
   await pressKeys(page, 'Space v T V Enter');
