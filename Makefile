@@ -72,7 +72,7 @@ web/node_modules/.package-lock.json: web/package.json web/package-lock.json
 
 web: web/node_modules/.package-lock.json
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD)/cmake $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_CXX_FLAGS=-fexceptions -DTARVANA_BUILD_TESTS=OFF -DTARVANA_BUILD_BENCH=OFF
+	  -DTARVANA_BUILD_TESTS=OFF -DTARVANA_BUILD_BENCH=OFF
 	$(WEB_ENV) cmake --build $(WEB_BUILD)/cmake --target tarvana-demo -j $(JOBS)
 	cp $(WEB_BUILD)/cmake/bin/tarvana-demo.js $(WEB_BUILD)/cmake/bin/tarvana-demo.wasm \
 	  $(WEB_BUILD)/cmake/bin/tarvana-demo.data web/index.html \
