@@ -82,7 +82,7 @@ pictures: $(BUILD_FILE)
 	$(BUILD)/bin/tarvana-pictures docs/pictures
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD)
 
 $(WINDOWS_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -107,3 +107,38 @@ test-windows: windows
 	  status=$$?; $(WINE_ENV) wineserver -k; exit $$status
 
 windows-test: test-windows
+
+# ---- The demonstration in a web browser (WebAssembly on xterm.js) ----
+# `make web` builds build-web/ with Debian's Emscripten and xterm.js from npm;
+# `make web-serve` serves it; `make web-test` checks its screens in headless
+# Chromium; `make web-bench` prints its load time, key time and size.
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8080
+# Emscripten 3.1.6 finds its node modules there when node is not Debian's.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+CHROMIUM ?= /usr/lib/chromium/chromium
+
+.PHONY: web web-serve web-test web-bench
+
+web/node_modules/.package-lock.json: web/package.json web/package-lock.json
+	cd web && npm ci --no-audit --no-fund
+
+web: web/node_modules/.package-lock.json
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD)/cmake $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+	  -DTARVANA_BUILD_TESTS=OFF -DTARVANA_BUILD_BENCH=OFF
+	$(WEB_ENV) cmake --build $(WEB_BUILD)/cmake --target tarvana-demo -j $(JOBS)
+	cp $(WEB_BUILD)/cmake/bin/tarvana-demo.js $(WEB_BUILD)/cmake/bin/tarvana-demo.wasm \
+	  $(WEB_BUILD)/cmake/bin/tarvana-demo.data web/index.html \
+	  web/node_modules/@xterm/xterm/lib/xterm.js web/node_modules/@xterm/xterm/css/xterm.css $(WEB_BUILD)/
+
+web-serve: web
+	@echo "Try it in your browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	cd $(WEB_BUILD) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+web-test: web $(BUILD_FILE)
+	cmake --build $(BUILD) --target tarvana-screen-text -j $(JOBS)
+	CHROMIUM=$(CHROMIUM) NATIVE_BUILD=$(BUILD) node web/test/web_test.mjs $(WEB_BUILD)
+
+web-bench: web
+	CHROMIUM=$(CHROMIUM) node web/test/web_bench.mjs $(WEB_BUILD)
+# ---- end of the web block ----

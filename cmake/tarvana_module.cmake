@@ -4,6 +4,8 @@
 # listed as POSIX_TESTS (pseudo-terminals, the terminal emulator, signals) and
 # the tarvana_pty library they use are left out of a Windows build, and the
 # *_windows_test.cpp files are in a Windows build only.
+# A browser (Emscripten) build emulates POSIX: it takes name_posix.cpp unless a
+# name_web.cpp replaces it, and leaves out the files named after NOT_WEB.
 set(TARVANA_MODULES "" CACHE INTERNAL "")
 
 function(tarvana_add_tests name dir)
@@ -31,13 +33,24 @@ function(tarvana_add_tests name dir)
 endfunction()
 
 function(tarvana_module name)
-  cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS;POSIX_TESTS" ${ARGN})
+  cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS;POSIX_TESTS;NOT_WEB" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER srcs EXCLUDE REGEX "_test\\.cpp$")
-  if(WIN32)
-    list(FILTER srcs EXCLUDE REGEX "_posix\\.cpp$")
-  else()
+  if(EMSCRIPTEN)
     list(FILTER srcs EXCLUDE REGEX "_windows\\.cpp$")
+    set(web_srcs ${srcs})
+    list(FILTER web_srcs INCLUDE REGEX "_web\\.cpp$")
+    foreach(web ${web_srcs})
+      string(REGEX REPLACE "_web\\.cpp$" "_posix.cpp" posix ${web})
+      list(REMOVE_ITEM srcs ${posix})
+    endforeach()
+    foreach(file ${M_NOT_WEB})
+      list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+    endforeach()
+  elseif(WIN32)
+    list(FILTER srcs EXCLUDE REGEX "_(posix|web)\\.cpp$")
+  else()
+    list(FILTER srcs EXCLUDE REGEX "_(windows|web)\\.cpp$")
   endif()
   set(lib tarvana_${name})
   if(srcs)

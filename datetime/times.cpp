@@ -1,12 +1,12 @@
 #include "datetime/times.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
 #include "datetime/dates.h"
 #include "datetime/part_reading.h"
 #include "runtime/cp437_case.h"
+#include "runtime/float_chars.h"
 #include "runtime/number_format.h"
 
 namespace tarvana {
@@ -85,10 +85,7 @@ std::string ElapsedDateTime(std::string_view firstDate, std::string_view firstTi
   if (!std::isfinite(total)) return "";
   const HourSplit split = SplitHours(total);
   // Every digit of the hours, however many: a double's whole value exactly.
-  char digits[400];
-  const auto end =
-      std::to_chars(digits, digits + sizeof digits, split.hours, std::chars_format::fixed, 0).ptr;
-  return std::string(digits, end) + ":" + MinutesAndSeconds(split.inHour);
+  return WholeDigits(split.hours) + ":" + MinutesAndSeconds(split.inHour);
 }
 
 std::string TimeTo24Hour(std::string_view time) {

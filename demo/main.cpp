@@ -1,6 +1,7 @@
 // The demonstration program's entry point.
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "console/terminal_backend.h"
@@ -11,5 +12,7 @@ int main() {
     std::fprintf(stderr, "tarvana-demo: %s\n", problem.c_str());
     return 2;
   }
-  return tarvana::demo::RunDemo();
+  // Through exit, not return: in a web page main has already returned to the
+  // browser at its first wait, and only exit ends the program there.
+  std::exit(tarvana::demo::RunDemo());
 }

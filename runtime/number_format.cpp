@@ -1,8 +1,9 @@
 #include "runtime/number_format.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+
+#include "runtime/float_chars.h"
 
 namespace tarvana {
 
@@ -10,12 +11,9 @@ std::string NumberDigits(double value, int significant) {
   significant = std::clamp(significant, 1, 17);
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
-  // to_chars rounds correctly and, unlike printf, ignores the locale.
-  char buf[64];
-  const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                 std::chars_format::scientific, significant - 1)
-                       .ptr;
-  const std::string_view text(buf, end - buf);
+  // Correctly rounded and independent of the locale.
+  const std::string scientific = ScientificDigits(std::fabs(value), significant - 1);
+  const std::string_view text(scientific);
   const size_t e = text.find('e');
   const int exponent = std::stoi(std::string(text.substr(e + 1)));
   std::string digits;
@@ -75,8 +73,7 @@ double LeadingNumber(std::string_view text) {
   const std::string_view number = text.substr(start, i - start);
   if (number.find_first_of("0123456789") == std::string_view::npos) return 0;
   double value = 0;
-  if (std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed)
-          .ec == std::errc::result_out_of_range) {
+  if (!ParseFixed(number, value)) {
     // Too many digits for a double: huge when the whole part has a non-zero digit, else tiny.
     const bool huge =
         text.substr(start, point - start).find_first_of("123456789") != std::string_view::npos;
