@@ -1,14 +1,8 @@
 #include "runtime/local_time.h"
 
-#include <limits>
-
 namespace tarvana {
 
-bool LocalTimeOf(std::int64_t secondsSince1970, std::tm& local) {
-  if (secondsSince1970 < std::numeric_limits<std::time_t>::min() ||
-      secondsSince1970 > std::numeric_limits<std::time_t>::max())
-    return false;
-  const std::time_t t = static_cast<std::time_t>(secondsSince1970);
+bool LocalTimeOfTime(std::time_t t, std::tm& local) {
   // The C runtime's thread-safe form (arguments in the other order).
   return localtime_s(&local, &t) == 0;
 }
