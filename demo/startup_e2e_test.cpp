@@ -233,6 +233,9 @@ TEST(DemoStartupTest, StoppedUnderAShellGivesTheTerminalBackAndReturnsWholeOnFg)
     for (int step = 0; step < 8 && term.Screen().AltScreen(); ++step)
       ASSERT_TRUE(Press(term, term.Screen().Contains("quit?") ? "y" : "\x1b"));
     ASSERT_TRUE(term.WaitForText("Thank you for your interest")) << term.Screen().Text();
+    // The terminal is checked once the program has ended and the shell has
+    // the terminal again.
+    ASSERT_TRUE(term.WaitUntil([&] { return term.ForegroundGroup() == term.Pid(); }));
     ExpectTerminalRestored(term);
   }
 }
