@@ -182,6 +182,13 @@ inline Area TitleSpill(const WindowRec& w) {
   return {row, 1, row, ScreenWidth()};
 }
 
+// Where the close-box marker may reach past the window: it is drawn whole,
+// four cells from the left corner, also on a window narrower than that.
+inline Area CloseBoxSpill(const WindowRec& w) {
+  if (w.CloseBox == 0 || w.Frame == 255) return {0, 0, -1, -1};
+  return {w.Top, w.Left, w.Top, w.Left + 3};
+}
+
 [[noreturn]] inline void FuzzFail(const std::string& what) {
   std::fprintf(stderr, "fuzz invariant broken: %s\n", what.c_str());
   std::fflush(stderr);

@@ -107,7 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fuzz::ExpectOnlyInside(before,
                              {{box.top, box.left, box.top + box.rows - 1, box.left + box.cols - 1},
                               helpLine,
-                              fuzz::TitleSpill(window)},
+                              fuzz::TitleSpill(window),
+                              fuzz::CloseBoxSpill(window)},
                              "BoxMenu");
     }
   }

@@ -85,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::ExpectOnlyInside(
         before,
         {{area.top, area.left, area.top + area.rows - 1, area.left + area.cols - 1},
-         fuzz::TitleSpill(drawn)},
+         fuzz::TitleSpill(drawn),
+         fuzz::CloseBoxSpill(drawn)},
         "a pick list");
   }
   const bool matched = flags.LBound() == items.LBound() && flags.Count() == items.Count();

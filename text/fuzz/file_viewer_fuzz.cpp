@@ -75,7 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool closed = false;
   for (KeyCode key = InKey(); !key.empty() && !closed; key = InKey()) {
     closed = StepFileView(view, key) == ViewStep::kClosed;
-    if (!closed) fuzz::ExpectOnlyInside(before, {drawn, fuzz::TitleSpill(window)}, "the viewer");
+    if (!closed)
+      fuzz::ExpectOnlyInside(before, {drawn, fuzz::TitleSpill(window), fuzz::CloseBoxSpill(window)},
+                             "the viewer");
   }
   if (!closed) {
     StepFileView(view, "\r");
