@@ -70,8 +70,8 @@ TEST(DemoStartupTest, ShowsItsScreenAndLeavesTheTerminalAsItFoundIt) {
                                   "$",
                                   "Thank you for your interest in the Tarvana Toolbox!",
                                   "",
-                                  "For a complete list of the functions and procedures in the "
-                                  "Tarvana",
+                                  ("For a complete list of the functions and procedures in the "
+                                   "Tarvana"),
                                   "Toolbox, please refer to the file TVTools.LST.",
                                   ""};
   for (int row = 1; row <= 7; ++row)
