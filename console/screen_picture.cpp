@@ -9,6 +9,7 @@
 #include "console/console.h"
 #include "console/cp437.h"
 #include "runtime/cp437_case.h"
+#include "runtime/utf8_path.h"
 
 namespace tarvana {
 namespace {
@@ -315,7 +316,7 @@ std::string ScreenHtml() {
 }
 
 bool SaveScreenPicture(std::string_view fileName) {
-  std::ofstream file{std::string(fileName), std::ios::binary | std::ios::trunc};
+  std::ofstream file{PathFromUtf8(fileName), std::ios::binary | std::ios::trunc};
   if (!file) return false;
   file << (EndsWithHtml(fileName) ? ScreenHtml() : ScreenSvg());
   file.close();

@@ -14,13 +14,14 @@
 
 #include "console/console.h"
 #include "console/headless.h"
+#include "runtime/utf8_path.h"
 #include "testing/scratch_dir.h"
 
 namespace tarvana {
 namespace {
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
@@ -184,7 +185,11 @@ TEST(ScreenPicture, SavesSvgOrHtmlByTheFileName) {
   struct Case {
     const char* name;
     bool html;
-  } cases[] = {{"/a.svg", false}, {"/b.html", true}, {"/c.HTM", true}, {"/d", false}};
+  } cases[] = {{"/a.svg", false},
+               {"/b.html", true},
+               {"/c.HTM", true},
+               {"/d", false},
+               {"/\xC3\xA9\xE2\x82\xAC.svg", false}};
   for (const Case& c : cases) {
     const std::string path = base + c.name;
     ASSERT_TRUE(SaveScreenPicture(path)) << c.name;

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <map>
 
+#include "runtime/utf8_path.h"
 #include "testing/scratch_dir.h"
 
 namespace tarvana {
@@ -31,7 +32,7 @@ TEST(DirReading, NamesSizesAndTimesOfARealDirectory) {
   const std::map<std::string, std::string> files = {
       {"a.txt", "abc"}, {unicode, "x"}, {"b.dat", ""}};
   for (const auto& [name, content] : files) {
-    const fs::path path = dir.Path() / fs::path(std::u8string(name.begin(), name.end()));
+    const fs::path path = dir.Path() / PathFromUtf8(name);
     std::ofstream(path, std::ios::binary) << content;
     fs::last_write_time(path, std::chrono::file_clock::from_sys(piDay));
   }

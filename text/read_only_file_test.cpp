@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "runtime/utf8_path.h"
 #include "testing/scratch_dir.h"
 
 namespace tarvana {
@@ -19,8 +20,7 @@ TEST(ReadOnlyFile, ReadsAtOffsetsAndRefusesWhatIsNoFile) {
   const std::string name = dir.Name() +
                            "/\xC3\xBC"
                            "ber.txt";  // "über.txt"
-  std::ofstream(std::filesystem::path(std::u8string(name.begin(), name.end())), std::ios::binary)
-      << "0123456789";
+  std::ofstream(PathFromUtf8(name), std::ios::binary) << "0123456789";
 
   ReadOnlyFile file;
   ASSERT_TRUE(file.Open(name));

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "runtime/utf8_path.h"
 #include "testing/scratch_dir.h"
 
 namespace tarvana {
@@ -14,7 +15,7 @@ namespace {
 TEST(InternalTools, ProgramNameEndsWithTheExecutable) {
   const std::string name = ProgramName();
   ASSERT_FALSE(name.empty());
-  const std::filesystem::path path(std::u8string(name.begin(), name.end()));
+  const std::filesystem::path path = PathFromUtf8(name);
   EXPECT_TRUE(path.is_absolute()) << name;
   EXPECT_EQ(path.stem(), "tools_tests") << name;
 }
@@ -49,7 +50,7 @@ TEST(InternalTools, TempFileNamesAreNewAndDistinct) {
   ASSERT_FALSE(b.empty());
   EXPECT_NE(a, b);
   for (const std::string& name : {a, b}) {
-    const fs::path path(std::u8string(name.begin(), name.end()));
+    const fs::path path = PathFromUtf8(name);
     ASSERT_TRUE(fs::is_regular_file(path)) << name;
     EXPECT_EQ(fs::file_size(path), 0u) << name;
     EXPECT_TRUE(fs::equivalent(path.parent_path(), dir.Path())) << name;

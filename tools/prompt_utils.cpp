@@ -1,8 +1,9 @@
 #include "tools/prompt_utils.h"
 
-#include <cstdio>
+#include <fstream>
 
 #include "console/console.h"
+#include "runtime/utf8_path.h"
 #include "tools/printer_port.h"
 
 namespace tarvana {
@@ -10,21 +11,18 @@ namespace {
 
 struct Printer {
   std::string path = DefaultPrinterPort();
-  std::FILE* file = nullptr;
+  std::ofstream file;
   bool tried = false;
   int column = 0;  // characters sent since the last line end
 
-  ~Printer() {
-    if (file) std::fclose(file);
-  }
   void Send(std::string_view text) {
     if (!tried) {
       tried = true;
-      file = std::fopen(path.c_str(), "ab");
+      file.open(PathFromUtf8(path), std::ios::binary | std::ios::app);
     }
-    if (!file) return;
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fflush(file);
+    if (!file.is_open()) return;
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.flush();
   }
 };
 
@@ -77,8 +75,8 @@ void LPrintCentered(std::string_view text, int width) {
 
 void SetPrinterFile(std::string_view path) {
   Printer& printer = ThePrinter();
-  if (printer.file) std::fclose(printer.file);
-  printer.file = nullptr;
+  printer.file.close();
+  printer.file.clear();
   printer.tried = false;
   printer.path = std::string(path);
   printer.column = 0;

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "console/console.h"
+#include "runtime/utf8_path.h"
 #include "testing/headless_test_support.h"
 #include "testing/scratch_dir.h"
 
@@ -88,14 +89,15 @@ TEST_F(PromptUtils, RememberedCursor) {
 TEST_F(PromptUtils, PrinterLinesAreCentred) {
   const testing::ScratchDir dir("tarvana-printer-");
   ASSERT_FALSE(dir.Path().empty());
-  const std::string path = dir.Name() + "/printer";
+  // A name outside the ANSI code page still names the file on Windows.
+  const std::string path = dir.Name() + "/printer \xC3\xA9\xE2\x82\xAC";
   SetPrinterFile(path);
   LPrintCentered("abc", 10);  // column 4
   LPrintCentered("de", 20);   // column 10: blanks from 7
   LPrintCentered("f", 4);     // column 2: already past, new line first
   SetPrinterFile("/nonexistent/dir/printer");
   LPrintCentered("dropped", 0);
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
   EXPECT_EQ(s.str(), "   abc   de\r\n f");

@@ -1,0 +1,18 @@
+#pragma once
+// File names cross the toolbox's interface as UTF-8 text. A path made from
+// such a name opens the same file on every platform: on Windows the standard
+// library converts it to the wide name the file system takes, where a plain
+// char string would go through the ANSI code page and lose what it lacks.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tarvana {
+
+// The path named by UTF-8 text.
+inline std::filesystem::path PathFromUtf8(std::string_view name) {
+  return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+}  // namespace tarvana
