@@ -26,9 +26,12 @@ function(tarvana_add_tests name dir)
   target_link_libraries(${name}_tests PRIVATE ${T_LIBS} tarvana_testing GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name}_tests PRIVATE
     TARVANA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" TARVANA_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  # Listing the tests starts the program; under wine on a busy machine that
+  # can take far longer than the default five seconds.
   gtest_discover_tests(${name}_tests
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120)
 endfunction()
 
