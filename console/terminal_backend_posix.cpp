@@ -81,7 +81,9 @@ class TerminalBackend final : public ConsoleBackend {
     ArmTerminalRestore(in_, out_, isTerminal_, original);
     if (isTerminal_) {
       raw_ = RawSettings(original);
-      tcsetattr(in_, TCSANOW, &raw_);
+      lineRaw_ = raw_;
+      lineRaw_.c_oflag = original.c_oflag;
+      ApplySettings();
     }
     QuerySize();
   }
@@ -186,11 +188,13 @@ class TerminalBackend final : public ConsoleBackend {
     fullScreen_ = on;
     NoteAlternateScreen(on);
     if (on) {
+      ApplySettings();
       Write(enterFullScreen_);
       renderer_.Invalidate();
       notice_.clear();
     } else {
       Write(leaveFullScreen_);
+      ApplySettings();
     }
   }
 
@@ -200,6 +204,14 @@ class TerminalBackend final : public ConsoleBackend {
   void StreamNewLine() override { Send("\r\n"); }
 
  private:
+  // Input is read raw from the start. Output goes out as the program writes
+  // it on the full screen; outside it the terminal's own output processing
+  // stays on, so that lines the program prints itself (before its first
+  // screen, or after leaving it) still start at the left edge.
+  void ApplySettings() {
+    if (isTerminal_) tcsetattr(in_, TCSANOW, fullScreen_ ? &raw_ : &lineRaw_);
+  }
+
   // After a stop the terminal was restored for the shell (or, after SIGSTOP,
   // the shell may have changed it): raw mode, the alternate screen and mouse
   // reporting come back as they were, and the whole screen is drawn again from
@@ -208,7 +220,7 @@ class TerminalBackend final : public ConsoleBackend {
   // stops held.
   void Resume() {
     if (!TakeResumeSignal()) return;
-    if (isTerminal_) tcsetattr(in_, TCSANOW, &raw_);
+    ApplySettings();
     if (fullScreen_) {
       NoteAlternateScreen(true);
       Write(enterFullScreen_);
@@ -327,7 +339,8 @@ class TerminalBackend final : public ConsoleBackend {
   int in_, out_;
   int wakeFd_;
   bool isTerminal_ = false;
-  termios raw_{};  // the settings while the program runs
+  termios raw_{};      // the settings on the full screen
+  termios lineRaw_{};  // raw input with the terminal's own output processing
   TerminalCaps caps_;
   std::string enterFullScreen_, leaveFullScreen_;
   int termCols_ = 0, termRows_ = 0;

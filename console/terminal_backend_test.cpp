@@ -103,13 +103,15 @@ TEST_F(TerminalBackendTest, RawModeWhileRunningAndEverythingRestoredAfter) {
   const termios raw = Settings();
   EXPECT_FALSE(raw.c_lflag & (ICANON | ECHO | ISIG | IEXTEN));
   EXPECT_FALSE(raw.c_iflag & (ICRNL | IXON));
-  EXPECT_FALSE(raw.c_oflag & OPOST);
+  // Lines printed before the first screen and after it start at the left edge.
+  EXPECT_EQ(raw.c_oflag, before.c_oflag);
   int cols = 0, rows = 0;
   backend->InitialSize(cols, rows);
   EXPECT_EQ(cols, 80);
   EXPECT_EQ(rows, 25);
 
   backend->SetFullScreen(true);
+  EXPECT_FALSE(Settings().c_oflag & OPOST);
   backend->SetMouseReporting(true);
   Screen screen = SampleScreen(80, 25);
   screen.SetCursor(0);
@@ -119,6 +121,9 @@ TEST_F(TerminalBackendTest, RawModeWhileRunningAndEverythingRestoredAfter) {
   EXPECT_NE(term.MouseMode(), 0);
   EXPECT_FALSE(term.CursorVisible());
   EXPECT_EQ(term.RowText(2), "  ╔══╗ Tarvana ☺☻↑↓");
+  backend->SetFullScreen(false);
+  EXPECT_EQ(Settings().c_oflag, before.c_oflag);
+  EXPECT_FALSE(Settings().c_lflag & (ICANON | ECHO));
 
   backend.reset();
   Drain();
