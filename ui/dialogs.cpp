@@ -20,7 +20,7 @@ std::vector<std::string> Lines(std::string_view text) {
   }
 }
 
-// The design's dialog window for the lines: a blank row above and below them
+// The dialog box's window for the lines: a blank row above and below them
 // and two columns on each side.
 WindowRec DialogWindow(const BasedArray<std::string>& lines, const Scheme& scheme,
                        std::string_view routine) {

@@ -23,7 +23,7 @@ std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& o
   for (;;) {
     const int rows = options.rows > 0 ? options.rows : std::min(15, ScreenHeight() - 2);
     constexpr int kNameWidth = 40;
-    // The design's list lowers Bottom to its entries and sizes Right to them.
+    // The directory list lowers Bottom to its entries and sizes Right to them.
     WindowRec window = detail::PlaceWindow(options.scheme, options.row, options.col, rows + 2,
                                            kNameWidth + 4, "PickFile");
     window.Right = 0;

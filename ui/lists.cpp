@@ -17,7 +17,7 @@ int SortCode(SortOrder order) {
   return order == SortOrder::kAscending ? 1 : order == SortOrder::kDescending ? -1 : 0;
 }
 
-// The design's list window for the items, and whether a scroll bar is needed.
+// The pick list's window for the items, and whether a scroll bar is needed.
 WindowRec ListWindow(const BasedArray<std::string>& items, const ListOptions& options,
                      std::string_view routine, std::uint8_t& scrollBar) {
   if (items.Empty()) detail::Refuse(routine, "items is empty");
@@ -38,7 +38,7 @@ WindowRec ListWindow(const BasedArray<std::string>& items, const ListOptions& op
 }  // namespace
 
 std::optional<std::size_t> PickOne(std::span<const std::string> items, const ListOptions& options) {
-  // Indexed from 0, the design's list answers with the caller's index.
+  // Indexed from 0, the pick list answers with the caller's index.
   const BasedArray<std::string> list = detail::Cp437Array(items, 0);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickOne", scrollBar);

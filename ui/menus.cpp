@@ -13,7 +13,7 @@ namespace {
 
 using detail::Refuse;
 
-// The design's four parallel arrays, indexed from 1, and the entry to start on.
+// The menu routines' four parallel arrays, indexed from 1, and the entry to start on.
 struct MenuArrays {
   BasedArray<std::string> texts, help;
   BasedArray<std::uint8_t> hotKeys, disabled;
@@ -55,7 +55,7 @@ MenuArrays Arrays(std::span<const MenuEntry> entries, const MenuOptions& options
     }
   }
   if (!anyEnabled) Refuse(routine, "entries has no enabled entry");
-  // The design's menus look for an enabled entry only forwards from the choice.
+  // BoxMenu and BarMenu look for an enabled entry only forwards from the choice.
   std::size_t start = options.initial;
   while (start < n && !entries[start].enabled)
     ++start;

@@ -1,7 +1,7 @@
 #pragma once
 // What the modern layer's routines share: window records from a scheme and a
 // place, centring on the screen, the errors for arguments that can never work,
-// and the parallel arrays the design routines take.
+// and the parallel arrays the low-level routines take.
 
 #include <cstddef>
 #include <span>
