@@ -26,7 +26,7 @@ const KeyCode kF10 = ExtendedKey(scan::kF10);
 const std::string kDatePattern = "##-##-####";
 const std::string kHint = "Enter: next   F10: done   Esc: cancel";
 
-// One field's working copy: the design's field record and what its editor
+// One field's working copy: the field record and what its editor
 // reads and writes, in code page 437.
 struct Slot {
   const FormField* field = nullptr;
@@ -45,12 +45,13 @@ std::string Trim(std::string text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// A pattern's '#', 'A' and '?' as the design's slot codes.
-std::string DesignTemplate(std::string_view pattern) {
-  std::string templ = Utf8ToCp437(pattern);
-  for (char& c : templ)
+// A pattern's '#', 'A' and '?' as the template editor's slot codes, marked before the
+// conversion, so that a character shown by a '?' stand-in stays a character.
+std::string EditorTemplate(std::string_view pattern) {
+  std::string marked(pattern);
+  for (char& c : marked)
     c = c == '#' ? '\x01' : c == 'A' ? '\x06' : c == '?' ? '\x08' : c;
-  return templ;
+  return Utf8ToCp437(marked);
 }
 
 int Cells(const FormField& f) {
@@ -75,8 +76,15 @@ void CheckField(const FormField& f, std::size_t i) {
       (f.decimals < 0 || f.decimals > 99 || f.width + f.decimals == 0))
     detail::Refuse("FillForm", name + ".decimals " + std::to_string(f.decimals) +
                                    " is outside 0-99 or leaves no digits");
-  if (f.kind == FieldKind::kTemplate && (f.pattern.empty() || Utf8Length(f.pattern) > 99))
+  if (f.kind != FieldKind::kTemplate) return;
+  if (f.pattern.empty() || Utf8Length(f.pattern) > 99)
     detail::Refuse("FillForm", name + ".pattern is empty or longer than 99");
+  // Control codes mark the editor's typing places, so they cannot stand as
+  // themselves; without a place to type the field never ends.
+  if (std::any_of(f.pattern.begin(), f.pattern.end(), [](char c) { return c >= 0 && c < 32; }))
+    detail::Refuse("FillForm", name + ".pattern holds a control character");
+  if (f.pattern.find_first_of("#A?") == std::string::npos)
+    detail::Refuse("FillForm", name + ".pattern has no '#', 'A' or '?' to type in");
 }
 
 Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, const Scheme& s) {
@@ -103,8 +111,8 @@ Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, cons
   } else {
     slot.value = value;
   }
-  if (f.kind == FieldKind::kTemplate) slot.templ = DesignTemplate(f.pattern);
-  if (f.kind == FieldKind::kDate) slot.templ = DesignTemplate(kDatePattern);
+  if (f.kind == FieldKind::kTemplate) slot.templ = EditorTemplate(f.pattern);
+  if (f.kind == FieldKind::kDate) slot.templ = EditorTemplate(kDatePattern);
   // The template editor completes a value to its template; the first value
   // it holds is the one given.
   if (!slot.templ.empty())
@@ -114,7 +122,7 @@ Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, cons
   return slot;
 }
 
-// Edits the field (mode 0: draws it) with its design editor.
+// Edits the field (mode 0: draws it) with its low-level editor.
 KeyCode Edit(Slot& slot, int mode, std::string_view exitKeys, std::int16_t& insertMode) {
   FieldRec& r = slot.rec;
   r.EditMode = static_cast<std::uint8_t>(mode);

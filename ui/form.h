@@ -58,8 +58,8 @@ struct FormOptions {
 // order of the fields (a value unchanged is returned exactly as given), or
 // nothing on Esc. The screen is left as it was. Throws std::invalid_argument
 // naming the argument for no fields, a width or decimals out of 0-99 (width at
-// least 1), a template field without a pattern, or a form that does not fit
-// on the screen.
+// least 1), a template field without a pattern, a pattern with no '#', 'A' or
+// '?' or with a control character, or a form that does not fit on the screen.
 std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fields,
                                                  const FormOptions& options = {});
 

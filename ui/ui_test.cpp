@@ -64,6 +64,8 @@ TEST_F(UiTest, ArgumentsThatCanNeverWorkThrowNamingTheArgument) {
   const std::vector<std::string> none;
   const std::vector<std::string> sameLetter = {"Yes", "yes"};
   const std::vector<FormField> noPattern = {{"Code", FieldKind::kTemplate}};
+  const std::vector<FormField> nowhereToType = {{"Code", FieldKind::kTemplate, 0, "", "x-y"}};
+  const std::vector<FormField> editorCode = {{"Code", FieldKind::kTemplate, 0, "", "##\t##"}};
   struct Case {
     const char* what;
     std::function<void()> call;
@@ -75,6 +77,8 @@ TEST_F(UiTest, ArgumentsThatCanNeverWorkThrowNamingTheArgument) {
       {"no items", [&] { PickOne(none); }, "items is empty"},
       {"answers", [&] { Ask("?", sameLetter); }, "answers[1]"},
       {"pattern", [&] { FillForm(noPattern); }, "fields[0].pattern"},
+      {"nowhere to type", [&] { FillForm(nowhereToType); }, "fields[0].pattern has no"},
+      {"editor's code", [&] { FillForm(editorCode); }, "fields[0].pattern holds a control"},
       {"too big", [&] { Popup(30, 10); }, "does not fit"},
   };
   for (const Case& c : cases) {
@@ -138,6 +142,10 @@ TEST_F(UiTest, UnicodeTextIsShownOneCellPerCharacterAndPopupsRestoreTheScreenOnE
   } catch (const std::runtime_error&) {
   }
   ExpectScreenRestored();
+  // A pattern character without a stand-in shows as '?' and is no typing place.
+  console->QueueText("12\r");
+  EXPECT_EQ(FillForm(std::vector<FormField>{{"Code", FieldKind::kTemplate, 0, "", "漢##"}}),
+            (std::vector<std::string>{"?12"}));
 }
 
 TEST_F(UiTest, AskAnswersByFirstLetterAndEscIsNothing) {
