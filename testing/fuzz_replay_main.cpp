@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
       if (entry.is_regular_file()) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   for (const auto& file : files) {
-    std::printf("%s\n", file.filename().c_str());
+    std::printf("%s\n", file.filename().string().c_str());
     std::fflush(stdout);
     std::ifstream in(file, std::ios::binary);
     const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
