@@ -71,7 +71,7 @@ class TerminalBackend final : public ConsoleBackend {
         wakeFd_(WatchTerminalSignals()),
         caps_(caps),
         enterFullScreen_(EnterFullScreenSequence(caps)),
-        leaveFullScreen_(ResetModesSequence(caps, false) + LeaveAlternateScreenSequence(caps)),
+        leaveFullScreen_(ResetModesSequence(caps, true) + LeaveAlternateScreenSequence(caps)),
         decoder_(caps.encoding != TextEncoding::kUtf8),
         renderer_(caps) {
     StopHold hold;
@@ -178,7 +178,9 @@ class TerminalBackend final : public ConsoleBackend {
     StopHold hold;
     Resume();
     mouseOn_ = on;
-    Write(on ? caps_.mouseOn : caps_.mouseOff);
+    // Reports are on only on the full screen, whose cells they name: outside
+    // it the terminal keeps its wheel and text selection.
+    if (fullScreen_) Write(on ? caps_.mouseOn : caps_.mouseOff);
   }
 
   void SetFullScreen(bool on) override {
@@ -190,6 +192,7 @@ class TerminalBackend final : public ConsoleBackend {
     if (on) {
       ApplySettings();
       Write(enterFullScreen_);
+      if (mouseOn_) Write(caps_.mouseOn);
       renderer_.Invalidate();
       notice_.clear();
     } else {
@@ -224,8 +227,8 @@ class TerminalBackend final : public ConsoleBackend {
     if (fullScreen_) {
       NoteAlternateScreen(true);
       Write(enterFullScreen_);
+      if (mouseOn_) Write(caps_.mouseOn);
     }
-    if (mouseOn_) Write(caps_.mouseOn);
     QuerySize();
     renderer_.Invalidate();
     notice_.clear();

@@ -122,8 +122,13 @@ TEST_F(TerminalBackendTest, RawModeWhileRunningAndEverythingRestoredAfter) {
   EXPECT_FALSE(term.CursorVisible());
   EXPECT_EQ(term.RowText(2), "  ╔══╗ Tarvana ☺☻↑↓");
   backend->SetFullScreen(false);
+  Drain();
   EXPECT_EQ(Settings().c_oflag, before.c_oflag);
   EXPECT_FALSE(Settings().c_lflag & (ICANON | ECHO));
+  EXPECT_EQ(term.MouseMode(), 0) << "the terminal keeps its wheel and selection";
+  backend->SetFullScreen(true);
+  Drain();
+  EXPECT_NE(term.MouseMode(), 0);
 
   backend.reset();
   Drain();

@@ -114,9 +114,8 @@ class WindowsConsoleBackend final : public ConsoleBackend {
   }
 
   void SetMouseReporting(bool on) override {
-    if (!inputIsConsole_) return;
-    // Quick-edit would take the clicks for selecting text.
-    SetConsoleMode(in_, on ? (kKeyInputMode | ENABLE_MOUSE_INPUT) : keyMode_);
+    mouseOn_ = on;
+    ApplyInputMode();
   }
 
   void SetFullScreen(bool on) override {
@@ -130,6 +129,7 @@ class WindowsConsoleBackend final : public ConsoleBackend {
     }
     fullScreen_ = on;
     SetConsoleActiveScreenBuffer(on ? screen_ : user_);
+    ApplyInputMode();
     shown_.clear();
   }
 
@@ -146,6 +146,14 @@ class WindowsConsoleBackend final : public ConsoleBackend {
   void StreamNewLine() override { Write(u"\r\n"); }
 
  private:
+  // Mouse input only on the full screen, whose cells it names; quick-edit
+  // would take the clicks for selecting text, and outside the full screen
+  // the user keeps it.
+  void ApplyInputMode() {
+    if (!inputIsConsole_) return;
+    SetConsoleMode(in_, mouseOn_ && fullScreen_ ? (kKeyInputMode | ENABLE_MOUSE_INPUT) : keyMode_);
+  }
+
   // Makes the toolbox's screen buffer cols by rows cells, its window all of it.
   void FitBuffer(int cols, int rows) {
     // The window must fit the buffer at every step: shrink it first.
@@ -244,6 +252,7 @@ class WindowsConsoleBackend final : public ConsoleBackend {
   DWORD keyMode_ = kKeyInputMode;
   bool inputIsConsole_ = false;
   bool fullScreen_ = false;
+  bool mouseOn_ = false;  // mouse input asked for, on while the full screen shows
   int cols_ = 80, rows_ = 25;
   double ticksPerMs_ = 1;
   int bufferCols_ = 0, bufferRows_ = 0;
