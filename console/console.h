@@ -92,7 +92,9 @@ double Rnd();
 // A program's output starts as plain lines on the terminal; the first cursor
 // move, clear, block write or size change (or this call) switches to the full
 // screen, which LeaveFullScreen gives back, so that text printed afterwards
-// follows what was on the terminal before the program started.
+// (also with printf) follows what was on the terminal before the program
+// started. Mouse reports come only while the full screen shows; keys are read
+// raw from the first use of the console until the program ends.
 void EnterFullScreen();
 void LeaveFullScreen();
 
