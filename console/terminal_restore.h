@@ -13,6 +13,10 @@ namespace tarvana {
 // Remembers the terminal's settings (hasSettings false: input is no terminal)
 // and installs the exit, signal and terminate handlers that restore it.
 void ArmTerminalRestore(int inFd, int outFd, bool hasSettings, const termios& original);
+// Sets the handler of sig, with the given sigaction flags and no signals
+// blocked; with onlyIfDefault, a signal the program already ignores or
+// handles keeps its handler. Async-signal-safe.
+void SetSignalHandler(int sig, void (*handler)(int), int flags, bool onlyIfDefault = false);
 // The bytes that put the terminal's modes back and leave its alternate
 // screen, as its capabilities say (xterm's until set); at most 255 bytes each.
 void SetRestoreSequences(std::string_view resetModes, std::string_view leaveAlternateScreen);

@@ -132,18 +132,6 @@ void EnsureAlternateSignalStack() {
   sigaltstack(&ss, nullptr);
 }
 
-// Handles sig unless the program already ignores or handles it.
-void InstallHandler(int sig) {
-  struct sigaction old;
-  if (sigaction(sig, nullptr, &old) != 0 || old.sa_handler != SIG_DFL) return;
-  struct sigaction sa;
-  std::memset(&sa, 0, sizeof sa);
-  sa.sa_handler = RestoreAndReraise;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_ONSTACK;
-  sigaction(sig, &sa, nullptr);
-}
-
 }  // namespace
 
 void ArmTerminalRestore(int in, int out, bool settings, const termios& original) {
@@ -159,7 +147,18 @@ void ArmTerminalRestore(int in, int out, bool settings, const termios& original)
   previousTerminate = std::set_terminate(RestoreAndTerminate);
   EnsureAlternateSignalStack();
   for (int sig : {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
-    InstallHandler(sig);
+    SetSignalHandler(sig, RestoreAndReraise, SA_ONSTACK, true);
+}
+
+void SetSignalHandler(int sig, void (*handler)(int), int flags, bool onlyIfDefault) {
+  struct sigaction old;
+  if (onlyIfDefault && (sigaction(sig, nullptr, &old) != 0 || old.sa_handler != SIG_DFL)) return;
+  struct sigaction sa;
+  std::memset(&sa, 0, sizeof sa);
+  sa.sa_handler = handler;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = flags;
+  sigaction(sig, &sa, nullptr);
 }
 
 void SetRestoreSequences(std::string_view reset, std::string_view leave) {

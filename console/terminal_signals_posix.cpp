@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 
 #include "console/terminal_restore.h"
 
@@ -37,34 +36,19 @@ void OnContinue(int) {
   errno = savedErrno;
 }
 
-void Handle(int sig, void (*handler)(int)) {
-  struct sigaction sa;
-  std::memset(&sa, 0, sizeof sa);
-  sa.sa_handler = handler;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESTART;
-  sigaction(sig, &sa, nullptr);
-}
-
-// Handles sig unless the program already ignores or handles it.
-void HandleIfDefault(int sig, void (*handler)(int)) {
-  struct sigaction old;
-  if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_DFL) Handle(sig, handler);
-}
-
 void OnStop(int sig) {
   const int savedErrno = errno;
   RestoreTerminalForStop();
   // Stops by the default action, not by SIGSTOP: the kernel then leaves a
   // process in an orphaned process group running, as it should, since no shell
   // could continue it.
-  Handle(sig, SIG_DFL);
+  SetSignalHandler(sig, SIG_DFL, SA_RESTART);
   raise(sig);
   sigset_t stop;
   sigemptyset(&stop);
   sigaddset(&stop, sig);
   sigprocmask(SIG_UNBLOCK, &stop, nullptr);  // the process stops here
-  Handle(sig, OnStop);
+  SetSignalHandler(sig, OnStop, SA_RESTART);
   // Continued, or never stopped: either way the terminal was restored.
   resumed = true;
   Wake();
@@ -76,9 +60,9 @@ void OnStop(int sig) {
 int WatchTerminalSignals() {
   if (pipeFds[0] >= 0) return pipeFds[0];
   if (pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) != 0) return -1;
-  Handle(SIGWINCH, OnResize);
-  HandleIfDefault(SIGCONT, OnContinue);
-  HandleIfDefault(SIGTSTP, OnStop);
+  SetSignalHandler(SIGWINCH, OnResize, SA_RESTART);
+  SetSignalHandler(SIGCONT, OnContinue, SA_RESTART, true);
+  SetSignalHandler(SIGTSTP, OnStop, SA_RESTART, true);
   return pipeFds[0];
 }
 

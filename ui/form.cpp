@@ -81,7 +81,8 @@ void CheckField(const FormField& f, std::size_t i) {
     detail::Refuse("FillForm", name + ".pattern is empty or longer than 99");
   // Control codes mark the editor's typing places, so they cannot stand as
   // themselves; without a place to type the field never ends.
-  if (std::any_of(f.pattern.begin(), f.pattern.end(), [](char c) { return c >= 0 && c < 32; }))
+  if (std::any_of(f.pattern.begin(), f.pattern.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 32; }))
     detail::Refuse("FillForm", name + ".pattern holds a control character");
   if (f.pattern.find_first_of("#A?") == std::string::npos)
     detail::Refuse("FillForm", name + ".pattern has no '#', 'A' or '?' to type in");
