@@ -196,7 +196,7 @@ TEST(TerminalsEndToEnd, TmuxAndGnuScreenShowWhatTheTerminalShows) {
     for (const Step& step : kWalk) {
       ASSERT_TRUE(Press(direct, step.keys));
       ASSERT_TRUE(direct.WaitForText(step.shows)) << step.shows << "\n" << direct.Screen().Text();
-      direct.Pump(100);
+      ASSERT_TRUE(direct.WaitForIdle()) << step.shows;
       reference.push_back(Cells(direct, 25));
     }
     ASSERT_TRUE(LeaveDemo(direct));

@@ -12,8 +12,9 @@ namespace tarvana::testing {
 // The built demonstration program.
 std::string DemoProgram();
 
-// Sends keys and waits until the screen changes (or the program ends), so
-// that a lone Esc is never read together with the next key. False when
+// Sends keys and waits until the screen changes and the program waits for
+// input again (or the program ends), so that a lone Esc is never read
+// together with the next key and the whole new frame shows. False when
 // nothing changed in time.
 bool Press(PtyTerminal& term, std::string_view keys);
 

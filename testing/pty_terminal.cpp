@@ -8,10 +8,13 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utmp.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <fstream>
+#include <string>
 
 extern char** environ;
 
@@ -67,6 +70,25 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
   return out;
 }
 
+// Whether a process is asleep (waiting for input, for time, or for its
+// output to be read), and how often it has gone to sleep; on systems without
+// /proc the count is unknown (-1).
+struct Sleep {
+  bool asleep = false;
+  long long sleeps = -1;
+  friend bool operator==(const Sleep&, const Sleep&) = default;
+};
+
+Sleep SleepOf(pid_t pid) {
+  Sleep s;
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("State:")) s.asleep = line.find("S (sleeping)") != std::string::npos;
+    if (line.starts_with("voluntary_ctxt_switches:")) s.sleeps = std::stoll(line.substr(24));
+  }
+  return s;
+}
+
 }  // namespace
 
 PtyTerminal::PtyTerminal(const std::vector<std::string>& argv, const std::string& workDir, int cols,
@@ -79,14 +101,22 @@ PtyTerminal::PtyTerminal(const std::vector<std::string>& argv, const std::string
   winsize size{};
   size.ws_col = static_cast<unsigned short>(cols);
   size.ws_row = static_cast<unsigned short>(rows);
-  const pid_t pid = forkpty(&master_, nullptr, nullptr, &size);
+  // The settings are read before the program runs: once it has started it may
+  // have changed them already.
+  int slave = -1;
+  if (openpty(&master_, &slave, nullptr, nullptr, &size) != 0) return;
+  tcgetattr(slave, &initialSettings_);
+  const pid_t pid = fork();
   if (pid == 0) {
+    close(master_);
+    if (login_tty(slave) != 0) _exit(126);
     if (chdir(workDir.c_str()) != 0) _exit(126);
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
     execve(argp[0], argp.data(), envp.data());
     _exit(127);
   }
+  close(slave);
   if (pid < 0) return;
   pid_ = pid;
   fcntl(master_, F_SETFD, FD_CLOEXEC);
@@ -143,8 +173,40 @@ bool PtyTerminal::WaitUntil(const std::function<bool()>& condition, int timeoutM
   }
 }
 
+bool PtyTerminal::WaitForIdle(int timeoutMs) {
+  const double end = NowMs() + timeoutMs;
+  while (NowMs() < end) {
+    Reap();
+    if (exited_) return false;
+    const pid_t group = ForegroundGroup();
+    const pid_t shown = group > 0 ? group : pid_;
+    const Sleep before = SleepOf(shown);
+    const size_t read = output_.size();
+    size_t last;
+    do
+      last = output_.size();
+    while (ReadOnce(0) && output_.size() > last);
+    // Asleep before and after a read that found nothing new, and not woken in
+    // between: it waits for input or time, and everything it drew is on the
+    // screen (a program held up by a full terminal has more to read). Without
+    // /proc, a program quiet for a fifth of a second counts as waiting.
+    if (before.sleeps < 0) {
+      Pump(200);
+      if (output_.size() == read) return true;
+    } else if (before.asleep && output_.size() == read && SleepOf(shown) == before) {
+      return true;
+    }
+    if (!ReadOnce(10)) usleep(5000);
+  }
+  return false;
+}
+
 bool PtyTerminal::WaitForText(std::string_view text, int timeoutMs) {
-  return WaitUntil([&] { return emulator_.Contains(text); }, timeoutMs);
+  if (!WaitUntil([&] { return emulator_.Contains(text); }, timeoutMs)) return false;
+  // The text may come with the first part of a frame: the rest has come once
+  // the program waits again (or has ended).
+  WaitForIdle(timeoutMs);
+  return true;
 }
 
 bool PtyTerminal::WaitForExit(int timeoutMs) {

@@ -38,14 +38,21 @@ class PtyTerminal {
   // runs in the foreground; -1 when not known.
   pid_t ForegroundGroup() const;
 
-  // Pumps the program's output until the text (UTF-8) is on the screen; false
-  // after timeoutMs or when the program ends without showing it.
+  // Pumps the program's output until the text (UTF-8) is on the screen and
+  // the frame it came with is whole (see WaitForIdle); false after timeoutMs
+  // or when the program ends without showing it.
   bool WaitForText(std::string_view text, int timeoutMs = kDefaultTimeoutMs);
   // Pumps until the condition holds; false after timeoutMs.
   bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = kDefaultTimeoutMs);
   // Pumps until the program has ended and all its output is read; false after
   // timeoutMs.
   bool WaitForExit(int timeoutMs = kDefaultTimeoutMs);
+  // Pumps until the program in the foreground waits (for input, or between
+  // the frames of an animation) and all it wrote has been read, so the screen
+  // shows its whole frame; false after timeoutMs or when the program ends.
+  // Linux tells through /proc; elsewhere a fifth of a second without output
+  // counts.
+  bool WaitForIdle(int timeoutMs = kDefaultTimeoutMs);
   // Takes whatever output arrives within ms milliseconds.
   void Pump(int ms);
 
@@ -62,6 +69,8 @@ class PtyTerminal {
   const TerminalEmulator& Screen() const { return emulator_; }
   // The terminal's current line settings (raw or not).
   termios Settings() const;
+  // The settings the terminal had before the program started.
+  const termios& InitialSettings() const { return initialSettings_; }
   // Everything the program wrote, in order.
   const std::string& Output() const { return output_; }
   bool Exited() const { return exited_; }
@@ -82,6 +91,7 @@ class PtyTerminal {
   bool exited_ = false;
   bool closed_ = false;
   int status_ = 0;
+  termios initialSettings_{};
   std::string output_;
 };
 

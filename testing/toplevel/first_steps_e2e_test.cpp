@@ -16,7 +16,7 @@ using testing::PtyTerminal;
 TEST(FirstSteps, MenuAnswersAClickAndTheSessionGivesTheTerminalBack) {
   PtyTerminal term({std::string(TARVANA_BINARY_DIR) + "/bin/hello_menu"}, TARVANA_SOURCE_DIR);
   ASSERT_TRUE(term.Started());
-  const termios before = term.Settings();
+  const termios before = term.InitialSettings();
   ASSERT_TRUE(term.WaitForText("What time is it?")) << term.Screen().Text();
   EXPECT_NE(term.Screen().MouseMode(), 0) << "mouse clicks not reported";
   term.Click(12, 33);  // "Say hello", the first entry of the centred box

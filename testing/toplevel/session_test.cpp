@@ -26,7 +26,7 @@ void ExpectSameSettings(const termios& a, const termios& b) {
 TEST(SessionTest, ClockDatesAndNumberWordsLeaveTheTerminalAlone) {
   PtyTerminal term({kProgram, "quiet"}, TARVANA_SOURCE_DIR);
   ASSERT_TRUE(term.Started());
-  const termios before = term.Settings();
+  const termios before = term.InitialSettings();
   ASSERT_TRUE(term.WaitForExit());
   EXPECT_EQ(term.ExitStatus(), 0) << "2: no results, 3: settings changed while running";
   EXPECT_EQ(term.Output(), "");
@@ -36,7 +36,7 @@ TEST(SessionTest, ClockDatesAndNumberWordsLeaveTheTerminalAlone) {
 TEST(SessionTest, SessionsTakeTheTerminalAndGiveItBackAlsoOnAnException) {
   PtyTerminal term({kProgram, "session"}, TARVANA_SOURCE_DIR);
   ASSERT_TRUE(term.Started());
-  const termios before = term.Settings();
+  const termios before = term.InitialSettings();
   ASSERT_TRUE(term.WaitForExit());
   EXPECT_EQ(term.ExitStatus(), 0)
       << "4: not raw in the session, 5: not restored after it, 6: not restored after an exception";
