@@ -25,6 +25,18 @@ using testing::PtyTerminal;
 
 const std::string kDemo = testing::DemoProgram();
 
+enum class Setting { kNeverSet, kOn, kOff };
+
+// The last state a program set a private mode to (mode "?7" for "\x1b[?7h"
+// and "\x1b[?7l"); never-set modes keep the terminal's own default.
+Setting LastSetting(const std::string& out, const std::string& mode) {
+  const size_t on = out.rfind("\x1b[" + mode + "h"), off = out.rfind("\x1b[" + mode + "l");
+  if (on == std::string::npos && off == std::string::npos) return Setting::kNeverSet;
+  if (off == std::string::npos) return Setting::kOn;
+  if (on == std::string::npos) return Setting::kOff;
+  return on > off ? Setting::kOn : Setting::kOff;
+}
+
 void ExpectTerminalRestored(const PtyTerminal& term) {
   const auto& screen = term.Screen();
   EXPECT_FALSE(screen.AltScreen());
@@ -32,13 +44,8 @@ void ExpectTerminalRestored(const PtyTerminal& term) {
   EXPECT_LE(screen.CursorShape(), 1) << "cursor shape not reset";
   EXPECT_EQ(screen.MouseMode(), 0);
   const std::string& out = term.Output();
-  EXPECT_TRUE(out.rfind("\x1b[?1006h") == std::string::npos ||
-              out.rfind("\x1b[?1006l") > out.rfind("\x1b[?1006h"))
-      << "SGR mouse reports left on";
-  EXPECT_EQ(
-      out.rfind("\x1b[?7l") == std::string::npos || out.rfind("\x1b[?7h") > out.rfind("\x1b[?7l"),
-      true)
-      << "autowrap left off";
+  EXPECT_NE(LastSetting(out, "?1006"), Setting::kOn) << "SGR mouse reports left on";
+  EXPECT_NE(LastSetting(out, "?7"), Setting::kOff) << "autowrap left off";
   const termios settings = term.Settings();
   EXPECT_TRUE(settings.c_lflag & ICANON) << "line input not restored";
   EXPECT_TRUE(settings.c_lflag & ECHO) << "echo not restored";
@@ -54,7 +61,7 @@ TEST(DemoStartupTest, ShowsItsScreenAndLeavesTheTerminalAsItFoundIt) {
   EXPECT_NE(term.Screen().MouseMode(), 0) << "mouse clicks not reported";
   EXPECT_FALSE(term.Settings().c_lflag & (ICANON | ECHO | ISIG)) << "terminal not in raw mode";
   // The whole 80 by 25 screen is drawn in the sixteen text-mode colours.
-  term.Pump(100);
+  ASSERT_TRUE(term.WaitForIdle()) << term.Screen().Text();
   for (int row = 1; row <= 25; ++row)
     for (int col = 1; col <= 80; ++col) {
       const auto cell = term.Screen().CellAt(row, col);
@@ -78,6 +85,9 @@ TEST(DemoStartupTest, ShowsItsScreenAndLeavesTheTerminalAsItFoundIt) {
     EXPECT_EQ(screen.RowText(row), expected[row - 1]) << "row " << row;
   EXPECT_EQ(screen.CursorRow(), 7);
   EXPECT_EQ(screen.CursorCol(), 1);
+  // The shell's next long line wraps onto the row below.
+  term.Screen().Feed(std::string(85, 'x'));
+  EXPECT_EQ(screen.RowText(8), "xxxxx") << "autowrap left off";
 }
 
 TEST(DemoStartupTest, WithoutTheListFileShowsTheMessageAndEndsOnAKey) {
@@ -173,7 +183,7 @@ TEST(DemoStartupTest, AskForRoomOnASmallTerminalAndDrawsWhenThereIsEnough) {
   ASSERT_TRUE(term.WaitForText("Tarvana")) << term.Screen().Text();
   EXPECT_FALSE(term.Screen().Contains("Please enlarge"));
   // Drawn from the top-left corner; the margin keeps the terminal's colours.
-  term.Pump(100);
+  ASSERT_TRUE(term.WaitForIdle()) << term.Screen().Text();
   EXPECT_GE(term.Screen().CellAt(25, 80).bg, 0);
   EXPECT_EQ(term.Screen().CellAt(30, 90).bg, -1);
   ASSERT_TRUE(LeaveDemo(term)) << term.Screen().Text();
@@ -211,7 +221,7 @@ TEST(DemoStartupTest, StoppedUnderAShellGivesTheTerminalBackAndReturnsWholeOnFg)
     ASSERT_TRUE(term.Started());
     term.SendKeys(kDemo + "\r");
     ASSERT_TRUE(term.WaitForText("Press any key to begin")) << term.Screen().Text();
-    term.Pump(100);
+    ASSERT_TRUE(term.WaitForIdle()) << term.Screen().Text();
     const std::string shown = term.Screen().Text();
 
     kill(-term.ForegroundGroup(), c.sig);
