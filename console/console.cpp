@@ -1,5 +1,6 @@
 #include "console/console.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <memory>
@@ -17,12 +18,19 @@ namespace {
 // Frames are shown at most this often while a program polls for input.
 constexpr double kFrameMs = 1000.0 / 60.0;
 
+// The screen takes the device's size up to 2048 columns by 1024 rows: beyond
+// any real terminal (an 8K display in a 4-pixel font has 1920 by 540), while a
+// wrong or hostile report cannot make the screen, the renderer's buffers and
+// whole-screen saves take gigabytes. A larger terminal shows it top left.
+constexpr int kMaxDeviceCols = 2048;
+constexpr int kMaxDeviceRows = 1024;
+
 struct ConsoleState {
   ConsoleState(std::unique_ptr<ConsoleBackend> b, bool installed)
       : backend(std::move(b)), screen(1, 1), installed(installed) {
     int cols = 80, rows = 25;
     backend->InitialSize(cols, rows);
-    screen.Resize(cols, rows);
+    screen.Resize(std::min(cols, kMaxDeviceCols), std::min(rows, kMaxDeviceRows));
   }
 
   std::unique_ptr<ConsoleBackend> backend;

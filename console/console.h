@@ -28,6 +28,9 @@ void ClearScreen();
 // Character and colour of one cell (0 when outside the screen).
 int ReadCell(int row, int col);
 ColorAttr ReadCellColor(int row, int col);
+// The screen's size: the terminal's when the console starts, up to 2048
+// columns by 1024 rows (a larger terminal shows the screen in its top left),
+// until SetConsoleSize changes it.
 int ScreenWidth();
 int ScreenHeight();
 int CursorRow();

@@ -127,6 +127,24 @@ TEST_F(ConsoleScreen, SetConsoleSizeIgnoresHugeValues) {
   EXPECT_EQ(ScreenHeight(), 40);
 }
 
+// A terminal's reported size is taken up to 2048 by 1024 cells, so that a
+// wrong or hostile size cannot make the screen take gigabytes; the bounded
+// screen is still drawn on.
+TEST_F(ConsoleScreen, ReportedSizeIsBounded) {
+  const struct {
+    int cols, rows, wantCols, wantRows;
+  } cases[] = {{200, 60, 200, 60},         {2048, 1024, 2048, 1024}, {10000, 10000, 2048, 1024},
+               {65535, 65535, 2048, 1024}, {65535, 1, 2048, 1},      {1, 65535, 1, 1024}};
+  for (const auto& c : cases) {
+    UseHeadlessConsole(c.cols, c.rows);
+    EXPECT_EQ(ScreenWidth(), c.wantCols) << c.cols << " x " << c.rows;
+    EXPECT_EQ(ScreenHeight(), c.wantRows) << c.cols << " x " << c.rows;
+    Locate(ScreenHeight(), ScreenWidth());
+    PrintText("Z");
+    EXPECT_EQ(ReadCell(c.wantRows, c.wantCols), 'Z') << c.cols << " x " << c.rows;
+  }
+}
+
 TEST_F(ConsoleScreen, BlockOperationsKeepCursorAndColour) {
   SetColor(14, 1);
   Locate(5, 6);
