@@ -13,6 +13,15 @@ namespace {
 // Frame time of the moving box: one step per displayed frame.
 constexpr int kStepMs = 16;
 
+// Reads every key waiting, so that an Esc typed behind a burst of other keys
+// is answered in the next frame, not one frame per key later.
+bool EscWaiting() {
+  bool esc = false;
+  for (KeyCode key = InKey(); !key.empty(); key = InKey())
+    esc = esc || key[0] == 27;
+  return esc;
+}
+
 }  // namespace
 
 void RunWindowingDemo() {
@@ -63,8 +72,7 @@ void RunWindowingDemo() {
       d = 2;
     MoveWindow(box, d, 1, handle);
     Pause(kStepMs);
-    const KeyCode key = InKey();
-    if (!key.empty() && key[0] == 27) break;
+    if (EscWaiting()) break;
   }
 }
 
