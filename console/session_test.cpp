@@ -26,5 +26,16 @@ TEST(SessionTest, OnlyTheOutermostSessionGivesTheScreenAndTheMouseBack) {
   EXPECT_TRUE(ConsoleHoldsDevice()) << "an installed device is kept";
 }
 
+// Without a session, drawing takes the full screen but asks for mouse reports
+// only when the program does.
+TEST(SessionTest, WithoutASessionTheMouseIsReportedOnlyWhenAskedFor) {
+  HeadlessConsole& console = UseHeadlessConsole();
+  ClearScreen();
+  EXPECT_TRUE(console.FullScreen());
+  EXPECT_FALSE(console.MouseReporting());
+  SetMouse(true);
+  EXPECT_TRUE(console.MouseReporting());
+}
+
 }  // namespace
 }  // namespace tarvana
