@@ -39,7 +39,8 @@ struct ViewOptions {
 };
 
 // Shows the file until Esc or a right click, then restores the screen. False,
-// showing nothing, when the file is missing, unreadable or empty. Throws
+// showing nothing, when the file is missing, unreadable (a FIFO, a device, a
+// file whose size reads 0 holding more than 16 MiB) or empty. Throws
 // std::invalid_argument when the window leaves no text row and column or does
 // not lie on the screen.
 bool ViewTextFile(const std::filesystem::path& file, const ViewOptions& options = {});
