@@ -37,11 +37,11 @@ std::string ShownName(std::string_view name) {
   return Utf8ToCp437(name);
 }
 
-std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
-                           std::string_view fileSpec, std::uint8_t infoFlags,
-                           std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth,
-                           bool withMouse) {
-  if (!picklist_detail::ListWindowFits(window)) return {};
+// Lists the directory once; "" on Esc, or, drawing nothing, when it cannot be
+// listed.
+std::string ListOnce(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
+                     std::string_view fileSpec, std::uint8_t infoFlags, std::string_view separator,
+                     ColorAttr barColor, std::uint8_t nameWidth, bool withMouse) {
   picklist_detail::DirListing listing;
   if (!picklist_detail::ReadDirectory(fileSpec, listing)) return {};
   // The lines are made as they are drawn: only the listing is held.
@@ -62,6 +62,20 @@ std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8
   const std::int32_t chosen = picklist_detail::RunList(view, withMouse);
   if (chosen < 0) return {};
   return std::string(listing.Name(chosen));
+}
+
+std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
+                           std::string_view fileSpec, std::uint8_t infoFlags,
+                           std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth,
+                           bool withMouse) {
+  if (!picklist_detail::ListWindowFits(window)) return {};
+  for (;;) {
+    const std::string name = ListOnce(window, title, scrollBarStyle, fileSpec, infoFlags, separator,
+                                      barColor, nameWidth, withMouse);
+    // An entry removed while the list was up is not handed back: the list
+    // shows the directory as it is now, and ends when it is gone.
+    if (name.empty() || picklist_detail::StillListed(fileSpec, name)) return name;
+  }
 }
 
 }  // namespace

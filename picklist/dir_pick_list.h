@@ -47,7 +47,10 @@ std::string FileInfoLine(std::uint8_t infoFlags, std::string_view separator, con
 // returns the WHOLE name of the entry chosen, exactly as the directory holds
 // it (the list shows it cut to nameWidth). Returns "" on Esc, or, without
 // opening a window, when the directory cannot be read, nothing matches or the
-// window would not fit (as PickList refuses it; nothing is read then).
+// window would not fit (as PickList refuses it; nothing is read then). An
+// entry chosen that the directory no longer holds is not returned: the list
+// opens again on the directory as it is then (and returns "" when it can no
+// longer be read or nothing matches).
 // Every entry is listed, directories (and "." and "..") included. When the
 // window has more interior rows than there are entries, its Bottom is lowered
 // to fit them and the change is kept in the caller's record; Right 0 asks for

@@ -14,10 +14,13 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <limits>
 
 #include "picklist/dir_reading.h"
+#include "picklist/dir_staged_input.h"
 #include "picklist/picklist_test_support.h"
+#include "testing/scratch_dir.h"
 
 namespace tarvana {
 namespace {
@@ -386,6 +389,46 @@ TEST_F(DirPickListTest, KeyDirPickListBeepsOnTheMouse) {
   console->QueueClick(12, 15);
   EXPECT_EQ(DirPickList(window, "Files", 1, PathOf("*.txt"), 0, 1, kBar, 113, 15), "b.txt")
       << "the mouse version takes the clicks";
+}
+
+// An entry removed while its list is open is not handed back: Enter on it
+// lists the directory again as it is now, and a directory that is gone ends
+// the list with nothing chosen.
+TEST(DirPickListRemoval, EntriesRemovedWhileTheListIsOpenAreNotChosen) {
+  const testing::ScratchDir scratch("tarvana-removal-");
+  ASSERT_FALSE(scratch.Path().empty());
+  const fs::path listed = scratch.Path() / "listed";
+  struct Case {
+    const char* what;
+    fs::path removed;
+    std::string keys;   // "." "..", "a.txt", "b.txt", "sub" at first
+    std::string again;  // keys for the list opened again, or "" for none
+    std::string result;
+  };
+  const Case cases[] = {
+      {"a file", listed / "a.txt", "Down Down Enter", "Down Down Enter", "b.txt"},
+      {"a folder", listed / "sub", "End Enter", "Esc", ""},
+      {"the directory, then ..", listed, "Down Enter", "", ""},
+      {"the directory, then a file", listed, "End Up Enter", "", ""},
+  };
+  using List = std::string (*)(WindowRec&, std::string_view, std::uint8_t, std::string_view, int,
+                               std::uint8_t, std::string_view, ColorAttr, std::uint8_t);
+  for (const List list : {List{DirPickList}, List{KeyDirPickList}}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.what) + (list == KeyDirPickList ? ", keyboard only" : ""));
+      fs::create_directories(listed / "sub");
+      std::ofstream(listed / "a.txt") << "a";
+      std::ofstream(listed / "b.txt") << "b";
+      testing::StagedInputConsole& console = testing::UseStagedInputConsole();
+      console.AddStage([&] { fs::remove_all(c.removed); }, c.keys);
+      if (!c.again.empty()) console.AddStage(nullptr, c.again);
+      WindowRec window{2, 2, 20, 0, 2, 2, 0, 2, 7, 31, 30, 27};
+      EXPECT_EQ(list(window, "Files", 1, (listed / "*.*").string(), 0, 1, kBar, 113, 15), c.result);
+      EXPECT_EQ(console.StagesLeft(), 0u) << "every stage's keys were read";
+      EXPECT_EQ(console.Queued(), 0u);
+      EXPECT_EQ(testing::RowText(2), "") << "the list is closed";
+    }
+  }
 }
 
 }  // namespace

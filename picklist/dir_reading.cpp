@@ -35,6 +35,25 @@ bool Glob(std::string_view pattern, std::string_view name) {
   return p == pattern.size();
 }
 
+// Starts reading the directory part of fileSpec (up to its last separator;
+// the current directory when there is none); pattern receives the rest. False
+// when the directory cannot be read.
+bool OpenDirectoryPart(std::string_view fileSpec, DirectoryReader& reader,
+                       std::string_view& pattern) {
+  // '/', and the system's own separator ('\\' on Windows).
+  const char separators[] = {'/', static_cast<char>(std::filesystem::path::preferred_separator), 0};
+  const size_t slash = fileSpec.find_last_of(separators);
+  std::string directory = ".";
+  pattern = fileSpec;
+  if (slash != std::string_view::npos) {
+    // The separator stays, so that a root ("/", "C:\\") stays the root.
+    directory = std::string(fileSpec.substr(0, slash + 1));
+    pattern = fileSpec.substr(slash + 1);
+  }
+  // A NUL would cut the name short and name another directory.
+  return directory.find('\0') == std::string::npos && reader.Open(directory);
+}
+
 }  // namespace
 
 bool MatchesDosPattern(std::string_view pattern, std::string_view name) {
@@ -69,19 +88,9 @@ DirEntry DirListing::Entry(std::int32_t i) const {
 }
 
 bool ReadDirectory(std::string_view fileSpec, DirListing& listing) {
-  // '/', and the system's own separator ('\\' on Windows).
-  const char separators[] = {'/', static_cast<char>(std::filesystem::path::preferred_separator), 0};
-  const size_t slash = fileSpec.find_last_of(separators);
-  std::string directory = ".";
-  std::string_view pattern = fileSpec;
-  if (slash != std::string_view::npos) {
-    // The separator stays, so that a root ("/", "C:\\") stays the root.
-    directory = std::string(fileSpec.substr(0, slash + 1));
-    pattern = fileSpec.substr(slash + 1);
-  }
-  // A NUL would cut the name short and name another directory.
   DirectoryReader reader;
-  if (directory.find('\0') != std::string::npos || !reader.Open(directory)) return false;
+  std::string_view pattern;
+  if (!OpenDirectoryPart(fileSpec, reader, pattern)) return false;
   const std::int32_t before = listing.Count();
   std::string_view name;
   while (reader.Next(name)) {
@@ -90,6 +99,15 @@ bool ReadDirectory(std::string_view fileSpec, DirListing& listing) {
     if (!listing.Add(name, facts.shortName, facts.size, facts.modified, facts.known)) break;
   }
   return listing.Count() > before;
+}
+
+bool StillListed(std::string_view fileSpec, std::string_view name) {
+  DirectoryReader reader;
+  std::string_view pattern, next;
+  if (!OpenDirectoryPart(fileSpec, reader, pattern)) return false;
+  while (reader.Next(next))
+    if (next == name) return true;
+  return false;
 }
 
 }  // namespace tarvana::picklist_detail

@@ -62,5 +62,8 @@ class DirListing {
 // the directory cannot be read or nothing matches. Entries past the most a
 // list can number are left out.
 bool ReadDirectory(std::string_view fileSpec, DirListing& listing);
+// True when the directory ReadDirectory would read for fileSpec can still be
+// read and holds an entry of exactly that name.
+bool StillListed(std::string_view fileSpec, std::string_view name);
 
 }  // namespace tarvana::picklist_detail

@@ -24,7 +24,9 @@ struct FileView;
 // drawing nothing, when the file is missing or cannot be read (no permission,
 // a directory) or when the window cannot show it (it does not lie wholly on
 // the screen, or leaves no text row or text column: Bottom - Top < 2 or
-// Right - Left < 4), and -2 when the file is empty.
+// Right - Left < 4), and -2 when the file is empty. A file whose size reads
+// 0 but that has contents (Linux's /proc files) is read whole when it opens,
+// and refused with -1 beyond 16 MiB; FIFOs and devices are refused with -1.
 int ViewFile(std::string_view fileName, const WindowRec& window, int tabWidth,
              std::uint8_t scrollBar);
 // ViewFile without the mouse: every mouse event beeps.

@@ -6,8 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "console/console.h"
@@ -425,6 +432,10 @@ TEST_F(FileViewerTest, FilesThatCannotBeShownDrawNothing) {
   };
   // Root, and Windows (where no permission forbids reading), read it all the same.
   if (!std::ifstream(locked)) cases.push_back({locked, -1});
+#ifndef _WIN32
+  // Reading a FIFO would wait for, or take, another program's output.
+  if (mkfifo(files.Path("fifo").c_str(), 0600) == 0) cases.push_back({files.Path("fifo"), -1});
+#endif
   for (const Case& c : cases) {
     FreshConsole();
     console->QueueKeys("Esc");
@@ -434,6 +445,32 @@ TEST_F(FileViewerTest, FilesThatCannotBeShownDrawNothing) {
     EXPECT_TRUE(Screen() == before) << c.path;
     EXPECT_EQ(console->Queued(), 1u) << "no key read";
   }
+}
+
+// Linux's /proc files read as 0 bytes long yet have contents, made as they
+// are read: the viewer shows them like any file, up to the end marker.
+TEST_F(FileViewerTest, FilesWhoseSizeReadsZeroAreShown) {
+  int shown = 0;
+  for (const char* path : {"/proc/version", "/proc/cpuinfo", "/proc/self/maps"}) {
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) != 0 || error) continue;
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+      lines.push_back(line);
+    if (lines.empty()) continue;
+    FreshConsole();
+    EXPECT_THROW(ViewFile(path, kWindow, -1, 1), HeadlessInputExhausted)
+        << path << ": shown, waiting for a key";
+    std::string first = lines[0].substr(0, 73);
+    first.erase(first.find_last_not_of(' ') + 1);
+    EXPECT_EQ(PageRow(1), first) << path;
+    if (lines.size() < 20) {
+      EXPECT_EQ(PageRow(lines.size() + 1), kMarker) << path;
+    }
+    ++shown;
+  }
+  if (shown == 0) GTEST_SKIP() << "no file here reads as 0 bytes long with contents";
 }
 
 // Windows that leave no row or column of text, or do not lie on the screen,

@@ -78,19 +78,47 @@ std::int64_t CountLineEnds(const char* p, std::size_t n) {
   return count + std::count(p, p + n, '\n');
 }
 
+bool ReadWhole(ReadOnlyFile& file, std::size_t limit, std::string& contents) {
+  contents.clear();
+  for (;;) {
+    const std::size_t have = contents.size();
+    // One byte past the limit tells a file of limit bytes from a longer one.
+    const std::size_t want = std::min(kLineBlock, limit + 1 - have);
+    contents.resize(have + want);
+    const std::size_t got =
+        file.ReadAt(static_cast<std::int64_t>(have), contents.data() + have, want);
+    contents.resize(have + got);
+    if (contents.size() > limit) {
+      contents.clear();
+      return false;
+    }
+    if (got == 0) return true;
+  }
+}
+
 ViewLineFile::Opened ViewLineFile::Open(const std::string& path) {
+  held_ = false;
+  heldBytes_.clear();
   // A NUL would cut the name short and name another file.
   if (path.find('\0') != std::string::npos || !file_.Open(path)) return Opened::kUnreadable;
-  if (file_.Size() == 0) {
-    file_.Close();
-    return Opened::kEmpty;
-  }
+  if (file_.Size() == 0) return OpenUnsized();
   char probe;
   if (file_.ReadAt(0, &probe, 1) != 1) {
     file_.Close();
     return Opened::kUnreadable;
   }
   size_ = file_.Size();
+  marks_.assign(1, Mark{1, 0});
+  return Opened::kOk;
+}
+
+ViewLineFile::Opened ViewLineFile::OpenUnsized() {
+  const bool whole = ReadWhole(file_, kUnsizedLimit, heldBytes_);
+  file_.Close();
+  if (!whole) return Opened::kUnreadable;
+  if (heldBytes_.empty()) return Opened::kEmpty;
+  held_ = true;
+  size_ = static_cast<std::int64_t>(heldBytes_.size());
   marks_.assign(1, Mark{1, 0});
   return Opened::kOk;
 }
@@ -104,6 +132,10 @@ std::size_t ViewLineFile::Fetch(std::int64_t offset, std::size_t want) {
     storage_.reset(new char[kScanBlock + kBlockAlign + kBlockSkew]);
     const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(storage_.get());
     block_ = storage_.get() + (kBlockAlign - at % kBlockAlign) % kBlockAlign + kBlockSkew;
+  }
+  if (held_) {
+    std::memcpy(block_, heldBytes_.data() + offset, want);
+    return want;
   }
   return file_.ReadAt(offset, block_, want);
 }
@@ -154,7 +186,7 @@ void ViewLineFile::ScanBlock() {
 }
 
 void ViewLineFile::ScanTo(std::int64_t line) {
-  while (file_.IsOpen() && !EndKnown() && frontierLine_ < line)
+  while ((file_.IsOpen() || held_) && !EndKnown() && frontierLine_ < line)
     ScanBlock();
 }
 

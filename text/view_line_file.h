@@ -3,7 +3,10 @@
 // just before it is dropped); a last line without LF still counts. The file is
 // scanned forward once, and a sparse index of line starts (one every 64 KiB of
 // text or so) lets any scanned line be reached again by reading at most about
-// that much, so memory stays small whatever the file's size.
+// that much, so memory stays small whatever the file's size. A file whose
+// size the system gives as 0 may still have contents, made as they are read
+// (Linux's /proc files): it is read whole when it is opened, so that every
+// page shows the same state of it.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,14 +27,18 @@ class ViewLineFile {
   // Bytes read at a time by the forward scan: small enough that the count
   // reads them from the processor's cache right after the copy.
   static constexpr std::size_t kScanBlock = 256 * 1024;
+  // The most bytes a file whose size reads 0 may hold; a longer one is
+  // refused, since all of it is kept in memory.
+  static constexpr std::size_t kUnsizedLimit = 16 * 1024 * 1024;
 
   ViewLineFile() = default;
   ViewLineFile(const ViewLineFile&) = delete;
   ViewLineFile& operator=(const ViewLineFile&) = delete;
 
   // Opens a regular file for reading. Anything that cannot be opened and read
-  // (missing, no permission, a directory or a device) is kUnreadable; a file
-  // of 0 bytes is kEmpty and is not kept open.
+  // (missing, no permission, a directory, a device or a FIFO) is kUnreadable,
+  // and so is a file whose size reads 0 but that holds more than
+  // kUnsizedLimit bytes; a file with no bytes is kEmpty and is not kept open.
   Opened Open(const std::string& path);
   // The file's length when it was opened (or where it was found to end).
   std::int64_t Size() const { return size_; }
@@ -67,8 +74,14 @@ class ViewLineFile {
   std::size_t Fetch(std::int64_t offset, std::size_t want);
   void ScanBlock();
   void FoundEnd(std::int64_t offset);
+  // Open for a file whose size reads 0: its contents read whole into
+  // heldBytes_.
+  Opened OpenUnsized();
 
   ReadOnlyFile file_;
+  // The whole file, when it was read whole (held_ true); file_ is closed then.
+  std::string heldBytes_;
+  bool held_ = false;
   std::int64_t size_ = 0;
   std::vector<Mark> marks_;
   // Every line start up to frontierLine_ (at frontierOffset_) has been seen;
@@ -81,6 +94,10 @@ class ViewLineFile {
   std::unique_ptr<char[]> storage_;
   char* block_ = nullptr;
 };
+
+// Reads the open file from its start to its end into contents. False, with
+// contents empty, when it holds more than limit bytes.
+bool ReadWhole(ReadOnlyFile& file, std::size_t limit, std::string& contents);
 
 // The number of LF bytes in n bytes from p.
 std::int64_t CountLineEnds(const char* p, std::size_t n);

@@ -168,6 +168,23 @@ TEST(ViewLineFile, LongLinesAreCutAndKeepTheirLineEnd) {
   }
 }
 
+// A file whose size reads 0 is read whole, and refused past the limit.
+TEST(ViewLineFile, ReadingWholeStopsAtTheLimit) {
+  const ViewTestFiles files;
+  const std::string path = files.Write("ten.txt", "0123456789");
+  struct Case {
+    std::size_t limit;
+    bool whole;
+  };
+  for (const Case c : {Case{10, true}, Case{11, true}, Case{9, false}, Case{0, false}}) {
+    ReadOnlyFile file;
+    ASSERT_TRUE(file.Open(path));
+    std::string contents = "left over";
+    EXPECT_EQ(ReadWhole(file, c.limit, contents), c.whole) << "limit " << c.limit;
+    EXPECT_EQ(contents, c.whole ? "0123456789" : "") << "limit " << c.limit;
+  }
+}
+
 TEST(ViewLineFile, CountLineEndsAtAnyLengthAndAlignment) {
   std::mt19937 random(11);
   std::string mixed(41000, ' ');

@@ -24,8 +24,10 @@ struct FileOptions {
 
 // Lists the entries of `directory` matching options.pattern; choosing a
 // folder lists that one. Returns the path of the file chosen, or nothing on
-// Esc or when a folder has nothing to list. Throws std::invalid_argument when
-// `directory` is no directory or the list does not fit on the screen.
+// Esc or when a folder has nothing to list (or is gone). An entry removed
+// while it is listed is not returned: the folder is listed again as it is
+// then. Throws std::invalid_argument when `directory` is no directory or the
+// list does not fit on the screen.
 std::optional<std::filesystem::path> PickFile(const std::filesystem::path& directory,
                                               const FileOptions& options = {});
 
@@ -39,7 +41,8 @@ struct ViewOptions {
 };
 
 // Shows the file until Esc or a right click, then restores the screen. False,
-// showing nothing, when the file is missing, unreadable or empty. Throws
+// showing nothing, when the file is missing, unreadable (a FIFO, a device, a
+// file whose size reads 0 holding more than 16 MiB) or empty. Throws
 // std::invalid_argument when the window leaves no text row and column or does
 // not lie on the screen.
 bool ViewTextFile(const std::filesystem::path& file, const ViewOptions& options = {});
