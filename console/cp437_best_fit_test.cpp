@@ -38,6 +38,39 @@ TEST(Cp437BestFitTest, EveryCharacterBecomesOneCell) {
   }
 }
 
+TEST(Cp437BestFitTest, EachSequenceLengthsBoundsAreOneCharacterAndMalformedOnesOneEachByte) {
+  const struct {
+    const char* utf8;
+    const char* cp437;
+    const char* what;
+  } cases[] = {
+      {"\x7F", "\x7F", "U+007F, highest of one byte"},
+      {"\xC2\x80", "?", "U+0080, lowest of two bytes"},
+      {"\xC2\xA0", "\xFF", "U+00A0, no-break space"},
+      {"\xDF\xBF", "?", "U+07FF, highest of two bytes"},
+      {"\xE0\xA0\x80", "?", "U+0800, lowest of three bytes"},
+      {"\xED\x9F\xBF", "?", "U+D7FF, below the surrogates"},
+      {"\xEE\x80\x80", "?", "U+E000, above the surrogates"},
+      {"\xEF\xBF\xBF", "?", "U+FFFF, highest of three bytes"},
+      {"\xF0\x90\x80\x80", "?", "U+10000, lowest of four bytes"},
+      {"\xF4\x8F\xBF\xBF", "?", "U+10FFFF, the highest"},
+      {"\xC0\x80", "??", "overlong U+0000"},
+      {"\xC1\xBF", "??", "overlong U+007F"},
+      {"\xE0\x9F\xBF", "???", "overlong U+07FF"},
+      {"\xF0\x8F\xBF\xBF", "????", "overlong U+FFFF"},
+      {"\xED\xA0\x80", "???", "U+D800, a surrogate"},
+      {"\xED\xBF\xBF", "???", "U+DFFF, a surrogate"},
+      {"\xF4\x90\x80\x80", "????", "U+110000, above the highest"},
+      {"\xF5\x80\x80\x80", "????", "F5, no lead byte"},
+  };
+  for (const auto& c : cases) {
+    const std::string utf8 = std::string("[") + c.utf8 + "]";
+    const std::string cp437 = std::string("[") + c.cp437 + "]";
+    EXPECT_EQ(Utf8ToCp437(utf8), cp437) << c.what;
+    EXPECT_EQ(Utf8Length(utf8), cp437.size()) << c.what;
+  }
+}
+
 TEST(Cp437BestFitTest, ExactGlyphsComeBackAsTheSameUtf8) {
   // Every byte from 32 up shows a glyph that maps back to the byte itself.
   for (int b = 32; b < 256; ++b) {

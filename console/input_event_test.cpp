@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "console/console.h"
 #include "console/headless.h"
 #include "testing/headless_test_support.h"
@@ -21,6 +23,33 @@ TEST(InputEventTest, KeysHaveTheNamesTheHeadlessConsoleReads) {
     const InputEvent e = WaitEvent();
     EXPECT_EQ(e.kind, InputEvent::Kind::kKey) << name;
     EXPECT_EQ(e.Name(), name);
+  }
+}
+
+TEST(InputEventTest, AltWithTheKeysBesideTheLetterRowsHasAReadableName) {
+  // Alt and a letter give the letter's scan code; the punctuation keys at the
+  // rows' ends have no Alt name of their own.
+  const struct {
+    std::uint8_t scan;
+    const char* name;
+  } cases[] = {
+      {16, "Alt+Q"},        {25, "Alt+P"},        {26, "scan code 26"}, {27, "scan code 27"},
+      {30, "Alt+A"},        {38, "Alt+L"},        {39, "scan code 39"}, {40, "scan code 40"},
+      {41, "scan code 41"}, {43, "scan code 43"}, {44, "Alt+Z"},        {50, "Alt+M"},
+      {51, "scan code 51"}, {52, "scan code 52"}, {53, "scan code 53"},
+  };
+  for (const auto& c : cases) {
+    const std::string name = KeyName(ExtendedKey(c.scan));
+    EXPECT_EQ(name.find('\0'), std::string::npos) << "scan code " << int(c.scan);
+    EXPECT_EQ(name, c.name) << "scan code " << int(c.scan);
+  }
+  // Typed with Alt, a punctuation key reads as its character.
+  HeadlessConsole& console = UseHeadlessConsole();
+  const std::pair<const char*, const char*> typed[] = {
+      {"Alt+[", "["}, {"Alt+;", ";"}, {"Alt+,", ","}, {"Alt+Z", "Alt+Z"}};
+  for (const auto& [keys, name] : typed) {
+    console.QueueKeys(keys);
+    EXPECT_EQ(WaitEvent().Name(), name) << keys;
   }
 }
 

@@ -312,6 +312,32 @@ TEST_F(PickListTest, TypeAheadShowsThePrefixAndJumps) {
   EXPECT_EQ(chosen, 28);
 }
 
+TEST_F(PickListTest, TypeAheadNearTheEndKeepsTheFoundItemOnAShownRow) {
+  // Ten items, five rows (9 to 13): Elder is one page from the end, Fig heads
+  // the last page.
+  const BasedArray<std::string> items(
+      1, {"Apple", "Banana", "Cherry", "Date", "Elder", "Fig", "Grape", "Hazel", "Kiwi", "Lime"});
+  const WindowRec w{8, 20, 14, 40, 1, 2, 0, 0, 0x07, 0x1F, 0x1E, 0x1B};
+  const struct {
+    const char* typed;
+    const char* firstRow;
+    int barRow;
+    std::int32_t index;
+  } cases[] = {
+      {"d", "Date", 1, 4}, {"e", "Elder", 1, 5}, {"f", "Fig", 1, 6},
+      {"h", "Fig", 3, 8},  {"l", "Fig", 5, 10},
+  };
+  for (const auto& c : cases) {
+    console->QueueKeys(c.typed);
+    ASSERT_TRUE(Waits([&] { PickList(items, 0, w, "", 1, kBar); })) << c.typed;
+    EXPECT_EQ(RowItem(w, w.Right, 1), c.firstRow) << c.typed;
+    EXPECT_EQ(BarRow(w), c.barRow) << c.typed;
+    EXPECT_EQ(RowItem(w, w.Right, c.barRow), items[c.index]) << c.typed;
+    console->QueueKeys(std::string(c.typed) + " Enter");
+    EXPECT_EQ(PickList(items, 0, w, "", 1, kBar), c.index) << c.typed;
+  }
+}
+
 TEST_F(PickListTest, TypingTheCurrentItemsLetterStaysAndTwiceLooksFurther) {
   OpenAnimals(1);
   Step(view, Down());  // Antelope

@@ -1,6 +1,9 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "console/console.h"
 #include "console/cp437.h"
@@ -187,9 +190,36 @@ std::string Refusal(const Slot& slot) {
     SplitDate(value, month, day, year);
     if (value.size() != kDatePattern.size() || month < 1 || month > 12 || year < 1 || day < 1 ||
         day > DaysInMonth(month, year))
-      return "Not a date: enter the month, day and year as MM-DD-YYYY";
+      return "Not a date: enter it as MM-DD-YYYY";
   }
   return slot.field->validator ? slot.field->validator(value) : "";
+}
+
+// The message's lines of at most width cells (width above 0), broken at
+// blanks and at '\n'; a word longer than a line is cut over several lines.
+std::vector<std::string> MessageLines(std::string_view text, std::size_t width) {
+  std::vector<std::string> lines(1);
+  for (std::size_t start = 0;;) {
+    const std::size_t end = std::min(text.find_first_of(" \n", start), text.size());
+    for (std::string_view word = text.substr(start, end - start); !word.empty();) {
+      std::string& line = lines.back();
+      if (line.empty() && word.size() > width) {
+        line = word.substr(0, width);
+        word.remove_prefix(width);
+        lines.emplace_back();
+      } else if (line.empty() || line.size() + 1 + word.size() <= width) {
+        line += (line.empty() ? "" : " ") + std::string(word);
+        break;
+      } else {
+        lines.emplace_back();
+      }
+    }
+    if (end == text.size()) break;
+    if (text[end] == '\n') lines.emplace_back();
+    start = end + 1;
+  }
+  if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
+  return lines;
 }
 
 }  // namespace
@@ -209,21 +239,52 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
   const int width =
       std::max(static_cast<int>(labelWidth) + 1 + cells + 2, static_cast<int>(kHint.size()) + 2);
   const Scheme& s = options.scheme;
-  Popup popup(n + 2, width, options.title, s, options.row, options.col);
+  // A blank row, then the message rows: one for the hint, more when a message
+  // needs them.
+  int messageRows = 1;
+  std::optional<Popup> popup;
+  popup.emplace(n + 1 + messageRows, width, options.title, s, options.row, options.col);
 
   std::vector<Slot> slots;
   BasedArray<FieldRec> recs(0, n - 1);
   for (int i = 0; i < n; ++i) {
-    slots.push_back(MakeSlot(fields[i], labelWidth, popup.Top() + i, popup.Left() + 1, s));
+    slots.push_back(MakeSlot(fields[i], labelWidth, popup->Top() + i, popup->Left() + 1, s));
     recs[i] = slots.back().rec;
   }
   std::int16_t insertMode = -1;
   for (Slot& slot : slots)
     Edit(slot, 0, "", insertMode);
+  // The form grown to `rows` message rows, its corner kept where the taller
+  // window still fits, and its fields drawn again in their new places.
+  const auto grow = [&](int rows) {
+    const int top = std::min(popup->Top() - 1, ScreenHeight() - (n + 1 + rows + 2) + 1);
+    const int left = popup->Left() - 1;
+    popup.reset();
+    popup.emplace(n + 1 + rows, width, options.title, s, top, left);
+    messageRows = rows;
+    for (int i = 0; i < n; ++i) {
+      Slot& slot = slots[static_cast<std::size_t>(i)];
+      slot.rec.Row = static_cast<std::uint8_t>(popup->Top() + i);
+      slot.rec.Col = static_cast<std::uint8_t>(popup->Left() + 1);
+      recs[i] = slot.rec;
+      Edit(slot, 0, "", insertMode);
+    }
+  };
   const auto showMessage = [&](const std::string& error) {
-    std::string text = error.empty() ? kHint : Utf8ToCp437(error);
-    text.resize(static_cast<std::size_t>(width - 2), ' ');
-    DrawAt(popup.Top() + n + 1, popup.Left() + 1, text, error.empty() ? s.text : s.error);
+    const std::size_t cells = static_cast<std::size_t>(width - 2);
+    std::vector<std::string> lines =
+        error.empty() ? std::vector<std::string>{kHint} : MessageLines(Utf8ToCp437(error), cells);
+    // Only a screen too short for the whole message cuts it.
+    const int room = std::max(messageRows, std::min(ScreenHeight(), 255) - 2 - (n + 1));
+    if (static_cast<int>(lines.size()) > room) lines.resize(static_cast<std::size_t>(room));
+    if (static_cast<int>(lines.size()) > messageRows) grow(static_cast<int>(lines.size()));
+    for (int k = 0; k < messageRows; ++k) {
+      const bool shown = k < static_cast<int>(lines.size());
+      std::string text = shown ? lines[static_cast<std::size_t>(k)] : "";
+      text.resize(cells, ' ');
+      DrawAt(popup->Top() + n + 1 + k, popup->Left() + 1, text,
+             shown && !error.empty() ? s.error : s.text);
+    }
   };
   showMessage("");
 

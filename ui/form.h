@@ -54,7 +54,9 @@ struct FormOptions {
 // and Down go to the next field, Up and Shift+Tab to the previous one; Enter
 // on the last field or F10 anywhere finishes, Esc cancels. A field whose
 // validator (or, for a date, whose date) refuses its value stays open with the
-// message shown; finishing checks every field first. Returns the values in the
+// message shown below the fields, wrapped at blanks and '\n' (the form grows by
+// the rows a long message needs, as far as the screen allows); finishing
+// checks every field first. Returns the values in the
 // order of the fields (a value unchanged is returned exactly as given), or
 // nothing on Esc. The screen is left as it was. Throws std::invalid_argument
 // naming the argument for no fields, a width or decimals out of 0-99 (width at

@@ -24,6 +24,7 @@ namespace {
 using tarvana::testing::EnableClicks;
 using tarvana::testing::HeadlessTest;
 using tarvana::testing::RowText;
+using tarvana::testing::ScreenText;
 
 class UiTest : public HeadlessTest {
  protected:
@@ -128,6 +129,63 @@ TEST_F(UiTest, FormKeepsARefusedFieldOpenWithItsMessageUntilItPasses) {
   ExpectScreenRestored();
   console->QueueKeys("Esc");
   EXPECT_EQ(FillForm(fields), std::nullopt);
+}
+
+TEST_F(UiTest, FormMessagesAreShownWholeOverAsManyRowsAsTheyNeed) {
+  // One field: the form's frame is columns 20 to 60 from its top row, the
+  // message rows start 3 rows below and hold 37 cells from column 22. A form
+  // grown past the screen's last row moves up.
+  const struct {
+    FieldKind kind;
+    const char* refused;  // typed first
+    const char* message;  // the validator's message for it
+    const char* passed;   // typed after Ctrl+Y
+    std::vector<std::string> rows;
+    int row = 0;
+    int top = 11;
+  } cases[] = {
+      {FieldKind::kDate, "13452000", "", "01011990", {"Not a date: enter it as MM-DD-YYYY"}},
+      {FieldKind::kText,
+       "a",
+       "The name must be given as it is written in the passport, with every given name",
+       "b",
+       {"The name must be given as it is", "written in the passport, with every", "given name"}},
+      {FieldKind::kText,
+       "a",
+       "Bad: ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefghij",
+       "b",
+       {"Bad:", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789a", "bcdefghij"}},
+      {FieldKind::kText, "a", "First line\nsecond line", "b", {"First line", "second line"}},
+      {FieldKind::kText,
+       "a",
+       "The name must be given as it is written in the passport, with every given name",
+       "b",
+       {"The name must be given as it is", "written in the passport, with every", "given name"},
+       20,
+       19},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> rows;
+    std::string fieldRow;
+    const std::vector<FormField> fields = {
+        {.label = "Field", .kind = c.kind, .validator = [&](const std::string& v) {
+           if (v == c.refused) return std::string(c.message);
+           if (!rows.empty()) return std::string();  // finishing checks the field again
+           fieldRow = ScreenText(c.top + 1, 22, 5);
+           for (int row = c.top + 3; ReadCell(row, 20) == 0xB3; ++row) {
+             std::string text = ScreenText(row, 22, 37);
+             rows.push_back(text.erase(text.find_last_not_of(' ') + 1));
+           }
+           return std::string();
+         }}};
+    console->QueueText(std::string(c.refused) + "\r");
+    console->QueueKeys("Ctrl+Y");
+    console->QueueText(std::string(c.passed) + "\r");
+    EXPECT_TRUE(FillForm(fields, {.row = c.row}).has_value()) << c.message;
+    EXPECT_EQ(rows, c.rows) << c.message;
+    EXPECT_EQ(fieldRow, "Field") << c.message << ": the field stays in its place";
+    ExpectScreenRestored();
+  }
 }
 
 TEST_F(UiTest, UnicodeTextIsShownOneCellPerCharacterAndPopupsRestoreTheScreenOnExceptions) {
