@@ -37,20 +37,29 @@ std::vector<TerminalKind> TerminalKinds() {
   kinds.push_back({"xterm", xterm, {}});
   kinds.push_back({"xterm ignoring autowrap off", xterm, {}, true});
   TerminalCaps c = xterm;
+  c.colors = 16;
+  kinds.push_back({"16 colours (xterm-16color)", c, {.colors = 16}});
+  c = xterm;
+  c.colors = 1 << 24;
+  kinds.push_back({"direct colours", c, {.colors = 1 << 24}});
+  c = xterm;
   c.colors = 8;
   c.backColorErase = false;
   c.encoding = TextEncoding::kAscii;
-  kinds.push_back({"8 colours, no bce, ASCII locale", c, {Charset::kSevenBit, false}});
+  kinds.push_back({"8 colours, no bce, ASCII locale",
+                   c,
+                   {.charset = Charset::kSevenBit, .backColorErase = false, .colors = 8}});
   c = xterm;
   c.colors = 8;
   c.scrollUp = c.scrollDown = false;
   c.cursorShape = false;
   c.encoding = TextEncoding::kLatin1;
-  kinds.push_back({"Linux console in a Latin-1 locale", c, {Charset::kLatin1, true}});
+  kinds.push_back(
+      {"Linux console in a Latin-1 locale", c, {.charset = Charset::kLatin1, .colors = 8}});
   c = xterm;
   c.backColorErase = false;
   c.eraseChars = false;
-  kinds.push_back({"GNU screen", c, {Charset::kUtf8, false}});
+  kinds.push_back({"GNU screen", c, {.backColorErase = false}});
   c = xterm;
   c.indexedColors = true;
   kinds.push_back({"colours only as 256-colour indexes", c, {}});
@@ -71,7 +80,25 @@ std::vector<TerminalKind> TerminalKinds() {
   c.acsOn = "\x0e";
   c.acsOff = "\x0f";
   c.encoding = TextEncoding::kAscii;
-  kinds.push_back({"vt100", c, {Charset::kSevenBit, false}});
+  kinds.push_back(
+      {"vt100",
+       c,
+       {.charset = Charset::kSevenBit, .backColorErase = false, .colors = 0, .altScreen = false}});
+  c = xterm;
+  c.colors = 0;
+  c.backColorErase = false;
+  c.cursorShape = false;
+  c.autoMarginsOff = c.autoMarginsOn = "";
+  // The alternate screen's first form, the cursor saved and restored (ESC 7, ESC 8).
+  c.enterAlternateScreen = "\0337\x1b[?47h";
+  c.leaveAlternateScreen = "\x1b[2J\x1b[?47l\0338";
+  c.acsEnable = "\x1b)0";
+  c.acsOn = "\x0e";
+  c.acsOff = "\x0f";
+  c.encoding = TextEncoding::kAscii;
+  kinds.push_back({"xterm-mono in the C locale",
+                   c,
+                   {.charset = Charset::kSevenBit, .backColorErase = false, .colors = 0}});
   c = xterm;
   c.columnAddress = c.rowAddress = c.relativeMoves = c.backspace = c.lineFeed = false;
   c.eraseDisplay = c.eraseLine = c.eraseChars = false;
@@ -80,7 +107,28 @@ std::vector<TerminalKind> TerminalKinds() {
   c = xterm;
   c.autoMarginsOff = c.autoMarginsOn = "";
   c.eatsNewline = false;
-  kinds.push_back({"wrapping at once, autowrap kept", c, {}});
+  kinds.push_back({"wrapping at once, autowrap kept", c, {.eatsNewline = false}});
+  // The same, with what cons25 lacks besides.
+  c.colors = 8;
+  c.columnAddress = false;
+  c.cursorShape = false;
+  c.enterAlternateScreen = c.leaveAlternateScreen = "";
+  c.acsChars = c.acsEnable = c.acsOn = c.acsOff = "";
+  c.encoding = TextEncoding::kAscii;
+  kinds.push_back({"cons25 in the C locale: wrapping at once, no alternate screen or set",
+                   c,
+                   {.charset = Charset::kSevenBit,
+                    .colors = 8,
+                    .eatsNewline = false,
+                    .altScreen = false,
+                    .alternateCharset = false}});
+  c = xterm;
+  c.eatsNewline = false;
+  kinds.push_back({"wrapping at once, autowrap turned off", c, {.eatsNewline = false}});
+  c = xterm;
+  c.autoMargins = c.eatsNewline = false;
+  c.autoMarginsOff = c.autoMarginsOn = "";
+  kinds.push_back({"no auto-margins", c, {.autoMargins = false, .eatsNewline = false}});
   return kinds;
 }
 
@@ -94,41 +142,84 @@ char32_t DecGraphic(char c) {
   return it == graphics.end() ? U'?' : it->second;
 }
 
-// The character and look a model cell must show as on the terminal.
-std::pair<char32_t, CellLook> Expected(Cell cell, const TerminalCaps& caps) {
-  if (caps.encoding == TextEncoding::kUtf8)
-    return {Cp437ToUnicode(cell.ch), LookOf(cell.attr, caps)};
+// The sixteen text-mode colours (DOS order) as a VGA shows them, and each
+// one's place in a terminal's ANSI palette: the looks expected below are
+// worked out from these, never from the renderer.
+constexpr int kVgaRgb[16][3] = {{0, 0, 0},     {0, 0, 170},    {0, 170, 0},    {0, 170, 170},
+                                {170, 0, 0},   {170, 0, 170},  {170, 85, 0},   {170, 170, 170},
+                                {85, 85, 85},  {85, 85, 255},  {85, 255, 85},  {85, 255, 255},
+                                {255, 85, 85}, {255, 85, 255}, {255, 255, 85}, {255, 255, 255}};
+constexpr int kAnsiOfDos[16] = {0, 4, 2, 6, 1, 5, 3, 7, 8, 12, 10, 14, 9, 13, 11, 15};
+
+double Brightness(int dos) {
+  const int* rgb = kVgaRgb[dos];
+  return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
+}
+
+// How a terminal with this many colours shows an attribute, as the emulator
+// reads it back (ch unused). Sixteen or more: the colours themselves. Eight:
+// bright foregrounds through bold (shown bright), backgrounds dark. None:
+// bold for a bright foreground, reverse video where the background is the
+// brighter, so light bars stay light.
+testing::EmulatedCell LookOn(int colors, int attr) {
+  const int fg = attr & 15, bg = attr >> 4;
+  testing::EmulatedCell look;
+  if (colors >= 16) {
+    look.fg = kAnsiOfDos[fg];
+    look.bg = kAnsiOfDos[bg];
+  } else if (colors >= 8) {
+    look.fg = kAnsiOfDos[fg];
+    look.bg = kAnsiOfDos[bg & 7];
+    look.bold = fg >= 8;
+  } else {
+    look.bold = fg >= 8;
+    look.reverse = Brightness(bg) > Brightness(fg);
+  }
+  return look;
+}
+
+// A cell as a failure message shows it.
+std::string Describe(const testing::EmulatedCell& cell) {
+  return "char " + std::to_string(static_cast<std::uint32_t>(cell.ch)) + " fg " +
+         std::to_string(cell.fg) + " bg " + std::to_string(cell.bg) + (cell.bold ? " bold" : "") +
+         (cell.reverse ? " reverse" : "");
+}
+
+// The character a model cell must show as on the terminal, and the
+// attribute it shows in (blocks on a narrow terminal: a space in swapped
+// colours).
+std::pair<char32_t, int> Expected(Cell cell, const TerminalCaps& caps) {
+  if (caps.encoding == TextEncoding::kUtf8) return {Cp437ToUnicode(cell.ch), cell.attr};
   const NarrowGlyph g = NarrowGlyphOf(cell.ch, caps);
-  if (g.inverse)
-    return {U' ', LookOf(static_cast<ColorAttr>(cell.attr >> 4 | cell.attr << 4), caps)};
+  if (g.inverse) return {U' ', (cell.attr >> 4 | cell.attr << 4) & 0xFF};
   const auto byte = static_cast<unsigned char>(g.byte);
-  return {g.acs ? DecGraphic(g.byte) : char32_t{byte}, LookOf(cell.attr, caps)};
+  return {g.acs ? DecGraphic(g.byte) : char32_t{byte}, cell.attr};
 }
 
 // Every cell of the model must show on the terminal with its glyph and look;
-// a blank shows only its background.
+// a blank shows only its background. A terminal that wraps at once, with
+// autowrap left on, cannot have its bottom-right cell written.
 void ExpectTerminalShows(const TerminalEmulator& term, const Screen& screen,
                          const TerminalKind& kind, const std::string& context) {
   const TerminalCaps& caps = kind.caps;
-  const bool bottomRightUnwritable =
-      caps.autoMargins && caps.autoMarginsOff.empty() && !caps.eatsNewline;
+  const bool bottomRightUnwritable = kind.emulator.autoMargins && !kind.emulator.eatsNewline &&
+                                     (caps.autoMarginsOff.empty() || kind.autowrapStaysOn);
   int mismatches = 0;
   for (int row = 1; row <= screen.Height(); ++row)
     for (int col = 1; col <= screen.Width(); ++col) {
       if (bottomRightUnwritable && row == term.Rows() && col == term.Cols()) continue;
       const Cell cell = screen.At(row, col);
-      const auto [glyph, look] = Expected(cell, caps);
+      const auto [glyph, attr] = Expected(cell, caps);
+      const testing::EmulatedCell look = LookOn(kind.emulator.colors, attr);
       const auto shown = term.CellAt(row, col);
       const bool blank = glyph == U' ';
-      const int fg = look.bold && look.fg >= 0 && look.fg < 8 ? look.fg + 8 : look.fg;
       if (shown.ch != glyph || shown.bg != look.bg || shown.reverse != look.reverse ||
-          (!blank && (shown.fg != fg || shown.bold != look.bold))) {
+          (!blank && (shown.fg != look.fg || shown.bold != look.bold))) {
+        testing::EmulatedCell want = look;
+        want.ch = glyph;
         ADD_FAILURE() << context << ": cell " << row << "," << col << " model ch " << int(cell.ch)
-                      << " attr " << int(cell.attr) << " (U+" << std::hex << uint32_t{glyph}
-                      << std::dec << " fg " << fg << " bg " << look.bg << " bold " << look.bold
-                      << " reverse " << look.reverse << "), terminal U+" << std::hex
-                      << uint32_t{shown.ch} << std::dec << " fg " << shown.fg << " bg " << shown.bg
-                      << " bold " << shown.bold << " reverse " << shown.reverse;
+                      << " attr " << int(cell.attr) << ": wants " << Describe(want)
+                      << ", terminal shows " << Describe(shown);
         if (++mismatches == 5) return;
       }
     }
@@ -331,6 +422,47 @@ TEST(TerminalRendererTest, MapsDosColoursToTheAnsiPalette) {
   }
 }
 
+// What a user sees of some attributes on terminals of each colour depth,
+// worked out by hand: light bars stay light on a monochrome terminal, bright
+// backgrounds stay bright from 16 colours up.
+TEST(TerminalRendererTest, ShowsAttributesAsEachColourDepthCan) {
+  struct Shown {
+    int fg, bg;
+    bool bold, reverse;
+  };
+  const struct {
+    int attr;
+    Shown full, eight, mono;  // full: 16, 256 and direct colours
+  } cases[] = {
+      {0x07, {7, 0, false, false}, {7, 0, false, false}, {-1, -1, false, false}},
+      {0x1F, {15, 4, false, false}, {15, 4, true, false}, {-1, -1, true, false}},
+      {0x70, {0, 7, false, false}, {0, 7, false, false}, {-1, -1, false, true}},
+      {0xCE, {11, 9, false, false}, {11, 1, true, false}, {-1, -1, true, false}},
+      {0xF1, {4, 15, false, false}, {4, 7, false, false}, {-1, -1, false, true}},
+      {0x78, {8, 7, false, false}, {8, 7, true, false}, {-1, -1, true, true}},
+      {0x3E, {11, 6, false, false}, {11, 6, true, false}, {-1, -1, true, false}},
+  };
+  for (const int colors : {0, 8, 16, 256, 1 << 24}) {
+    TerminalCaps caps = XtermCaps();
+    caps.colors = colors;
+    Screen screen(10, 2);
+    for (size_t i = 0; i < std::size(cases); ++i)
+      screen.At(1, static_cast<int>(i) + 1) = Cell{'X', static_cast<ColorAttr>(cases[i].attr)};
+    screen.SetCursor(0);
+    TerminalEmulator term(10, 2, {.colors = colors});
+    TerminalRenderer renderer(caps);
+    Render(renderer, screen, term);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+      const Shown& want = colors >= 16  ? cases[i].full
+                          : colors >= 8 ? cases[i].eight
+                                        : cases[i].mono;
+      const auto shown = term.CellAt(1, static_cast<int>(i) + 1);
+      EXPECT_EQ(Describe(shown), Describe({U'X', want.fg, want.bg, want.bold, want.reverse}))
+          << colors << " colours, attribute 0x" << std::hex << cases[i].attr;
+    }
+  }
+}
+
 TEST(TerminalRendererTest, ShowsEveryGlyphInEveryColour) {
   Screen screen(80, 25);
   for (int i = 0; i < 80 * 25; ++i)
@@ -342,6 +474,8 @@ TEST(TerminalRendererTest, ShowsEveryGlyphInEveryColour) {
     TerminalRenderer renderer(kind.caps);
     ExpectOnlyWhatTheTerminalHas(Render(renderer, screen, term), kind.caps, kind.name);
     ExpectTerminalShows(term, screen, kind, kind.name);
+    EXPECT_EQ(term.AltScreen(), kind.emulator.altScreen && !kind.caps.enterAlternateScreen.empty())
+        << kind.name;
   }
 }
 
@@ -509,6 +643,49 @@ TEST(TerminalRendererTest, ScrollsDownByInsertingLinesWhenAskedTo) {
     EXPECT_NE(bytes.find("\x1b[L"), std::string::npos) << context;
     EXPECT_EQ(bytes.find('T'), std::string::npos) << context;
     ExpectTerminalShows(term, screen, {"xterm.js", caps, {}}, context);
+  }
+}
+
+// The terminal models the kinds above are checked on behave as those
+// terminals do.
+TEST(TerminalRendererTest, TerminalModelsBehaveAsTheirKinds) {
+  const struct {
+    const char* what;
+    EmulatorOptions options;
+    const char* bytes;
+    int row, col;
+    testing::EmulatedCell shows;
+    bool altScreen = false;
+  } cases[] = {
+      {"a delayed wrap keeps the bottom-right cell", {}, "\x1b[25;79HAB", 25, 80, {U'B'}},
+      {"a wrap at once scrolls from the bottom-right cell",
+       {.eatsNewline = false},
+       "\x1b[25;79HAB",
+       24,
+       80,
+       {U'B'}},
+      {"a wrap at once goes on at once", {.eatsNewline = false}, "\x1b[1;80HA\rB", 2, 1, {U'B'}},
+      {"autowrap turned off", {.eatsNewline = false}, "\x1b[?7l\x1b[25;79HABC", 25, 80, {U'C'}},
+      {"no auto-margins, even when asked",
+       {.autoMargins = false, .eatsNewline = false},
+       "\x1b[?7h\x1b[1;80HAB",
+       1,
+       80,
+       {U'B'}},
+      {"16 colours: a bright background", {.colors = 16}, "\x1b[101mX", 1, 1, {U'X', -1, 9}},
+      {"16 colours: no indexes", {.colors = 16}, "\x1b[41;38;5;200mX", 1, 1, {U'X', -1, 1}},
+      {"8 colours: no bright background", {.colors = 8}, "\x1b[41m\x1b[101mX", 1, 1, {U'X', -1, 1}},
+      {"monochrome", {.colors = 0}, "\x1b[31;44;7mX", 1, 1, {U'X', -1, -1, false, true}},
+      {"the alternate set", {}, "\x1b(0q", 1, 1, {U'\u2500'}},
+      {"no alternate set", {.alternateCharset = false}, "\x1b(0q", 1, 1, {U'q'}},
+      {"the alternate screen, first form", {}, "\x1b[?47hX", 1, 1, {U'X'}, true},
+      {"no alternate screen", {.altScreen = false}, "\x1b[?1049hX", 1, 1, {U'X'}, false},
+  };
+  for (const auto& c : cases) {
+    TerminalEmulator term(80, 25, c.options);
+    term.Feed(c.bytes);
+    EXPECT_EQ(Describe(term.CellAt(c.row, c.col)), Describe(c.shows)) << c.what;
+    EXPECT_EQ(term.AltScreen(), c.altScreen) << c.what;
   }
 }
 

@@ -33,6 +33,22 @@ struct EmulatorOptions {
   // background colour. Without it they leave the default colours, as GNU
   // screen and tmux do by default.
   bool backColorErase = true;
+  // The colours the terminal has: 0 (monochrome), 8, 16, or 256 and more.
+  // SGR colour parameters beyond them are ignored, as such a terminal does.
+  int colors = 256;
+  // Auto-margins (am): writing the last column wraps. With xenl the wrap
+  // waits for the next character (xterm, libvterm); without it the cursor
+  // goes to the next line at once, so writing the bottom-right cell scrolls
+  // the screen (cons25, ansi). Without auto-margins nothing ever wraps and a
+  // request to turn autowrap on (CSI ? 7 h) is ignored.
+  bool autoMargins = true;
+  bool eatsNewline = true;
+  // An alternate screen (smcup): without one the modes that switch to it
+  // leave the normal screen in place.
+  bool altScreen = true;
+  // The VT100 alternate character set: without it the designations that
+  // select it (ESC ( 0, ESC ) 0) are ignored and the letters show as letters.
+  bool alternateCharset = true;
 };
 
 class TerminalEmulator {
@@ -71,9 +87,17 @@ class TerminalEmulator {
  private:
   friend struct EmulatorCallbacks;
 
+  // Whether libvterm is this kind of terminal as it stands.
+  bool Plain() const;
   // Feeds libvterm, turning what it does not emulate itself (Latin-1, erase
-  // without the background colour) into what it does.
+  // without the background colour, fewer colours, immediate wraps, missing
+  // modes) into what it does.
   void Emulate(std::string_view bytes);
+  // A complete escape sequence, as this kind of terminal acts on it.
+  void WriteSequence(const std::string& sequence);
+  // Text and controls; glyphs one by one when the terminal wraps at once.
+  void WriteText(std::string_view text);
+  void WriteGlyph(std::string_view glyph);
   void Write(std::string_view bytes);
 
   VTerm* vt_ = nullptr;
@@ -81,6 +105,8 @@ class TerminalEmulator {
   int cols_, rows_;
   EmulatorOptions options_;
   std::string sequence_;  // an escape sequence not complete yet
+  std::string glyph_;     // a UTF-8 character not complete yet
+  bool autowrap_ = true;  // DEC mode 7, as the program last set it
   std::function<void(std::string_view)> answer_;
   bool cursorVisible_ = true;
   int cursorShape_ = 0;
