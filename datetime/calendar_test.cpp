@@ -91,8 +91,9 @@ TEST_F(CalendarTest, TodayIsMarkedOnlyInItsOwnMonth) {
       for (int col = 2; col <= 21; col += (col - 2) % 3 == 0 ? 1 : 2)
         ASSERT_EQ(ReadCellColor(row, col), kBlock) << month << " " << row << "," << col;
   }
-  Draw(5, 2005);
-  EXPECT_EQ(ReadCellColor(5, 2 + 3 * 0), kBlock) << "same month, another year";
+  Draw(5, 2005);  // 15 May 2005 is a Sunday: row 6, column 2
+  EXPECT_EQ(ScreenText(6, 2, 2), "15");
+  EXPECT_EQ(ReadCellColor(6, 2), kBlock) << "same month, another year";
 }
 
 TEST_F(CalendarTest, WithoutTitleAndHeaderTheWeeksStartOnTheFirstRow) {

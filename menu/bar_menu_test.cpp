@@ -72,9 +72,11 @@ TEST_F(BarMenuTest, KeysMoveAndSkipTheDisabledEntry) {
   };
   for (const Case& c : cases) {
     Bar b;
-    UseHeadlessConsole(80, 25).QueueKeys(c.keys);
+    auto& fresh = UseHeadlessConsole(80, 25);
+    fresh.QueueKeys(c.keys);
     b.choice = static_cast<std::uint8_t>(c.start);
     EXPECT_EQ(b.Run(), c.want) << c.keys << " from " << c.start;
+    EXPECT_EQ(fresh.Beeps(), c.beeps) << c.keys << " from " << c.start;
   }
   Bar b;
   auto& fresh = UseHeadlessConsole(80, 25);

@@ -234,7 +234,7 @@ TEST_F(BoxMenuTest, LeavesTheScreenExactlyAsFound) {
   std::vector<Cell> before, after;
   ReadScreenBlock(before);
   console->QueueKeys("Down Down Enter");
-  menu.Run();
+  EXPECT_EQ(menu.Run(), 3);
   ReadScreenBlock(after);
   EXPECT_EQ(before, after);
 }
