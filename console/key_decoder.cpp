@@ -91,7 +91,9 @@ KeyRecord CharKey(int cp437) {
 
 // The xterm modifier parameter: 1 + (1 shift, 2 alt, 4 ctrl, 8 meta, 64 caps
 // lock); 0, 1 or an empty parameter (-1) mean none.
-bool ValidModifiers(int m) { return m <= 256; }
+bool ValidModifiers(int m) {
+  return m <= 256;
+}
 
 void ApplyModifiers(KeyRecord& k, int m) {
   if (m <= 1) return;
@@ -164,9 +166,7 @@ struct Params {
   bool intermediates = false;
   bool ok = true;
 
-  int Get(int i, int sub = 0) const {
-    return i < count && sub < subCount[i] ? value[i][sub] : -1;
-  }
+  int Get(int i, int sub = 0) const { return i < count && sub < subCount[i] ? value[i][sub] : -1; }
 };
 
 // Splits the parameter and intermediate bytes of a CSI or SS3 sequence.
@@ -232,6 +232,8 @@ struct TildeKey {
   std::uint8_t scan;
   bool shift;
 };
+// A table in columns, kept as written.
+// clang-format off
 constexpr TildeKey kTildeKeys[] = {
     {1, 71, false},  {2, 82, false},  {3, 83, false},  {4, 79, false},  {5, 73, false},
     {6, 81, false},  {7, 71, false},  {8, 79, false},  {11, 59, false}, {12, 60, false},
@@ -241,6 +243,7 @@ constexpr TildeKey kTildeKeys[] = {
     {25, 61, true},  {26, 62, true},  {28, 63, true},  {29, 64, true},  {31, 65, true},
     {32, 66, true},  {33, 67, true},  {34, 68, true},
 };
+// clang-format on
 
 const TildeKey* FindTildeKey(int n) {
   for (const TildeKey& t : kTildeKeys)
@@ -250,6 +253,7 @@ const TildeKey* FindTildeKey(int n) {
 
 // Scan code of a cursor key final byte (CSI or SS3), 0 for none.
 std::uint8_t CursorScan(char final) {
+  // clang-format off
   switch (final) {
     case 'A': return 72;  // Up
     case 'B': return 80;  // Down
@@ -264,6 +268,7 @@ std::uint8_t CursorScan(char final) {
     case 'S': return 62;  // F4
     default: return 0;
   }
+  // clang-format on
 }
 
 // A character given by its code (xterm modifyOtherKeys, CSI u) with modifiers;
@@ -285,7 +290,7 @@ bool CodeKey(int code, int mods, KeyRecord& k) {
   if (letter && base.shift && code >= 'a') base.ch = static_cast<std::uint8_t>(code - 32);
   if (letter && base.ctrl) base.ch = static_cast<std::uint8_t>((code & 0x1F));
   if ((code == 127 || code == 8) && base.ctrl) base.ch = 127;  // Ctrl+Backspace
-  if (code == 9 && base.shift) base.ch = 0;                     // Shift+Tab: the back-tab
+  if (code == 9 && base.shift) base.ch = 0;                    // Shift+Tab: the back-tab
   k = base;
   return true;
 }
@@ -294,7 +299,9 @@ bool CodeKey(int code, int mods, KeyRecord& k) {
 
 using DStep = keyDecoderDetail::Step;
 
-DStep Need() { return {}; }
+DStep Need() {
+  return {};
+}
 
 DStep Drop(std::size_t length) {
   DStep s;
@@ -331,6 +338,78 @@ void SetAlt(DStep& s) {
   if (s.kind != DStep::Kind::kRecord) return;
   if (s.record.kind == InputRecord::Kind::kKey) s.record.key.alt = true;
   if (s.record.kind == InputRecord::Kind::kMouse) s.record.mouse.alt = true;
+}
+
+// ---- Keys of control sequences ----
+
+// ESC [ n ~ and ESC [ n ; m ~: editing and function keys; ESC [ 27 ; m ; code
+// ~: xterm's modifyOtherKeys.
+DStep TildeKeyStep(const Params& p, std::size_t length) {
+  const int first = p.Get(0), mods = p.Get(1);
+  if (first == 27) {
+    KeyRecord k;
+    if (p.count != 3 || !ValidModifiers(mods) || !CodeKey(p.Get(2), mods, k)) return Drop(length);
+    return KeyStep(length, k);
+  }
+  const TildeKey* t = FindTildeKey(first);
+  if (t == nullptr || p.count > 2 || !ValidModifiers(mods)) return Drop(length);
+  KeyRecord k = ScanKey(t->scan);
+  k.shift = t->shift;
+  ApplyModifiers(k, mods);
+  if (p.Get(1, 1) == 3) k.pressed = false;
+  return KeyStep(length, k);
+}
+
+// The key of a CSI sequence without a prefix, by its final byte.
+DStep CsiKeyStep(const Params& p, char final, std::size_t length) {
+  const int first = p.Get(0), mods = p.Get(1);
+  if (const std::uint8_t scan = CursorScan(final); scan != 0) {
+    // ESC [ A, ESC [ 1 ; m A: cursor keys, Home, End, and xterm's F1-F4.
+    if (p.count > 2 || first > 1 || !ValidModifiers(mods)) return Drop(length);
+    KeyRecord k = ScanKey(scan);
+    ApplyModifiers(k, mods);
+    if (p.Get(1, 1) == 3) k.pressed = false;
+    return KeyStep(length, k);
+  }
+  switch (final) {
+    case 'Z': {  // Shift+Tab
+      if (p.count > 2 || first > 1 || !ValidModifiers(mods)) return Drop(length);
+      KeyRecord k = ScanKey(usKey::kTab);
+      ApplyModifiers(k, mods);
+      k.shift = true;
+      return KeyStep(length, k);
+    }
+    case 'a':
+    case 'b':
+    case 'c':
+    case 'd': {  // rxvt Shift+Up, Down, Right, Left
+      if (p.count != 0) return Drop(length);
+      KeyRecord k = ScanKey(CursorScan(static_cast<char>(final - 'a' + 'A')));
+      k.shift = true;
+      return KeyStep(length, k);
+    }
+    case '~':
+      return TildeKeyStep(p, length);
+    case '$':
+    case '^':
+    case '@': {  // rxvt: Shift, Ctrl, Ctrl+Shift
+      const TildeKey* t = FindTildeKey(first);
+      if (t == nullptr || p.count != 1) return Drop(length);
+      KeyRecord k = ScanKey(t->scan);
+      k.shift = t->shift || final != '^';
+      k.ctrl = final != '$';
+      return KeyStep(length, k);
+    }
+    case 'u': {  // CSI code ; m u (fixterms, xterm formatOtherKeys, tmux, kitty)
+      KeyRecord k;
+      if (p.count < 1 || p.count > 3 || !ValidModifiers(mods) || !CodeKey(first, mods, k))
+        return Drop(length);
+      if (p.Get(1, 1) == 3) k.pressed = false;
+      return KeyStep(length, k);
+    }
+    default:
+      return Drop(length);  // focus reports, paste brackets, replies, unknown keys
+  }
 }
 
 }  // namespace
@@ -486,9 +565,11 @@ KeyDecoder::Step KeyDecoder::ParseCsi(std::string_view s, double nowMs) {
     }
     if (i >= s.size()) return Need();
     const unsigned char c = s[i];
-    if (c == '$' && RxvtShiftBody(s.substr(2, i - 2))) return InterpretCsi(s.substr(2, i - 2), '$', i + 1, nowMs);
+    if (c == '$' && RxvtShiftBody(s.substr(2, i - 2)))
+      return InterpretCsi(s.substr(2, i - 2), '$', i + 1, nowMs);
     if (c >= 0x20 && c <= 0x3F) continue;
-    if (c >= 0x40 && c <= 0x7E) return InterpretCsi(s.substr(2, i - 2), static_cast<char>(c), i + 1, nowMs);
+    if (c >= 0x40 && c <= 0x7E)
+      return InterpretCsi(s.substr(2, i - 2), static_cast<char>(c), i + 1, nowMs);
     return Drop(i);  // not part of a sequence: the sequence so far goes, c is decoded anew
   }
 }
@@ -500,104 +581,36 @@ KeyDecoder::Step KeyDecoder::ParseX10Mouse(std::string_view s, double nowMs) {
     if (static_cast<unsigned char>(s[i]) < 32) return Drop(i);
   }
   const int b = static_cast<unsigned char>(s[3]) - 32;
-  const int col = static_cast<unsigned char>(s[4]) - 33;
-  const int row = static_cast<unsigned char>(s[5]) - 33;
-  if (row < 0 || col < 0) return Drop(6);
+  const int x = static_cast<unsigned char>(s[4]) - 32;
+  const int y = static_cast<unsigned char>(s[5]) - 32;
   const bool release = (b & 3) == 3 && (b & (32 | 64)) == 0;
-  MouseRecord m;
-  if (!MouseReport(b, row, col, release, nowMs, m)) return Drop(6);
-  return MouseStep(6, m);
+  return MouseReportStep(b, x, y, release, 6, nowMs);
 }
 
 KeyDecoder::Step KeyDecoder::InterpretCsi(std::string_view body, char final, std::size_t length,
                                           double nowMs) {
   const Params p = ParseParams(body);
   if (!p.ok || p.intermediates) return Drop(length);
-
   if (p.prefix == '<') {  // SGR mouse: ESC [ < b ; x ; y M (press, motion) or m (release)
     if ((final != 'M' && final != 'm') || p.count != 3) return Drop(length);
-    const int b = p.Get(0), x = p.Get(1), y = p.Get(2);
-    if (b < 0 || b > 255 || x < 1 || y < 1) return Drop(length);
-    MouseRecord m;
-    if (!MouseReport(b, y - 1, x - 1, final == 'm', nowMs, m)) return Drop(length);
-    return MouseStep(length, m);
+    return MouseReportStep(p.Get(0), p.Get(1), p.Get(2), final == 'm', length, nowMs);
   }
   if (p.prefix != 0) return Drop(length);
+  if (final == 'M') {  // urxvt mouse: ESC [ 32+b ; x ; y M
+    if (p.count != 3) return Drop(length);
+    const int b = p.Get(0) - 32;
+    const bool release = (b & 3) == 3 && (b & (32 | 64)) == 0;
+    return MouseReportStep(b, p.Get(1), p.Get(2), release, length, nowMs);
+  }
+  return CsiKeyStep(p, final, length);
+}
 
-  const int first = p.Get(0);
-  if (const std::uint8_t scan = CursorScan(final); scan != 0) {
-    // ESC [ A, ESC [ 1 ; m A: cursor keys, Home, End, and xterm's F1-F4.
-    const int mods = p.Get(1);
-    if (p.count > 2 || first > 1 || !ValidModifiers(mods)) return Drop(length);
-    KeyRecord k = ScanKey(scan);
-    ApplyModifiers(k, mods);
-    if (p.Get(1, 1) == 3) k.pressed = false;
-    return KeyStep(length, k);
-  }
-  switch (final) {
-    case 'Z': {  // Shift+Tab
-      const int mods = p.Get(1);
-      if (p.count > 2 || first > 1 || !ValidModifiers(mods)) return Drop(length);
-      KeyRecord k = ScanKey(usKey::kTab);
-      ApplyModifiers(k, mods);
-      k.shift = true;
-      return KeyStep(length, k);
-    }
-    case 'a':
-    case 'b':
-    case 'c':
-    case 'd': {  // rxvt Shift+Up, Down, Right, Left
-      if (p.count != 0) return Drop(length);
-      KeyRecord k = ScanKey(CursorScan(static_cast<char>(final - 'a' + 'A')));
-      k.shift = true;
-      return KeyStep(length, k);
-    }
-    case '~': {
-      if (first == 27) {  // xterm modifyOtherKeys: ESC [ 27 ; m ; code ~
-        const int mods = p.Get(1);
-        KeyRecord k;
-        if (p.count != 3 || !ValidModifiers(mods) || !CodeKey(p.Get(2), mods, k)) return Drop(length);
-        return KeyStep(length, k);
-      }
-      const TildeKey* t = FindTildeKey(first);
-      const int mods = p.Get(1);
-      if (t == nullptr || p.count > 2 || !ValidModifiers(mods)) return Drop(length);
-      KeyRecord k = ScanKey(t->scan);
-      k.shift = t->shift;
-      ApplyModifiers(k, mods);
-      if (p.Get(1, 1) == 3) k.pressed = false;
-      return KeyStep(length, k);
-    }
-    case '$':
-    case '^':
-    case '@': {  // rxvt: Shift, Ctrl, Ctrl+Shift
-      const TildeKey* t = FindTildeKey(first);
-      if (t == nullptr || p.count != 1) return Drop(length);
-      KeyRecord k = ScanKey(t->scan);
-      k.shift = t->shift || final != '^';
-      k.ctrl = final != '$';
-      return KeyStep(length, k);
-    }
-    case 'u': {  // CSI code ; m u (fixterms, xterm formatOtherKeys, tmux, kitty)
-      const int mods = p.Get(1);
-      KeyRecord k;
-      if (p.count < 1 || p.count > 3 || !ValidModifiers(mods) || !CodeKey(first, mods, k))
-        return Drop(length);
-      if (p.Get(1, 1) == 3) k.pressed = false;
-      return KeyStep(length, k);
-    }
-    case 'M': {  // urxvt mouse: ESC [ 32+b ; x ; y M
-      if (p.count != 3) return Drop(length);
-      const int b = p.Get(0) - 32, x = p.Get(1), y = p.Get(2);
-      if (b < 0 || b > 255 || x < 1 || y < 1) return Drop(length);
-      const bool release = (b & 3) == 3 && (b & (32 | 64)) == 0;
-      MouseRecord m;
-      if (!MouseReport(b, y - 1, x - 1, release, nowMs, m)) return Drop(length);
-      return MouseStep(length, m);
-    }
-    default:
-      return Drop(length);  // focus reports, paste brackets, replies, unknown keys
-  }
+KeyDecoder::Step KeyDecoder::MouseReportStep(int b, int x, int y, bool release, std::size_t length,
+                                             double nowMs) {
+  if (b < 0 || b > 255 || x < 1 || y < 1) return Drop(length);
+  MouseRecord m;
+  if (!MouseReport(b, y - 1, x - 1, release, nowMs, m)) return Drop(length);
+  return MouseStep(length, m);
 }
 
 KeyDecoder::Step KeyDecoder::ParseSs3(std::string_view s, double nowMs) {
@@ -678,8 +691,7 @@ KeyDecoder::Step KeyDecoder::ResolveAtTimeout(std::string_view s) {
   return Drop(s.size());  // an incomplete sequence is dropped whole
 }
 
-bool KeyDecoder::MouseReport(int b, int row, int col, bool release, double nowMs,
-                             MouseRecord& m) {
+bool KeyDecoder::MouseReport(int b, int row, int col, bool release, double nowMs, MouseRecord& m) {
   if (b & 128) return false;  // buttons 8 to 11
   m.row = row;
   m.col = col;
@@ -687,7 +699,8 @@ bool KeyDecoder::MouseReport(int b, int row, int col, bool release, double nowMs
   m.alt = (b & 8) != 0;
   m.ctrl = (b & 16) != 0;
   const int low = b & 3;
-  const int bit = low == 0 ? 1 : low == 1 ? 4 : low == 2 ? 2 : 0;  // SGR 0 left, 1 middle, 2 right
+  // SGR's low bits: 0 left, 1 middle, 2 right, 3 none.
+  const int bit = low == 0 ? 1 : low == 1 ? 4 : low == 2 ? 2 : 0;
   if (b & 64) {  // wheel: no button changes
     if (release) return false;
     m.wheel = true;

@@ -69,7 +69,12 @@ class KeyDecoder {
   Step ParseSs3(std::string_view s, double nowMs);
   Step ParseOsc(std::string_view s, double nowMs);
   Step ParseX10Mouse(std::string_view s, double nowMs);
+  // The step for a complete CSI sequence: its body between "ESC [" and the
+  // final byte, and its length in bytes.
   Step InterpretCsi(std::string_view body, char final, std::size_t length, double nowMs);
+  // The step for a mouse report of SGR button code b at the 1-based cell
+  // (x, y), length bytes long; dropped when out of range or without a record.
+  Step MouseReportStep(int b, int x, int y, bool release, std::size_t length, double nowMs);
   static Step ResolveAtTimeout(std::string_view s);
   // Applies a mouse report (SGR button code b, 0-based cell) to the held
   // buttons; false when the report yields no record.

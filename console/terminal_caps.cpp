@@ -69,6 +69,85 @@ class EntryReader {
   const TerminfoEntry& entry_;
 };
 
+// Attributes and colours: SGR, bold, reverse, ANSI or indexed colours, and
+// whether erasing fills with the background colour.
+void ReadColors(const EntryReader& e, TerminalCaps& c) {
+  const std::string sgr0 = e.StringOr("sgr0");
+  c.sgr = sgr0.find("\x1b[m") != std::string::npos || sgr0.find("\x1b[0m") != std::string::npos ||
+          sgr0.find("\x1b[0;") != std::string::npos;
+  c.bold = c.sgr && e.Is("bold", "\x1b[1m");
+  c.reverse = c.sgr && e.Is("rev", "\x1b[7m");
+  const int colors = e.Number("colors");
+  const bool ansi8 = e.Is("setaf", "\x1b[31m") && e.Is("setab", "\x1b[41m");
+  const bool ansi16 = e.Is("setaf9", "\x1b[91m") && e.Is("setab9", "\x1b[101m");
+  c.indexedColors = !ansi8 && e.Is("setaf", "\x1b[38;5;1m") && e.Is("setab", "\x1b[48;5;1m") &&
+                    e.Is("setaf9", "\x1b[38;5;9m") && e.Is("setab9", "\x1b[48;5;9m");
+  if (!c.sgr || colors < 8 || !(ansi8 || c.indexedColors)) {
+    c.colors = 0;
+    c.indexedColors = false;
+  } else {
+    c.colors = colors >= 16 && (ansi16 || c.indexedColors) ? colors : 8;
+  }
+  c.backColorErase = e.Flag("bce");
+}
+
+// Cursor moves, erases and scrolls.
+void ReadMovesAndErases(const EntryReader& e, TerminalCaps& c) {
+  c.columnAddress = e.Is("hpa", "\x1b[10G");
+  c.rowAddress = e.Is("vpa", "\x1b[5d");
+  c.relativeMoves = e.Is("cuu", "\x1b[3A") && e.Is("cud", "\x1b[3B") && e.Is("cuf", "\x1b[3C") &&
+                    e.Is("cub", "\x1b[3D");
+  c.backspace = e.Is("cub1", "\b");
+  c.lineFeed = e.Is("cud1", "\n");
+
+  c.eraseDisplay =
+      e.Is("clear", "\x1b[H\x1b[2J") || e.Is("clear", "\x1b[H\x1b[J") || e.Is("ed", "\x1b[J");
+  c.eraseLine = e.Is("el", "\x1b[K");
+  c.eraseChars = e.Is("ech", "\x1b[7X");
+
+  c.scrollRegion = e.Is("csr", "\x1b[5;20r");
+  c.scrollUp = e.Is("indn", "\x1b[3S");
+  c.scrollDown = e.Is("rin", "\x1b[3T");
+  c.insertLines = e.Is("il", "\x1b[3L");
+  c.deleteLines = e.Is("dl", "\x1b[3M");
+  c.scrollDownByInsertingLines = false;
+}
+
+// Margins, the alternate screen and the cursor's visibility and shape.
+void ReadModes(const EntryReader& e, TerminalCaps& c) {
+  c.autoMargins = e.Flag("am");
+  c.eatsNewline = e.Flag("xenl");
+  c.autoMarginsOff = e.StringOr("rmam");
+  c.autoMarginsOn = e.StringOr("smam");
+
+  const auto smcup = e.String("smcup"), rmcup = e.String("rmcup");
+  c.enterAlternateScreen = smcup && rmcup ? *smcup : "";
+  c.leaveAlternateScreen = smcup && rmcup ? *rmcup : "";
+  // A cursor that could not be shown again is never hidden.
+  const auto civis = e.String("civis"), cnorm = e.String("cnorm");
+  c.hideCursor = civis && cnorm ? *civis : "";
+  c.showCursor = civis && cnorm ? *cnorm : "";
+  c.cursorShape = e.Is("Ss", "\x1b[4 q");
+}
+
+// Mouse reporting: terminals that report in the SGR encoding follow xterm,
+// drags included.
+void ReadMouse(const EntryReader& e, TerminalCaps& c) {
+  const auto kmous = e.String("kmous"), on = e.String("XM1"), off = e.String("XM0");
+  if (kmous == "\x1b[<" || (on && on->find("1006") != std::string::npos)) {
+    c.mouseOn = XtermCaps().mouseOn;
+    c.mouseOff = XtermCaps().mouseOff;
+  } else if (on && off) {
+    c.mouseOn = *on;
+    c.mouseOff = *off;
+  } else if (kmous == "\x1b[M") {
+    c.mouseOn = "\x1b[?1000h";
+    c.mouseOff = "\x1b[?1000l";
+  } else {
+    c.mouseOn = c.mouseOff = "";
+  }
+}
+
 }  // namespace
 
 std::span<const TerminfoSample> TerminfoSamples() {
@@ -90,74 +169,11 @@ TerminalCaps CapsFromTerminfo(const TerminfoEntry& entry, std::string_view name,
   const EntryReader e(entry);
   TerminalCaps c;
   c.cursorAddressing = e.Is("cup", "\x1b[5;10H");
-
-  const std::string sgr0 = e.StringOr("sgr0");
-  c.sgr = sgr0.find("\x1b[m") != std::string::npos || sgr0.find("\x1b[0m") != std::string::npos ||
-          sgr0.find("\x1b[0;") != std::string::npos;
-  c.bold = c.sgr && e.Is("bold", "\x1b[1m");
-  c.reverse = c.sgr && e.Is("rev", "\x1b[7m");
-  const int colors = e.Number("colors");
-  const bool ansi8 = e.Is("setaf", "\x1b[31m") && e.Is("setab", "\x1b[41m");
-  const bool ansi16 = e.Is("setaf9", "\x1b[91m") && e.Is("setab9", "\x1b[101m");
-  c.indexedColors = !ansi8 && e.Is("setaf", "\x1b[38;5;1m") && e.Is("setab", "\x1b[48;5;1m") &&
-                    e.Is("setaf9", "\x1b[38;5;9m") && e.Is("setab9", "\x1b[48;5;9m");
-  if (!c.sgr || colors < 8 || !(ansi8 || c.indexedColors)) {
-    c.colors = 0;
-    c.indexedColors = false;
-  } else {
-    c.colors = colors >= 16 && (ansi16 || c.indexedColors) ? colors : 8;
-  }
-  c.backColorErase = e.Flag("bce");
-
-  c.columnAddress = e.Is("hpa", "\x1b[10G");
-  c.rowAddress = e.Is("vpa", "\x1b[5d");
-  c.relativeMoves = e.Is("cuu", "\x1b[3A") && e.Is("cud", "\x1b[3B") && e.Is("cuf", "\x1b[3C") &&
-                    e.Is("cub", "\x1b[3D");
-  c.backspace = e.Is("cub1", "\b");
-  c.lineFeed = e.Is("cud1", "\n");
-
-  c.eraseDisplay =
-      e.Is("clear", "\x1b[H\x1b[2J") || e.Is("clear", "\x1b[H\x1b[J") || e.Is("ed", "\x1b[J");
-  c.eraseLine = e.Is("el", "\x1b[K");
-  c.eraseChars = e.Is("ech", "\x1b[7X");
-
-  c.scrollRegion = e.Is("csr", "\x1b[5;20r");
-  c.scrollUp = e.Is("indn", "\x1b[3S");
-  c.scrollDown = e.Is("rin", "\x1b[3T");
-  c.insertLines = e.Is("il", "\x1b[3L");
-  c.deleteLines = e.Is("dl", "\x1b[3M");
-  c.scrollDownByInsertingLines = false;
-
-  c.autoMargins = e.Flag("am");
-  c.eatsNewline = e.Flag("xenl");
-  c.autoMarginsOff = e.StringOr("rmam");
-  c.autoMarginsOn = e.StringOr("smam");
-
-  const auto smcup = e.String("smcup"), rmcup = e.String("rmcup");
-  c.enterAlternateScreen = smcup && rmcup ? *smcup : "";
-  c.leaveAlternateScreen = smcup && rmcup ? *rmcup : "";
-  // A cursor that could not be shown again is never hidden.
-  const auto civis = e.String("civis"), cnorm = e.String("cnorm");
-  c.hideCursor = civis && cnorm ? *civis : "";
-  c.showCursor = civis && cnorm ? *cnorm : "";
-  c.cursorShape = e.Is("Ss", "\x1b[4 q");
-
-  // Terminals that report in the SGR encoding follow xterm, drags included.
-  const auto kmous = e.String("kmous"), on = e.String("XM1"), off = e.String("XM0");
-  if (kmous == "\x1b[<" || (on && on->find("1006") != std::string::npos)) {
-    c.mouseOn = XtermCaps().mouseOn;
-    c.mouseOff = XtermCaps().mouseOff;
-  } else if (on && off) {
-    c.mouseOn = *on;
-    c.mouseOff = *off;
-  } else if (kmous == "\x1b[M") {
-    c.mouseOn = "\x1b[?1000h";
-    c.mouseOff = "\x1b[?1000l";
-  } else {
-    c.mouseOn = c.mouseOff = "";
-  }
+  ReadColors(e, c);
+  ReadMovesAndErases(e, c);
+  ReadModes(e, c);
+  ReadMouse(e, c);
   c.windowOps = e.Flag("XT") || name.starts_with("xterm");
-
   c.encoding = encoding;
   const auto smacs = e.String("smacs"), rmacs = e.String("rmacs");
   c.acsChars = smacs && rmacs ? e.StringOr("acsc") : "";

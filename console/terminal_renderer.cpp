@@ -69,19 +69,6 @@ void AppendCup(std::string& out, int row, int col) {
   out += 'H';
 }
 
-// How the cursor gets to its row, then to its column.
-enum class Vertical { kStay, kLineFeeds, kDown, kUp, kAbsolute };
-enum class Horizontal {
-  kStay,
-  kBridge,
-  kRight,
-  kBackspaces,
-  kLeft,
-  kReturn,
-  kReturnRight,
-  kAbsolute
-};
-
 }  // namespace
 
 int AnsiColorIndex(int dosColor) {
@@ -265,6 +252,18 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
   if (termCols_ != cols_ || rows_ < 2) return;
   if (std::count_if(differ_.begin() + 1, differ_.end(), [](int d) { return d > 0; }) < 2) return;
   differFromBlank_.assign(rows_ + 1, -1);
+  HashRows();
+  if (!MarkCandidateShifts()) return;
+  // Scrolling brings in blank lines in the pen's colour (or, without
+  // background-colour erase, the terminal's).
+  const std::uint32_t blank = ErasedCell();
+  const ScrollChoice best = BestScroll(blank);
+  if (best.shift == 0) return;
+  EmitScroll(best, out);
+  ScrollFront(best, blank);
+}
+
+void TerminalRenderer::HashRows() {
   backHash_.resize(rows_ + 1);
   frontHash_.resize(rows_ + 1);
   frontHashValid_.resize(rows_ + 1, false);
@@ -276,99 +275,105 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
     }
     backHash_[r] = differ_[r] ? RowHash(packed_.data() + start) : frontHash_[r];
   }
-  // Only shifts that bring some changed row its new content are worth a look.
-  std::vector<bool>& candidate = candidateShift_;
-  candidate.assign(2 * rows_, false);
+}
+
+bool TerminalRenderer::MarkCandidateShifts() {
+  candidateShift_.assign(2 * rows_, false);
   bool anyCandidate = false;
   for (int r = 1; r <= rows_; ++r) {
     if (!differ_[r]) continue;
     for (int f = 1; f <= rows_; ++f)
-      if (f != r && backHash_[r] == frontHash_[f]) anyCandidate = candidate[f - r + rows_] = true;
+      if (f != r && backHash_[r] == frontHash_[f])
+        anyCandidate = candidateShift_[f - r + rows_] = true;
   }
-  if (!anyCandidate) return;
+  return anyCandidate;
+}
 
-  auto sameRow = [&](int backRow, int frontRow) {
-    if (backHash_[backRow] != frontHash_[frontRow]) return false;
-    const auto* back =
-        (differ_[backRow] ? packed_ : front_).data() + static_cast<size_t>(backRow - 1) * cols_;
-    return std::equal(back, back + cols_,
-                      front_.data() + static_cast<size_t>(frontRow - 1) * cols_);
-  };
-  // Scrolling brings in blank lines in the pen's colour (or, without
-  // background-colour erase, the terminal's): the cells of a row that differ
-  // from such a line.
-  const std::uint32_t blank = ErasedCell();
-  auto differFromBlank = [&](int r) {
-    if (differFromBlank_[r] < 0) {
-      const auto* row = packed_.data() + static_cast<size_t>(r - 1) * cols_;
-      differFromBlank_[r] = static_cast<int>(cols_ - std::count(row, row + cols_, blank));
-    }
-    return differFromBlank_[r];
-  };
-  int bestGain = 0, bestShift = 0, bestTop = 0, bestBottom = 0;
-  ScrollPlan bestPlan;
+bool TerminalRenderer::SameRow(int backRow, int frontRow) const {
+  if (backHash_[backRow] != frontHash_[frontRow]) return false;
+  const auto* back =
+      (differ_[backRow] ? packed_ : front_).data() + static_cast<size_t>(backRow - 1) * cols_;
+  return std::equal(back, back + cols_, front_.data() + static_cast<size_t>(frontRow - 1) * cols_);
+}
+
+int TerminalRenderer::DifferFromBlank(int row, std::uint32_t blank) {
+  if (differFromBlank_[row] < 0) {
+    const auto* cells = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+    differFromBlank_[row] = static_cast<int>(cols_ - std::count(cells, cells + cols_, blank));
+  }
+  return differFromBlank_[row];
+}
+
+TerminalRenderer::ScrollChoice TerminalRenderer::BestScroll(std::uint32_t blank) {
+  ScrollChoice best;
+  int bestGain = 0;
   // shift > 0: the lines moved up (row r shows what row r + shift showed).
   for (int shift = 1 - rows_; shift < rows_; ++shift) {
-    if (!candidate[shift + rows_]) continue;
+    if (!candidateShift_[shift + rows_]) continue;
     const int last = std::min(rows_, rows_ - shift);
     for (int r = std::max(1, 1 - shift); r <= last;) {
-      if (!sameRow(r, r + shift)) {
+      if (!SameRow(r, r + shift)) {
         ++r;
         continue;
       }
+      // Rows first .. r - 1 come into place: they cost nothing to draw, the
+      // lines scrolled in cost what differs from a blank line.
       const int first = r;
       int gain = 0;
-      for (; r <= last && sameRow(r, r + shift); ++r)
+      for (; r <= last && SameRow(r, r + shift); ++r)
         gain += differ_[r];
       const int top = shift > 0 ? first : first + shift;
       const int bottom = shift > 0 ? r - 1 + shift : r - 1;
       const int freshTop = shift > 0 ? r : top;
       for (int f = freshTop; f < freshTop + std::abs(shift); ++f)
-        gain += differ_[f] - differFromBlank(f);
+        gain += differ_[f] - DifferFromBlank(f, blank);
       const ScrollPlan plan = PlanScroll(top, bottom, std::abs(shift), shift > 0);
       gain -= plan.cost;
       if (gain > bestGain) {
         bestGain = gain;
-        bestShift = shift;
-        bestTop = top;
-        bestBottom = bottom;
-        bestPlan = plan;
+        best = {shift, top, bottom, plan};
       }
     }
   }
-  if (bestShift == 0) return;
+  return best;
+}
 
-  const int n = std::abs(bestShift);
-  if (bestPlan.region) {
+void TerminalRenderer::EmitScroll(const ScrollChoice& scroll, std::string& out) {
+  const int n = std::abs(scroll.shift);
+  if (scroll.plan.region) {
     out += "\x1b[";
-    AppendNumber(out, bestTop);
+    AppendNumber(out, scroll.top);
     out += ';';
-    AppendNumber(out, bestBottom);
+    AppendNumber(out, scroll.bottom);
     out += 'r';
     curRow_ = curCol_ = 1;
   }
-  if (bestPlan.lineEdit) {
-    MoveTo(bestTop, 1, out);
-    AppendCsi(out, n, bestShift > 0 ? 'M' : 'L');
+  if (scroll.plan.lineEdit) {
+    MoveTo(scroll.top, 1, out);
+    AppendCsi(out, n, scroll.shift > 0 ? 'M' : 'L');
     curRow_ = curCol_ = 0;
   } else {
-    AppendCsi(out, n, bestShift > 0 ? 'S' : 'T');
+    AppendCsi(out, n, scroll.shift > 0 ? 'S' : 'T');
   }
-  if (bestPlan.region) {
+  if (scroll.plan.region) {
     out += "\x1b[r";
     curRow_ = curCol_ = 1;
   }
-  // The front buffer follows: the band's lines move, blank ones come in.
+}
+
+void TerminalRenderer::ScrollFront(const ScrollChoice& scroll, std::uint32_t blank) {
+  // The band's lines move, blank ones come in.
+  const int n = std::abs(scroll.shift), top = scroll.top, bottom = scroll.bottom;
   const auto rowStart = [&](int r) { return front_.begin() + static_cast<size_t>(r - 1) * cols_; };
-  if (bestShift > 0) {
-    std::copy(rowStart(bestTop + n), rowStart(bestBottom + 1), rowStart(bestTop));
-    std::fill(rowStart(bestBottom + 1 - n), rowStart(bestBottom + 1), blank);
+  if (scroll.shift > 0) {
+    std::copy(rowStart(top + n), rowStart(bottom + 1), rowStart(top));
+    std::fill(rowStart(bottom + 1 - n), rowStart(bottom + 1), blank);
   } else {
-    std::copy_backward(rowStart(bestTop), rowStart(bestBottom + 1 - n), rowStart(bestBottom + 1));
-    std::fill(rowStart(bestTop), rowStart(bestTop + n), blank);
+    std::copy_backward(rowStart(top), rowStart(bottom + 1 - n), rowStart(bottom + 1));
+    std::fill(rowStart(top), rowStart(top + n), blank);
   }
-  std::fill(frontHashValid_.begin() + bestTop, frontHashValid_.begin() + bestBottom + 1, false);
-  for (int r = bestTop; r <= bestBottom; ++r) {
+  std::fill(frontHashValid_.begin() + top, frontHashValid_.begin() + bottom + 1, false);
+  for (int r = top; r <= bottom; ++r) {
     const size_t start = static_cast<size_t>(r - 1) * cols_;
     differ_[r] = static_cast<int>(
         std::inner_product(packed_.begin() + start, packed_.begin() + start + cols_,
@@ -461,124 +466,114 @@ int TerminalRenderer::BridgeCost(int row, int fromCol, int toCol, int limit) con
 
 void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
   if (curRow_ == row && curCol_ == col) return;
-  int best = CupCost(row, col);
-  bool cup = true;
-  Vertical vertical = Vertical::kStay;
-  Horizontal horizontal = Horizontal::kStay;
-  if (curRow_ != 0) {
-    int vCost = 0;
-    Vertical v = Vertical::kStay;
-    const int dr = row - curRow_;
-    if (dr != 0) {
-      vCost = kNever;
-      if (caps_.rowAddress) {
-        vCost = CsiCost(row);
-        v = Vertical::kAbsolute;
-      }
-      if (caps_.relativeMoves && CsiCost(std::abs(dr)) < vCost) {
-        vCost = CsiCost(std::abs(dr));
-        v = dr > 0 ? Vertical::kDown : Vertical::kUp;
-      }
-      if (caps_.lineFeed && dr > 0 && dr <= vCost) {
-        vCost = dr;
-        v = Vertical::kLineFeeds;
-      }
-    }
-    // The column: absolute, from a carriage return, or relative when known.
-    int hCost = kNever;
-    Horizontal h = Horizontal::kAbsolute;
-    if (caps_.columnAddress) hCost = CsiCost(col);
-    const int fromReturn = col == 1 ? 1 : caps_.relativeMoves ? 1 + CsiCost(col - 1) : kNever;
-    if (fromReturn < hCost) {
-      hCost = fromReturn;
-      h = col == 1 ? Horizontal::kReturn : Horizontal::kReturnRight;
-    }
-    if (curCol_ != 0) {
-      const int dc = col - curCol_;
-      if (dc == 0) {
-        hCost = 0;
-        h = Horizontal::kStay;
-      } else if (dc > 0) {
-        if (caps_.relativeMoves && CsiCost(dc) < hCost) {
-          hCost = CsiCost(dc);
-          h = Horizontal::kRight;
-        }
-        if (dr == 0) {
-          const int bridge = BridgeCost(row, curCol_, col, hCost);
-          if (bridge < hCost) {
-            hCost = bridge;
-            h = Horizontal::kBridge;
-          }
-        }
-      } else {
-        if (caps_.backspace && -dc < hCost) {
-          hCost = -dc;
-          h = Horizontal::kBackspaces;
-        }
-        if (caps_.relativeMoves && CsiCost(-dc) < hCost) {
-          hCost = CsiCost(-dc);
-          h = Horizontal::kLeft;
-        }
-      }
-    }
-    if (vCost + hCost < best) {
-      best = vCost + hCost;
-      cup = false;
-      vertical = v;
-      horizontal = h;
-    }
-  }
-  if (cup) {
+  const CursorMove move = PlanMove(row, col);
+  if (move.absolute) {
     AppendCup(out, row, col);
   } else {
-    switch (vertical) {
-      case Vertical::kStay:
-        break;
-      case Vertical::kLineFeeds:
-        out.append(row - curRow_, '\n');
-        break;
-      case Vertical::kDown:
-        AppendCsi(out, row - curRow_, 'B');
-        break;
-      case Vertical::kUp:
-        AppendCsi(out, curRow_ - row, 'A');
-        break;
-      case Vertical::kAbsolute:
-        AppendCsi(out, row, 'd');
-        break;
-    }
-    switch (horizontal) {
-      case Horizontal::kStay:
-        break;
-      case Horizontal::kBridge: {
-        const std::uint32_t* packed = packed_.data() + static_cast<size_t>(row - 1) * cols_;
-        for (int c = curCol_; c < col; ++c)
-          PutGlyph(static_cast<std::uint8_t>(packed[c - 1]), out);
-        break;
-      }
-      case Horizontal::kRight:
-        AppendCsi(out, col - curCol_, 'C');
-        break;
-      case Horizontal::kBackspaces:
-        out.append(curCol_ - col, '\b');
-        break;
-      case Horizontal::kLeft:
-        AppendCsi(out, curCol_ - col, 'D');
-        break;
-      case Horizontal::kReturn:
-        out += '\r';
-        break;
-      case Horizontal::kReturnRight:
-        out += '\r';
-        AppendCsi(out, col - 1, 'C');
-        break;
-      case Horizontal::kAbsolute:
-        AppendCsi(out, col, 'G');
-        break;
-    }
+    EmitRowMove(move.row.how, row, out);
+    EmitColumnMove(move.column.how, row, col, out);
   }
   curRow_ = row;
   curCol_ = col;
+}
+
+// The steps of MoveTo are inline, as it was when whole: it runs for every
+// run of cells drawn.
+inline TerminalRenderer::CursorMove TerminalRenderer::PlanMove(int row, int col) const {
+  CursorMove move;
+  // From an unknown row only the absolute move gets there.
+  if (curRow_ == 0) return move;
+  move.row = PlanRowMove(row);
+  move.column = PlanColumnMove(row, col);
+  move.absolute = move.row.cost + move.column.cost >= CupCost(row, col);
+  return move;
+}
+
+inline TerminalRenderer::RowMove TerminalRenderer::PlanRowMove(int row) const {
+  RowMove move;
+  const int dr = row - curRow_;
+  if (dr == 0) return move;
+  move.cost = kNever;
+  if (caps_.rowAddress) move = {Vertical::kAbsolute, CsiCost(row)};
+  if (caps_.relativeMoves && CsiCost(std::abs(dr)) < move.cost)
+    move = {dr > 0 ? Vertical::kDown : Vertical::kUp, CsiCost(std::abs(dr))};
+  if (caps_.lineFeed && dr > 0 && dr <= move.cost) move = {Vertical::kLineFeeds, dr};
+  return move;
+}
+
+inline TerminalRenderer::ColumnMove TerminalRenderer::PlanColumnMove(int row, int col) const {
+  // The column: absolute, from a carriage return, or relative when known.
+  ColumnMove move{Horizontal::kAbsolute, kNever};
+  if (caps_.columnAddress) move.cost = CsiCost(col);
+  const int fromReturn = col == 1 ? 1 : caps_.relativeMoves ? 1 + CsiCost(col - 1) : kNever;
+  if (fromReturn < move.cost)
+    move = {col == 1 ? Horizontal::kReturn : Horizontal::kReturnRight, fromReturn};
+  if (curCol_ == 0) return move;
+  const int dc = col - curCol_;
+  if (dc == 0) return {Horizontal::kStay, 0};
+  if (dc > 0) {
+    if (caps_.relativeMoves && CsiCost(dc) < move.cost) move = {Horizontal::kRight, CsiCost(dc)};
+    // Cells are re-sent only along the cursor's own row.
+    if (row == curRow_) {
+      const int bridge = BridgeCost(row, curCol_, col, move.cost);
+      if (bridge < move.cost) move = {Horizontal::kBridge, bridge};
+    }
+  } else {
+    if (caps_.backspace && -dc < move.cost) move = {Horizontal::kBackspaces, -dc};
+    if (caps_.relativeMoves && CsiCost(-dc) < move.cost) move = {Horizontal::kLeft, CsiCost(-dc)};
+  }
+  return move;
+}
+
+inline void TerminalRenderer::EmitRowMove(Vertical how, int row, std::string& out) const {
+  switch (how) {
+    case Vertical::kStay:
+      break;
+    case Vertical::kLineFeeds:
+      out.append(row - curRow_, '\n');
+      break;
+    case Vertical::kDown:
+      AppendCsi(out, row - curRow_, 'B');
+      break;
+    case Vertical::kUp:
+      AppendCsi(out, curRow_ - row, 'A');
+      break;
+    case Vertical::kAbsolute:
+      AppendCsi(out, row, 'd');
+      break;
+  }
+}
+
+inline void TerminalRenderer::EmitColumnMove(Horizontal how, int row, int col, std::string& out) {
+  switch (how) {
+    case Horizontal::kStay:
+      break;
+    case Horizontal::kBridge: {
+      const std::uint32_t* packed = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+      for (int c = curCol_; c < col; ++c)
+        PutGlyph(static_cast<std::uint8_t>(packed[c - 1]), out);
+      break;
+    }
+    case Horizontal::kRight:
+      AppendCsi(out, col - curCol_, 'C');
+      break;
+    case Horizontal::kBackspaces:
+      out.append(curCol_ - col, '\b');
+      break;
+    case Horizontal::kLeft:
+      AppendCsi(out, curCol_ - col, 'D');
+      break;
+    case Horizontal::kReturn:
+      out += '\r';
+      break;
+    case Horizontal::kReturnRight:
+      out += '\r';
+      AppendCsi(out, col - 1, 'C');
+      break;
+    case Horizontal::kAbsolute:
+      AppendCsi(out, col, 'G');
+      break;
+  }
 }
 
 void TerminalRenderer::SetPen(int attr, std::string& out) {

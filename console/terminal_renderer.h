@@ -66,6 +66,39 @@ class TerminalRenderer {
     bool region = false;
     int cost = 0;  // bytes, including a cursor move afterwards; kNever when impossible
   };
+  // A band that scrolling brings lines moved by shift rows (> 0: up) into
+  // place, and how.
+  struct ScrollChoice {
+    int shift = 0;  // 0: no scroll pays
+    int top = 0, bottom = 0;
+    ScrollPlan plan;
+  };
+  // How the cursor gets to its row, then to its column, each with its cost in
+  // bytes; or one absolute move (cup) when that is cheapest.
+  enum class Vertical { kStay, kLineFeeds, kDown, kUp, kAbsolute };
+  enum class Horizontal {
+    kStay,
+    kBridge,
+    kRight,
+    kBackspaces,
+    kLeft,
+    kReturn,
+    kReturnRight,
+    kAbsolute
+  };
+  struct RowMove {
+    Vertical how = Vertical::kStay;
+    int cost = 0;
+  };
+  struct ColumnMove {
+    Horizontal how = Horizontal::kAbsolute;
+    int cost = 0;
+  };
+  struct CursorMove {
+    bool absolute = true;
+    RowMove row;
+    ColumnMove column;
+  };
 
   void Redraw(const Screen& screen, int termCols, int termRows, std::string& out);
   std::uint32_t Pack(Cell c) const;
@@ -75,10 +108,31 @@ class TerminalRenderer {
   // Scrolls a band of rows on the terminal when the screen shows the band's
   // lines moved up or down and that is cheaper than drawing them again.
   void ScrollIfCheaper(std::string& out);
+  // Brings backHash_ and frontHash_ up to date for every row.
+  void HashRows();
+  // Marks in candidateShift_ the shifts that bring some changed row its new
+  // content; false when there is none.
+  bool MarkCandidateShifts();
+  // Whether the screen's row backRow shows what the terminal's frontRow does.
+  bool SameRow(int backRow, int frontRow) const;
+  // The cells of a screen row that differ from a scrolled-in line of blank.
+  int DifferFromBlank(int row, std::uint32_t blank);
+  // The scroll that saves the most bytes among the candidate shifts.
+  ScrollChoice BestScroll(std::uint32_t blank);
   ScrollPlan PlanScroll(int top, int bottom, int lines, bool up) const;
+  // Sends the scroll's bytes.
+  void EmitScroll(const ScrollChoice& scroll, std::string& out);
+  // Makes the front buffer and differ_ follow the scroll.
+  void ScrollFront(const ScrollChoice& scroll, std::uint32_t blank);
   std::uint64_t RowHash(const std::uint32_t* row) const;
   void RenderRow(int row, std::string& out);
   void MoveTo(int row, int col, std::string& out);
+  // The cheapest way from the cursor to (row, col), known or not.
+  CursorMove PlanMove(int row, int col) const;
+  RowMove PlanRowMove(int row) const;
+  ColumnMove PlanColumnMove(int row, int col) const;
+  void EmitRowMove(Vertical how, int row, std::string& out) const;
+  void EmitColumnMove(Horizontal how, int row, int col, std::string& out);
   // Bytes that re-send the cells fromCol..toCol-1 of a row to move the cursor
   // over them; kNever when that is not possible or not cheaper than limit.
   int BridgeCost(int row, int fromCol, int toCol, int limit) const;

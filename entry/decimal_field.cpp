@@ -1,11 +1,41 @@
 #include "entry/decimal_field.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "entry/field_editing.h"
 #include "entry/text_field.h"
 
 namespace tarvana {
+namespace {
+
+// The decimals' field: digits only, shown first without editing (mode 0);
+// after the whole part its prompt, the point, has the field's colour.
+FieldRec DecimalPart(const FieldRec& field, std::size_t promptSize, std::int16_t wholeDigits,
+                     std::int16_t decimalDigits) {
+  const bool hasWhole = wholeDigits > 0;
+  FieldRec decimal = field;
+  decimal.Col = static_cast<std::uint8_t>(
+      hasWhole ? std::min<int>(field.Col + static_cast<int>(promptSize) + wholeDigits, 255)
+               : field.Col);
+  decimal.Length = static_cast<std::uint8_t>(std::min<int>(decimalDigits, 255));
+  decimal.FieldType = field_type::kDigits;
+  decimal.EditMode = 0;
+  decimal.PromptColor = hasWhole ? field.NormalColor : field.PromptColor;
+  return decimal;
+}
+
+// The whole part's field: a signed integer whose first key replaces the text
+// and which ends when full (mode 5).
+FieldRec WholePart(const FieldRec& field, std::int16_t wholeDigits) {
+  FieldRec whole = field;
+  whole.Length = static_cast<std::uint8_t>(std::min<int>(wholeDigits, 255));
+  whole.FieldType = field_type::kSignedInteger;
+  whole.EditMode = 5;
+  return whole;
+}
+
+}  // namespace
 
 KeyCode DecimalField(FieldRec& field, std::string_view prompt, std::int16_t wholeDigits,
                      std::int16_t decimalDigits, std::string& wholeText, std::string& decimalText,
@@ -23,20 +53,9 @@ KeyCode DecimalField(FieldRec& field, std::string_view prompt, std::int16_t whol
     return {};
   field.Changed = 0;
 
-  FieldRec decimal = field;
-  decimal.Col = static_cast<std::uint8_t>(
-      hasWhole ? std::min<int>(field.Col + static_cast<int>(prompt.size()) + wholeDigits, 255)
-               : field.Col);
-  decimal.Length = static_cast<std::uint8_t>(std::min<int>(decimalDigits, 255));
-  decimal.FieldType = field_type::kDigits;
-  decimal.EditMode = 0;
-  decimal.PromptColor = hasWhole ? field.NormalColor : field.PromptColor;
+  FieldRec decimal = DecimalPart(field, prompt.size(), wholeDigits, decimalDigits);
   const std::string decimalPrompt = hasWhole ? "." : std::string(prompt) + ".";
-
-  FieldRec whole = field;
-  whole.Length = static_cast<std::uint8_t>(std::min<int>(wholeDigits, 255));
-  whole.FieldType = field_type::kSignedInteger;
-  whole.EditMode = 5;
+  FieldRec whole = WholePart(field, wholeDigits);
 
   std::int16_t overwrite = 0;
   std::uint8_t cursor = 0;

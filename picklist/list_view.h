@@ -24,33 +24,21 @@
 #include "console/input_event.h"
 #include "console/screen_save.h"
 #include "console/types.h"
+#include "picklist/folded_sort.h"
 #include "runtime/based_array.h"
 
 namespace tarvana::picklist_detail {
 
 using Pos = std::int64_t;
 
-// Sort comparison: a-z folded to A-Z, every other byte by its value, a
-// shorter text before a longer one it begins.
-int CompareFolded(std::string_view a, std::string_view b);
-
-// The text of the caller's item `index`, as it is sorted; it stays valid
-// while the sort runs.
-using SortText = std::function<std::string_view(std::int32_t index)>;
 // The text of the caller's item `index`, as it is shown; a text made on demand
 // is kept in scratch.
 using ItemText = std::function<std::string_view(std::int32_t index, std::string& scratch)>;
 
-// Puts items whose sort texts are equal in the order they are shown; they
-// arrive in array order.
-using OrderEqualTexts = std::function<void(std::vector<std::int32_t>& indices)>;
-
 // The index array for count items numbered from lower, shown in sort order
 // (> 0 ascending, < 0 descending, 0 array order): the caller's indices in
-// display order. Items that compare equal keep their array order, or the
-// order `equal` gives them. The sort works on the index array with twelve
-// folded bytes of each item as an integer key beside it, so a million items
-// sort in a fraction of a second.
+// display order, by FoldedOrder. Items that compare equal keep their array
+// order, or the order `equal` gives them.
 // firstUpper, when given, receives each display item's upper-cased first byte.
 std::vector<std::int32_t> DisplayOrder(std::int32_t lower, std::int64_t count, const SortText& text,
                                        int sortOrder,

@@ -44,17 +44,6 @@ class PickListTest : public PickListFixture {
   ListView view;
 };
 
-TEST(PickListSort, FoldsOnlyAToZ) {
-  EXPECT_LT(CompareFolded("apple", "Banana"), 0);
-  EXPECT_EQ(CompareFolded("cat", "CAT"), 0);
-  EXPECT_LT(CompareFolded("Cat", "Cats"), 0);
-  EXPECT_GT(CompareFolded("_x", "Zebra"), 0) << "'_' (95) sorts after 'Z' (90)";
-  EXPECT_GT(CompareFolded("_x", "alpha"), 0) << "'a' folds to 'A' (65)";
-  EXPECT_LT(CompareFolded("\x84", "\x8E"), 0) << "CP437 accented letters are not folded";
-  EXPECT_LT(CompareFolded("abcdefgh", "abcdefghi"), 0);
-  EXPECT_LT(CompareFolded("abcdefghA", "ABCDEFGHb"), 0);
-}
-
 TEST(PickListSort, OrdersTheIndexArrayNotTheItems) {
   const BasedArray<std::string> items(5, {"pear", "Apple", "fig", "apple", "Fig", "banana"});
   EXPECT_EQ(DisplayOrder(items, 1), (std::vector<std::int32_t>{6, 8, 10, 7, 9, 5}))

@@ -39,6 +39,7 @@ std::string TensWords(int tens, int units) {
   return words + " ";
 }
 
+// One walk down the places, a case for each, reads better whole than split.
 std::string NumberToWords(std::int32_t n) {
   // Walks the places of the decimal text from the highest down to the units;
   // the "-" of a negative number counts as a 0 digit.
