@@ -96,8 +96,10 @@ void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry)
   if (unit.helpRow == 0) return;
   // Kept to the help row: a row off the screen shows nothing, and a long text
   // is cut at the right edge rather than wrapping (or scrolling the screen).
+  // The row is cleared short of its last cell, as on the 80-column screen.
   UseColor(unit.helpColor);
-  window_detail::PrintClipped(unit.helpRow, 1, std::string(79, ' '));
+  window_detail::PrintClipped(
+      unit.helpRow, 1, std::string(static_cast<std::size_t>(std::max(ScreenWidth() - 1, 0)), ' '));
   window_detail::PrintClipped(unit.helpRow, 1, items.helpTexts[entry]);
 }
 
