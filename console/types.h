@@ -60,6 +60,12 @@ inline constexpr std::uint8_t kCtrlEnd = 117;
 inline constexpr std::uint8_t kCtrlHome = 119;
 }  // namespace scan
 
+// Character bytes of the keys the toolbox tests (a one-byte KeyCode).
+namespace ascii {
+inline constexpr unsigned char kEnter = 13;
+inline constexpr unsigned char kEsc = 27;
+}  // namespace ascii
+
 // Mouse masks: buttons and event kinds that SetMouse chooses to report.
 namespace mouse {
 inline constexpr int kLeft = 1;
@@ -72,15 +78,23 @@ inline constexpr int kReleased = 8;
 }  // namespace mouse
 
 // Builders and tests for KeyCodes.
-inline KeyCode ExtendedKey(std::uint8_t scanCode) { return KeyCode{'\0', static_cast<char>(scanCode)}; }
+inline KeyCode ExtendedKey(std::uint8_t scanCode) {
+  return KeyCode{'\0', static_cast<char>(scanCode)};
+}
 inline bool IsExtendedKey(const KeyCode& k, std::uint8_t scanCode) {
   return k.size() == 2 && k[0] == '\0' && static_cast<std::uint8_t>(k[1]) == scanCode;
 }
-inline bool IsMouseKey(const KeyCode& k) { return k.size() == 4; }
+inline bool IsMouseKey(const KeyCode& k) {
+  return k.size() == 4;
+}
 // The event byte (1 moved, 2 double-click, 4 pressed, 8 released) of a mouse KeyCode.
-inline int MouseEvent(const KeyCode& k) { return static_cast<std::uint8_t>(k[2]); }
+inline int MouseEvent(const KeyCode& k) {
+  return static_cast<std::uint8_t>(k[2]);
+}
 // The button byte of a mouse KeyCode.
-inline int MouseButton(const KeyCode& k) { return static_cast<std::uint8_t>(k[3]); }
+inline int MouseButton(const KeyCode& k) {
+  return static_cast<std::uint8_t>(k[3]);
+}
 inline KeyCode MouseKey(int event, int button) {
   return KeyCode{'\xff', '\xff', static_cast<char>(event), static_cast<char>(button)};
 }

@@ -28,21 +28,31 @@ inline constexpr std::uint8_t kStopMarker = 254;
 inline constexpr std::uint8_t kLabel = 255;
 }  // namespace field_type
 
+// EditMode codes: the odd modes let the first accepted character replace the
+// whole text; 1-2 keep the cursor on the last cell, 3-4 let it rest one cell
+// past the end, 5-6 end the editing when the field is full. Modes above 6 act
+// as mode 4.
+namespace edit_mode {
+inline constexpr std::uint8_t kDisplayOnly = 0;
+inline constexpr std::uint8_t kReplaceStopOnLastCell = 1;
+inline constexpr std::uint8_t kStopOnLastCell = 2;
+inline constexpr std::uint8_t kReplaceRestPastEnd = 3;
+inline constexpr std::uint8_t kRestPastEnd = 4;
+inline constexpr std::uint8_t kReplaceEndWhenFull = 5;
+inline constexpr std::uint8_t kEndWhenFull = 6;
+}  // namespace edit_mode
+
 // One field of a form: fourteen bytes in this order, without padding, so that
 // a table of them is an array of fourteen-byte records. (Packed with #pragma
 // pack, which GCC, Clang and MSVC all take; its 16-bit fields cannot be bound
 // to non-const references.)
-// EditMode: 0 display only; the odd modes 1, 3 and 5 let the first accepted
-// character replace the whole text; 1-2 keep the cursor on the last cell,
-// 3-4 let it rest one cell past the end, 5-6 end the editing when the field is
-// full. Modes above 6 act as mode 4.
 #pragma pack(push, 1)
 struct FieldRec {
   std::uint8_t Row = 0;
   std::uint8_t Col = 0;           // the prompt's column; the field follows the prompt
   std::uint8_t Length = 0;        // the longest text the field holds
   std::uint8_t FieldType = 0;     // see field_type
-  std::uint8_t EditMode = 0;      // 0-6, above
+  std::uint8_t EditMode = 0;      // see edit_mode
   std::int16_t Mask = -1;         // -1 shows the text, 0 nothing, else this character per character
   std::int16_t ExitOnChange = 0;  // EntryScreen ends when this field is left changed
   ColorAttr PromptColor = 0;

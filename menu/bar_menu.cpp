@@ -21,7 +21,7 @@ bool BarFits(const MenuItems& items, int barRow) {
 }
 
 void DrawBarMenu(MenuUnit& unit, const MenuItems& items, int barRow) {
-  UseColor(unit.normalColor);
+  UseColor(unit.colors.normal);
   Locate(barRow, 1);
   SetCursor(0);
   window_detail::PrintClipped(barRow, 1, std::string(80, ' '));

@@ -224,6 +224,23 @@ TEST_F(BoxMenuTest, MovingTheBarRepaintsTheOldHotKeyAndTheHelpLine) {
   EXPECT_EQ(RowText(25), "help C");
 }
 
+// The help row is cleared to the screen's width less one before each help
+// line, so a long line leaves nothing behind a shorter one.
+TEST_F(BoxMenuTest, AShorterHelpLineLeavesNothingOfTheLongerOne) {
+  for (int width : {80, 120}) {
+    HeadlessConsole& wide = UseHeadlessConsole(width, 25);
+    SetColor(0, 7);
+    ClearScreen();
+    Menu m;
+    m.help[1] = std::string(width - 1, 'h');
+    wide.QueueKeys("Down");
+    EXPECT_THROW(m.Run(), HeadlessInputExhausted) << width << " columns";
+    EXPECT_EQ(RowText(25), "help B") << width << " columns";
+    EXPECT_EQ(ReadCellColor(25, width - 1), 0x7F) << width << " columns";
+    EXPECT_EQ(ReadCellColor(25, width), 0x70) << width << " columns: the last cell is left alone";
+  }
+}
+
 TEST_F(BoxMenuTest, HelpRowZeroDrawsNoHelp) {
   menu.helpRow = 0;
   EXPECT_THROW(menu.Run(), HeadlessInputExhausted);

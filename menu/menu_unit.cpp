@@ -44,11 +44,7 @@ bool MenuArraysCover(const MenuItems& items) {
 
 MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow) {
   MenuUnit unit;
-  unit.normalColor = colors.normal;
-  unit.barColor = colors.bar;
-  unit.hotKeyColor = colors.hotKey;
-  unit.disabledColor = colors.disabled;
-  unit.helpColor = colors.help;
+  unit.colors = colors;
   unit.helpRow = helpRow;
   unit.first = items.texts.LBound();
   unit.last = items.texts.UBound();
@@ -70,11 +66,11 @@ bool MenuEntryDisabled(const MenuItems& items, int entry) {
 void DrawMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
   const MenuPlace& place = PlaceOf(unit, entry);
   const bool disabled = MenuEntryDisabled(items, entry);
-  UseColor(disabled ? unit.disabledColor : unit.normalColor);
+  UseColor(disabled ? unit.colors.disabled : unit.colors.normal);
   Locate(place.row, place.col);
   PrintText(items.texts[entry]);
   if (disabled || HotKeyOf(unit, entry).empty()) return;
-  UseColor(unit.hotKeyColor);
+  UseColor(unit.colors.hotKey);
   Locate(place.row, HotKeyCol(unit, items, entry));
   PrintText(HotKeyOf(unit, entry));
 }
@@ -92,21 +88,23 @@ bool StartMenu(MenuUnit& unit, const MenuItems& items, int choice) {
 
 void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
   const MenuPlace& place = PlaceOf(unit, entry);
-  RecolorRun(place.row, place.barCol, place.barWidth, unit.barColor);
+  RecolorRun(place.row, place.barCol, place.barWidth, unit.colors.bar);
   if (unit.helpRow == 0) return;
   // Kept to the help row: a row off the screen shows nothing, and a long text
   // is cut at the right edge rather than wrapping (or scrolling the screen).
-  UseColor(unit.helpColor);
-  window_detail::PrintClipped(unit.helpRow, 1, std::string(79, ' '));
+  // The row is cleared short of its last cell, as on the 80-column screen.
+  UseColor(unit.colors.help);
+  window_detail::PrintClipped(
+      unit.helpRow, 1, std::string(static_cast<std::size_t>(std::max(ScreenWidth() - 1, 0)), ' '));
   window_detail::PrintClipped(unit.helpRow, 1, items.helpTexts[entry]);
 }
 
 void UnhighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
   const MenuPlace& place = PlaceOf(unit, entry);
-  RecolorRun(place.row, place.barCol, place.barWidth, unit.normalColor);
+  RecolorRun(place.row, place.barCol, place.barWidth, unit.colors.normal);
   // An entry without a hot key has no letter cell to repaint.
   if (!HotKeyOf(unit, entry).empty())
-    RecolorRun(place.row, HotKeyCol(unit, items, entry), 1, unit.hotKeyColor);
+    RecolorRun(place.row, HotKeyCol(unit, items, entry), 1, unit.colors.hotKey);
 }
 
 MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& action, int& chosen) {
@@ -213,9 +211,9 @@ MenuAction ReadMenuAction(const InputEvent& event, const MenuKeys& keys,
   }
   if (key.size() != 1) return action;
   const unsigned char c = static_cast<unsigned char>(key[0]);
-  if (c == 27) {
+  if (c == ascii::kEsc) {
     action.kind = MenuAction::kEsc;
-  } else if (c == 13) {
+  } else if (c == ascii::kEnter) {
     action.kind = MenuAction::kEnter;
   } else {
     action.kind = MenuAction::kLetter;

@@ -30,16 +30,21 @@ struct MenuPlace {
   int barWidth = 0;  // cells in the highlight run
 };
 
+// The colours a menu draws with.
+struct MenuColors {
+  ColorAttr normal = 0;  // entry texts and the surface under them
+  ColorAttr bar = 0;
+  ColorAttr hotKey = 0;
+  ColorAttr disabled = 0;
+  ColorAttr help = 0;
+};
+
 struct MenuUnit {
   int first = 1;
   int last = 0;
   std::vector<std::string> hotKeys;  // upper-cased hot-key letter per entry, empty for none
   std::vector<MenuPlace> places;
-  ColorAttr normalColor = 0;  // entry texts and the surface under them
-  ColorAttr barColor = 0;
-  ColorAttr hotKeyColor = 0;
-  ColorAttr disabledColor = 0;
-  ColorAttr helpColor = 0;
+  MenuColors colors;
   int helpRow = 0;
   bool drawn = false;
   int current = 0;
@@ -55,15 +60,6 @@ struct MenuAction {
 
 // What a step did: kept the menu going, chose an entry, or cancelled.
 enum class MenuStep { kGoing, kChosen, kCancelled };
-
-// The colours a menu draws with.
-struct MenuColors {
-  ColorAttr normal;  // entry texts and the surface under them
-  ColorAttr bar;
-  ColorAttr hotKey;
-  ColorAttr disabled;
-  ColorAttr help;
-};
 
 // True when there is at least one entry and the hot-key, help and disabled
 // arrays each hold an element for every entry number of the item texts.

@@ -28,6 +28,11 @@ const KeyCode kEsc = "\x1b";
 const KeyCode kF10 = ExtendedKey(scan::kF10);
 const std::string kDatePattern = "##-##-####";
 const std::string kHint = "Enter: next   F10: done   Esc: cancel";
+// The template editor's slot codes: each is the field type whose characters
+// the slot takes.
+constexpr char kDigitSlot = field_type::kDigits;
+constexpr char kLetterSlot = field_type::kUpperLetters;
+constexpr char kAnySlot = field_type::kAnyCharacter;
 
 // One field's working copy: the field record and what its editor
 // reads and writes, in code page 437.
@@ -53,7 +58,7 @@ std::string Trim(std::string text) {
 std::string EditorTemplate(std::string_view pattern) {
   std::string marked(pattern);
   for (char& c : marked)
-    c = c == '#' ? '\x01' : c == 'A' ? '\x06' : c == '?' ? '\x08' : c;
+    c = c == '#' ? kDigitSlot : c == 'A' ? kLetterSlot : c == '?' ? kAnySlot : c;
   return Utf8ToCp437(marked);
 }
 
@@ -126,10 +131,10 @@ Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, cons
   return slot;
 }
 
-// Edits the field (mode 0: draws it) with its low-level editor.
-KeyCode Edit(Slot& slot, int mode, std::string_view exitKeys, std::int16_t& insertMode) {
+// Edits the field (display-only mode: draws it) with its low-level editor.
+KeyCode Edit(Slot& slot, std::uint8_t mode, std::string_view exitKeys, std::int16_t& insertMode) {
   FieldRec& r = slot.rec;
-  r.EditMode = static_cast<std::uint8_t>(mode);
+  r.EditMode = mode;
   switch (slot.field->kind) {
     case FieldKind::kTemplate:
     case FieldKind::kDate:
@@ -137,7 +142,7 @@ KeyCode Edit(Slot& slot, int mode, std::string_view exitKeys, std::int16_t& inse
     case FieldKind::kCalculator:
       return CalcField(r, slot.prompt, slot.value, exitKeys);
     case FieldKind::kDecimal:
-      if (mode == 0) {
+      if (mode == edit_mode::kDisplayOnly) {
         // The decimal editor always edits; drawn as it shows a number.
         const int at = r.Col + static_cast<int>(slot.prompt.size());
         DrawAt(r.Row, r.Col, slot.prompt, r.PromptColor);
@@ -253,7 +258,7 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
   }
   std::int16_t insertMode = -1;
   for (Slot& slot : slots)
-    Edit(slot, 0, "", insertMode);
+    Edit(slot, edit_mode::kDisplayOnly, "", insertMode);
   // The form grown to `rows` message rows, its corner kept where the taller
   // window still fits, and its fields drawn again in their new places.
   const auto grow = [&](int rows) {
@@ -267,7 +272,7 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
       slot.rec.Row = static_cast<std::uint8_t>(popup->Top() + i);
       slot.rec.Col = static_cast<std::uint8_t>(popup->Left() + 1);
       recs[i] = slot.rec;
-      Edit(slot, 0, "", insertMode);
+      Edit(slot, edit_mode::kDisplayOnly, "", insertMode);
     }
   };
   const auto showMessage = [&](const std::string& error) {
@@ -292,10 +297,10 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
   std::int16_t current = 0;
   for (;;) {
     Slot& slot = slots[static_cast<std::size_t>(current)];
-    // Mode 3: a character typed first replaces the value; any other key
-    // first keeps it for editing.
-    const KeyCode key = Edit(slot, 3, exitKeys, insertMode);
-    Edit(slot, 0, "", insertMode);
+    // A character typed first replaces the value; any other key first keeps
+    // it for editing.
+    const KeyCode key = Edit(slot, edit_mode::kReplaceRestPastEnd, exitKeys, insertMode);
+    Edit(slot, edit_mode::kDisplayOnly, "", insertMode);
     if (key == kEsc) return std::nullopt;
     std::string error = Refusal(slot);
     showMessage(error);
