@@ -3,13 +3,17 @@
 # The tests beside the sources become one test program per folder; the ones
 # listed as POSIX_TESTS (pseudo-terminals, the terminal emulator, signals) and
 # the tarvana_pty library they use are left out of a Windows build, and the
-# *_windows_test.cpp files are in a Windows build only.
+# *_windows_test.cpp files are in a Windows build only. Each test may take
+# TIMEOUT seconds (120 unless given).
 # A browser (Emscripten) build emulates POSIX: it takes name_posix.cpp unless a
 # name_web.cpp replaces it, and leaves out the files named after NOT_WEB.
 set(TARVANA_MODULES "" CACHE INTERNAL "")
 
 function(tarvana_add_tests name dir)
-  cmake_parse_arguments(T "" "" "LIBS;POSIX_TESTS" ${ARGN})
+  cmake_parse_arguments(T "" "TIMEOUT" "LIBS;POSIX_TESTS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
   file(GLOB tests CONFIGURE_DEPENDS ${dir}/*_test.cpp)
   if(WIN32)
     foreach(posix_test ${T_POSIX_TESTS})
@@ -32,7 +36,7 @@ function(tarvana_add_tests name dir)
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 120)
+    PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
 
 function(tarvana_module name)
