@@ -32,7 +32,7 @@
 namespace tarvana {
 namespace {
 
-using testing::PtyTerminal;
+using test_support::PtyTerminal;
 
 constexpr char kDown[] = "\x1b[B";
 constexpr int kKeys = 300;  // per timed turn
@@ -87,7 +87,7 @@ KeyRun RunKeys(const Program& program, int keys, const std::vector<std::string>&
   KeyRun run;
   if (!term.Started()) return run;
   const bool ready = program.demo ? term.WaitForText("Press any key to begin", timeoutMs) &&
-                                        testing::Press(term, " ") &&
+                                        test_support::Press(term, " ") &&
                                         term.WaitForText("Demo Main Menu", timeoutMs)
                                   : term.WaitForText("floor ready", timeoutMs);
   if (!ready) return run;
@@ -102,7 +102,7 @@ KeyRun RunKeys(const Program& program, int keys, const std::vector<std::string>&
   term.Pump(20);
   run.cpuUsPerKey = (ProcessCpuUs(term.Pid()) - cpuBefore) / keys;
   run.bytesPerKey = double(term.Output().size() - bytesBefore) / keys;
-  run.ok = program.demo ? testing::LeaveDemo(term) : (term.SendKeys("q"), term.WaitForExit());
+  run.ok = program.demo ? test_support::LeaveDemo(term) : (term.SendKeys("q"), term.WaitForExit());
   run.ok = run.ok && term.ExitStatus() == 0;
   return run;
 }
@@ -153,7 +153,7 @@ std::optional<double> InstructionsPerKey(const std::string& valgrind, const Prog
 int main(int argc, char** argv) {
   using namespace tarvana;
   if (argc == 3 && std::strcmp(argv[1], "--floor") == 0) return Floor(std::atoi(argv[2]));
-  const Program demo{{argc > 1 ? argv[1] : testing::DemoProgram()}, true};
+  const Program demo{{argc > 1 ? argv[1] : test_support::DemoProgram()}, true};
   std::printf("Main menu, Down one key at a time through a pseudo-terminal (%s):\n",
               demo.argv[0].c_str());
 

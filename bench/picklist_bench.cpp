@@ -38,7 +38,7 @@
 namespace tarvana {
 namespace {
 
-using picklist_detail::ListView;
+using internal::ListView;
 
 double NowMs() {
   timespec ts;
@@ -75,9 +75,9 @@ long BytesToShow(const std::vector<Cell>& before) {
   return static_cast<long>(out.size());
 }
 
-picklist_detail::ListStep Step(ListView& v, const KeyCode& key) {
+internal::ListStep Step(ListView& v, const KeyCode& key) {
   std::int32_t chosen = -1;
-  return picklist_detail::StepList(v, picklist_detail::ReadListInput(v, key, true), chosen);
+  return internal::StepList(v, internal::ReadListInput(v, key, true), chosen);
 }
 
 // n items of 6 to 20 random letters, mixed case, a few with blanks.
@@ -106,13 +106,13 @@ void BigList(int n) {
   const WindowRec window{8, 20, 22, 0, 1, 2, 0, 2, 0x07, 0x1F, 0x1E, 0x1B};
 
   double t0 = NowMs();
-  const std::vector<std::int32_t> order = picklist_detail::DisplayOrder(items, 1);
+  const std::vector<std::int32_t> order = internal::DisplayOrder(items, 1);
   std::printf("  sort of the index array alone:             %9.1f ms\n", NowMs() - t0);
 
   const long rssBefore = bench::StatusKiB("VmRSS");
   t0 = NowMs();
   ListView view;
-  picklist_detail::OpenList(view, items, 1, window, "Big", 1, 0x71);
+  internal::OpenList(view, items, 1, window, "Big", 1, 0x71);
   const double openMs = NowMs() - t0;
   const long rssAfter = bench::StatusKiB("VmRSS");
   std::printf("  open (index array, sort, first draw):      %9.1f ms\n", openMs);
@@ -166,7 +166,7 @@ void BigList(int n) {
   Step(view, ExtendedKey(scan::kHome));
   Step(view, ExtendedKey(scan::kEnd));
   std::printf("  Home then End:                             %9.3f ms\n", NowMs() - t0);
-  picklist_detail::CloseList(view);
+  internal::CloseList(view);
 }
 
 // The window of the directory demonstration.
@@ -255,9 +255,9 @@ void BigDirectory(int files) {
   std::printf("  making the files:                          %9.1f ms\n", NowMs() - t0);
   FreshProcesses(dir);
 
-  picklist_detail::DirListing listing;
+  internal::DirListing listing;
   t0 = NowMs();
-  picklist_detail::ReadDirectory(dir + "/*.*", listing);
+  internal::ReadDirectory(dir + "/*.*", listing);
   std::printf("  enumeration (readdir + stat), %d entries: %7.1f ms\n", listing.Count(),
               NowMs() - t0);
   t0 = NowMs();

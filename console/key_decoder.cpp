@@ -297,7 +297,7 @@ bool CodeKey(int code, int mods, KeyRecord& k) {
 
 // ---- Decoding steps ----
 
-using DStep = keyDecoderDetail::Step;
+using DStep = internal::Step;
 
 DStep Need() {
   return {};

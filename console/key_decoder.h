@@ -17,7 +17,7 @@
 
 namespace tarvana {
 
-namespace keyDecoderDetail {
+namespace internal {
 // One decoding step at the head of the undecoded bytes.
 struct Step {
   enum class Kind { kRecord, kDropped, kNeedMore };
@@ -25,7 +25,7 @@ struct Step {
   std::size_t length = 0;  // bytes consumed (kRecord, kDropped)
   InputRecord record;
 };
-}  // namespace keyDecoderDetail
+}  // namespace internal
 
 class KeyDecoder {
  public:
@@ -60,7 +60,7 @@ class KeyDecoder {
   // What the rest of an overlong sequence is skipped as.
   enum class Skip { kNone, kCsi, kString };
 
-  using Step = keyDecoderDetail::Step;
+  using Step = internal::Step;
 
   void DecodeAvailable(double nowMs, bool final, std::vector<InputRecord>& out);
   Step ParseAt(std::string_view s, double nowMs);

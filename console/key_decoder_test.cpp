@@ -24,7 +24,7 @@ using keyDecoderCheck::CheckKeyDecoderInput;
 using keyDecoderCheck::DescribeAll;
 using keyDecoderCheck::Escaped;
 
-using namespace testing;  // the record builders K, M and their flags
+using namespace test_support;  // the record builders K, M and their flags
 
 void Append(std::vector<InputRecord>& to, const std::vector<InputRecord>& from) {
   to.insert(to.end(), from.begin(), from.end());

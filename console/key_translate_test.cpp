@@ -21,12 +21,12 @@ namespace {
 using keyDecoderCheck::Describe;
 using keyDecoderCheck::Escaped;
 
-using testing::K;
-using testing::kAlt;
-using testing::kCaps;
-using testing::kCtrl;
-using testing::kShift;
-using testing::kUp;
+using test_support::K;
+using test_support::kAlt;
+using test_support::kCaps;
+using test_support::kCtrl;
+using test_support::kShift;
+using test_support::kUp;
 
 KeyCode X(int scan) {
   return ExtendedKey(static_cast<std::uint8_t>(scan));
@@ -348,7 +348,7 @@ TEST(KeyTranslate, KeyRecordsLeaveTheMouseStateAlone) {
 
 // ---- Through the console ----
 
-class KeyTranslateConsole : public testing::HeadlessTest {};
+class KeyTranslateConsole : public test_support::HeadlessTest {};
 
 TEST_F(KeyTranslateConsole, KeyWaitingRemovesAKeyReleaseAndSaysNo) {
   console->QueueRecord(K('a', 30, kUp));
@@ -397,7 +397,7 @@ TEST_F(KeyTranslateConsole, WaitKeySkipsRecordsThatYieldNothing) {
 }
 
 TEST_F(KeyTranslateConsole, DemonstrationMouseSettings) {
-  testing::EnableClicks();
+  test_support::EnableClicks();
   console->QueueClick(5, 10, mouse::kMiddle);
   EXPECT_FALSE(KeyWaiting());  // the middle button yields nothing at all
   EXPECT_EQ(MouseRow(), 0);

@@ -179,7 +179,7 @@ TEST(ScreenPicture, PlacesEachGlyphOnItsCellAndEscapesMarkup) {
 TEST(ScreenPicture, SavesSvgOrHtmlByTheFileName) {
   UseHeadlessConsole(10, 3);
   PrintAt(2, 2, 14, 1, "saved");
-  const testing::ScratchDir dir("tarvana-picture-");
+  const test_support::ScratchDir dir("tarvana-picture-");
   ASSERT_FALSE(dir.Path().empty());
   const std::string base = dir.Name();
   struct Case {

@@ -9,8 +9,8 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::ScreenText;
+using test_support::HeadlessTest;
+using test_support::ScreenText;
 
 class ScreenSaves : public HeadlessTest {
  protected:

@@ -26,7 +26,7 @@
 namespace tarvana {
 namespace {
 
-using testing::TerminalEmulator;
+using test_support::TerminalEmulator;
 
 // A pseudo-terminal: the backend works on the slave side, the test types into
 // and reads from the master side. A blocked test ends by SIGALRM, never hangs.

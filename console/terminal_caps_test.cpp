@@ -60,7 +60,7 @@ TEST(TerminalCaps, FromTheTerminalDatabase) {
     EXPECT_TRUE(c.mouse || leave.find("?1000") == std::string::npos) << c.term;
     // On a terminal: the alternate screen and mouse reporting taken only when
     // there, and given back.
-    testing::TerminalEmulator term(80, 25);
+    test_support::TerminalEmulator term(80, 25);
     term.Feed(enter + caps.mouseOn);
     EXPECT_EQ(term.AltScreen(), c.altScreen) << c.term;
     EXPECT_EQ(term.MouseMode() != 0, c.mouse) << c.term;
@@ -122,7 +122,7 @@ class ScopedEnvironment {
 
 TEST(TerminalCaps, ColoursOfEntriesCompiledHere) {
   if (!ReadTerminfo("xterm")) GTEST_SKIP() << "built without the terminal database";
-  const testing::ScratchDir dir;
+  const test_support::ScratchDir dir;
   ASSERT_FALSE(dir.Path().empty());
   const std::string source = dir.Name() + "/entries.src", log = dir.Name() + "/tic.log";
   std::ofstream(source) << kCompiledEntries;

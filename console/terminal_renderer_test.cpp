@@ -18,8 +18,8 @@
 namespace tarvana {
 namespace {
 
-using testing::EmulatorOptions;
-using testing::TerminalEmulator;
+using test_support::EmulatorOptions;
+using test_support::TerminalEmulator;
 
 // A kind of terminal: what the renderer is told it can do, and the emulator
 // set up to behave so.
@@ -161,9 +161,9 @@ double Brightness(int dos) {
 // bright foregrounds through bold (shown bright), backgrounds dark. None:
 // bold for a bright foreground, reverse video where the background is the
 // brighter, so light bars stay light.
-testing::EmulatedCell LookOn(int colors, int attr) {
+test_support::EmulatedCell LookOn(int colors, int attr) {
   const int fg = attr & 15, bg = attr >> 4;
-  testing::EmulatedCell look;
+  test_support::EmulatedCell look;
   if (colors >= 16) {
     look.fg = kAnsiOfDos[fg];
     look.bg = kAnsiOfDos[bg];
@@ -179,7 +179,7 @@ testing::EmulatedCell LookOn(int colors, int attr) {
 }
 
 // A cell as a failure message shows it.
-std::string Describe(const testing::EmulatedCell& cell) {
+std::string Describe(const test_support::EmulatedCell& cell) {
   return "char " + std::to_string(static_cast<std::uint32_t>(cell.ch)) + " fg " +
          std::to_string(cell.fg) + " bg " + std::to_string(cell.bg) + (cell.bold ? " bold" : "") +
          (cell.reverse ? " reverse" : "");
@@ -210,12 +210,12 @@ void ExpectTerminalShows(const TerminalEmulator& term, const Screen& screen,
       if (bottomRightUnwritable && row == term.Rows() && col == term.Cols()) continue;
       const Cell cell = screen.At(row, col);
       const auto [glyph, attr] = Expected(cell, caps);
-      const testing::EmulatedCell look = LookOn(kind.emulator.colors, attr);
+      const test_support::EmulatedCell look = LookOn(kind.emulator.colors, attr);
       const auto shown = term.CellAt(row, col);
       const bool blank = glyph == U' ';
       if (shown.ch != glyph || shown.bg != look.bg || shown.reverse != look.reverse ||
           (!blank && (shown.fg != look.fg || shown.bold != look.bold))) {
-        testing::EmulatedCell want = look;
+        test_support::EmulatedCell want = look;
         want.ch = glyph;
         ADD_FAILURE() << context << ": cell " << row << "," << col << " model ch " << int(cell.ch)
                       << " attr " << int(cell.attr) << ": wants " << Describe(want)
@@ -654,7 +654,7 @@ TEST(TerminalRendererTest, TerminalModelsBehaveAsTheirKinds) {
     EmulatorOptions options;
     const char* bytes;
     int row, col;
-    testing::EmulatedCell shows;
+    test_support::EmulatedCell shows;
     bool altScreen = false;
   } cases[] = {
       {"a delayed wrap keeps the bottom-right cell", {}, "\x1b[25;79HAB", 25, 80, {U'B'}},

@@ -13,12 +13,12 @@
 namespace tarvana {
 namespace {
 
-using testing::RowText;
-using testing::ScreenText;
+using test_support::RowText;
+using test_support::ScreenText;
 
 constexpr ColorAttr kBlock = 0x71, kToday = 0x74, kSelector = 0x17;
 
-class CalendarTest : public testing::HeadlessTest {
+class CalendarTest : public test_support::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();

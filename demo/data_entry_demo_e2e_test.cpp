@@ -15,7 +15,7 @@ constexpr int kZipCol = 52;
 const std::string kDemo = std::string(TARVANA_BINARY_DIR) + "/bin/tarvana-demo";
 
 TEST(DataEntryDemoEndToEnd, StateZipCodeAndTheF10Report) {
-  testing::PtyTerminal term({kDemo}, TARVANA_SOURCE_DIR);
+  test_support::PtyTerminal term({kDemo}, TARVANA_SOURCE_DIR);
   ASSERT_TRUE(term.Started());
   ASSERT_TRUE(term.WaitForText("Tarvana")) << term.Screen().Text();
   term.SendKeys(" ");

@@ -14,13 +14,13 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::MenuBarRow;
-using testing::RowText;
-using testing::ScreenMatchesGolden;
-using testing::ScreenShows;
-using testing::ScreenText;
-using testing::WaitsForInput;
+using test_support::HeadlessTest;
+using test_support::MenuBarRow;
+using test_support::RowText;
+using test_support::ScreenMatchesGolden;
+using test_support::ScreenShows;
+using test_support::ScreenText;
+using test_support::WaitsForInput;
 
 // "Space" passes the title screen; "E" is the hot key of Data Entry.
 constexpr const char* kOpenScreen = "Space E ";

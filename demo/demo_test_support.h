@@ -8,7 +8,7 @@
 #include "demo/demo.h"
 #include "testing/headless_test_support.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 // Runs a screen (by default the whole program) over the queued input: true
 // when it stopped to wait for input that is not queued, false when it ended.
@@ -56,4 +56,4 @@ class DemoScreenTest : public HeadlessTest {
   demo::DemoData data = demo::MakeDemoData();
 };
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

@@ -19,15 +19,15 @@ namespace tarvana {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::HeadlessTest;
-using testing::RowText;
-using testing::ScreenText;
+using test_support::HeadlessTest;
+using test_support::RowText;
+using test_support::ScreenText;
 
 class DirectoryDemoTest : public HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    testing::EnableClicks();
+    test_support::EnableClicks();
     ASSERT_FALSE(scratch.Path().empty());
     dir = scratch.Path();
     std::ofstream(dir / "TVTools.LST") << "list\n";
@@ -47,15 +47,15 @@ class DirectoryDemoTest : public HeadlessTest {
     }
   }
 
-  testing::ScratchDir scratch{"tarvana_dirdemo_"};
+  test_support::ScratchDir scratch{"tarvana_dirdemo_"};
   fs::path dir, home;
 };
 
 // The short name the system keeps for an entry of the current directory (8.3
 // names on Windows); empty where it keeps none.
 std::string ShortNameOf(const std::string& name) {
-  picklist_detail::DirListing listing;
-  if (!picklist_detail::ReadDirectory(name, listing) || listing.Count() != 1) return {};
+  internal::DirListing listing;
+  if (!internal::ReadDirectory(name, listing) || listing.Count() != 1) return {};
   return std::string(listing.ShortName(1));
 }
 

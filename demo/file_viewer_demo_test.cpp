@@ -16,10 +16,10 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::RowText;
-using testing::ScreenText;
-using testing::ViewTestFiles;
+using test_support::HeadlessTest;
+using test_support::RowText;
+using test_support::ScreenText;
+using test_support::ViewTestFiles;
 
 const std::string kLongName = "a_file_with_a_long_name.txt";
 const std::string kKeyHelp = "\x18, \x19, PgUp, PgDn, \x1A, \x1B, Home, End, Alt-L, Esc to Exit";
@@ -30,9 +30,9 @@ class FileViewerDemo : public HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    testing::EnableClicks();
+    test_support::EnableClicks();
     files.Write("TVTools.LST", "list\n");
-    files.Write("notes.txt", testing::NumberedLines(100));
+    files.Write("notes.txt", test_support::NumberedLines(100));
     std::string lines;
     for (int i = 1; i <= 60; ++i)
       lines += "Long " + std::to_string(i) + "\n";

@@ -12,14 +12,14 @@
 namespace tarvana {
 namespace {
 
-using testing::DemoProgram;
-using testing::Press;
-using testing::PtyTerminal;
+using test_support::DemoProgram;
+using test_support::Press;
+using test_support::PtyTerminal;
 
 TEST(FileViewerEndToEnd, PicksALongNamedFileAndPagesThroughIt) {
-  testing::ViewTestFiles files;
+  test_support::ViewTestFiles files;
   files.Write("TVTools.LST", "list\n");
-  files.Write("notes.txt", testing::NumberedLines(10));
+  files.Write("notes.txt", test_support::NumberedLines(10));
   const std::string longName = "a_file_with_a_long_name.txt";
   std::string lines;
   for (int i = 1; i <= 60; ++i)
@@ -27,7 +27,7 @@ TEST(FileViewerEndToEnd, PicksALongNamedFileAndPagesThroughIt) {
   files.Write(longName, lines);
 
   PtyTerminal term({DemoProgram()}, files.Dir());
-  ASSERT_TRUE(testing::ReachMainMenu(term)) << term.Screen().Text();
+  ASSERT_TRUE(test_support::ReachMainMenu(term)) << term.Screen().Text();
   ASSERT_TRUE(Press(term, "v"));
   ASSERT_TRUE(term.WaitForText("Select a File to View")) << term.Screen().Text();
   ASSERT_TRUE(Press(term, "a"));
@@ -56,7 +56,7 @@ TEST(FileViewerEndToEnd, PicksALongNamedFileAndPagesThroughIt) {
   ASSERT_TRUE(Press(term, "\x1b"));
   ASSERT_TRUE(term.WaitForText("Demo Main Menu")) << term.Screen().Text();
   EXPECT_EQ(screen.RowText(25), "View a File");
-  ASSERT_TRUE(testing::LeaveDemo(term)) << term.Screen().Text();
+  ASSERT_TRUE(test_support::LeaveDemo(term)) << term.Screen().Text();
   EXPECT_EQ(term.ExitStatus(), 0);
 }
 

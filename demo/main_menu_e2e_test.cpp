@@ -8,13 +8,13 @@
 namespace tarvana {
 namespace {
 
-using testing::DemoProgram;
-using testing::Press;
-using testing::PtyTerminal;
+using test_support::DemoProgram;
+using test_support::Press;
+using test_support::PtyTerminal;
 
 TEST(MainMenuEndToEnd, KeysClicksDialogWindowsAndQuitting) {
   PtyTerminal term({DemoProgram()}, TARVANA_SOURCE_DIR);
-  ASSERT_TRUE(testing::ReachMainMenu(term)) << term.Screen().Text();
+  ASSERT_TRUE(test_support::ReachMainMenu(term)) << term.Screen().Text();
   EXPECT_EQ(term.Screen().RowText(25), "Sample Bar Menu");
 
   ASSERT_TRUE(Press(term, "\x1b[B"));  // Down

@@ -12,12 +12,12 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::MenuBarRow;
-using testing::RowText;
-using testing::ScreenMatchesGolden;
-using testing::ScreenText;
-using testing::WaitsForInput;
+using test_support::HeadlessTest;
+using test_support::MenuBarRow;
+using test_support::RowText;
+using test_support::ScreenMatchesGolden;
+using test_support::ScreenText;
+using test_support::WaitsForInput;
 
 class DemoTest : public HeadlessTest {
  protected:

@@ -9,9 +9,9 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::RowText;
-using testing::ScreenText;
+using test_support::HeadlessTest;
+using test_support::RowText;
+using test_support::ScreenText;
 
 class MenuDemos : public HeadlessTest {
  protected:

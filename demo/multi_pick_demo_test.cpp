@@ -13,11 +13,11 @@
 namespace tarvana {
 namespace {
 
-using testing::MenuBarRow;
-using testing::RowText;
-using testing::ScreenText;
+using test_support::MenuBarRow;
+using test_support::RowText;
+using test_support::ScreenText;
 
-class MultiPickDemoTest : public testing::DemoScreenTest {
+class MultiPickDemoTest : public test_support::DemoScreenTest {
  protected:
   bool RunScreen(const char* keys) {
     return DemoScreenTest::RunScreen(demo::RunMultiPickDemo, keys);

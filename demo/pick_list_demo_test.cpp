@@ -13,11 +13,11 @@
 namespace tarvana {
 namespace {
 
-using testing::MenuBarRow;
-using testing::RowText;
-using testing::ScreenText;
+using test_support::MenuBarRow;
+using test_support::RowText;
+using test_support::ScreenText;
 
-class PickListDemoTest : public testing::DemoScreenTest {
+class PickListDemoTest : public test_support::DemoScreenTest {
  protected:
   bool RunScreen(const char* keys) {
     return DemoScreenTest::RunScreen(demo::RunPickListDemo, keys);
@@ -46,7 +46,7 @@ TEST_F(PickListDemoTest, TypingWThenEnterReportsWeasel) {
   EXPECT_EQ(ReadCellColor(25, 3), 0x71) << "in the colour the list left: its bar colour";
   EXPECT_EQ(ScreenText(9, 21, 14), " Aardvark     ") << "the list opens afresh";
   EXPECT_EQ(ReadCellColor(9, 25), 0x71);
-  EXPECT_TRUE(testing::ScreenMatchesGolden("demo/testdata/pick_list_demo.txt"));
+  EXPECT_TRUE(test_support::ScreenMatchesGolden("demo/testdata/pick_list_demo.txt"));
 }
 
 TEST_F(PickListDemoTest, AShorterNameReplacesALongerOne) {

@@ -8,13 +8,13 @@
 namespace tarvana {
 namespace {
 
-using testing::DemoProgram;
-using testing::Press;
-using testing::PtyTerminal;
+using test_support::DemoProgram;
+using test_support::Press;
+using test_support::PtyTerminal;
 
 TEST(PickListEndToEnd, TypingWThenEnterReportsWeasel) {
   PtyTerminal term({DemoProgram()}, TARVANA_SOURCE_DIR);
-  ASSERT_TRUE(testing::ReachMainMenu(term)) << term.Screen().Text();
+  ASSERT_TRUE(test_support::ReachMainMenu(term)) << term.Screen().Text();
   ASSERT_TRUE(Press(term, "p"));
   ASSERT_TRUE(term.WaitForText("Give it a try now:")) << term.Screen().Text();
   ASSERT_TRUE(term.WaitForText("Aardvark")) << term.Screen().Text();
@@ -25,7 +25,7 @@ TEST(PickListEndToEnd, TypingWThenEnterReportsWeasel) {
   ASSERT_TRUE(Press(term, "\x1b"));
   ASSERT_TRUE(term.WaitForText("Demo Main Menu")) << term.Screen().Text();
   EXPECT_EQ(term.Screen().RowText(25), "Use a Pick List");
-  EXPECT_TRUE(testing::LeaveDemo(term));
+  EXPECT_TRUE(test_support::LeaveDemo(term));
 }
 
 }  // namespace

@@ -19,11 +19,11 @@
 namespace tarvana {
 namespace {
 
-using testing::LeaveDemo;
-using testing::Press;
-using testing::PtyTerminal;
+using test_support::LeaveDemo;
+using test_support::Press;
+using test_support::PtyTerminal;
 
-const std::string kDemo = testing::DemoProgram();
+const std::string kDemo = test_support::DemoProgram();
 
 enum class Setting { kNeverSet, kOn, kOff };
 

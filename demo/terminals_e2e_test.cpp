@@ -17,12 +17,12 @@
 namespace tarvana {
 namespace {
 
-using testing::EmulatorOptions;
-using testing::LeaveDemo;
-using testing::Press;
-using testing::PtyTerminal;
+using test_support::EmulatorOptions;
+using test_support::LeaveDemo;
+using test_support::Press;
+using test_support::PtyTerminal;
 
-const std::string kDemo = testing::DemoProgram();
+const std::string kDemo = test_support::DemoProgram();
 
 std::string Escaped(std::string_view s) {
   std::string out;
@@ -80,7 +80,7 @@ TEST(TerminalsEndToEnd, EachTerminalTypeGetsOnlyWhatItHas) {
   for (const auto& c : cases) {
     const std::string context = c.env[0] + " " + c.env[1];
     PtyTerminal pty({kDemo}, TARVANA_SOURCE_DIR, 80, 25, c.env, c.emulator);
-    ASSERT_TRUE(testing::ReachMainMenu(pty)) << context << "\n" << pty.Screen().Text();
+    ASSERT_TRUE(test_support::ReachMainMenu(pty)) << context << "\n" << pty.Screen().Text();
     EXPECT_TRUE(pty.Screen().Contains("\u2500\u2500\u2500 Demo Main Menu \u2500\u2500\u2500"))
         << context << ": no line characters\n"
         << pty.Screen().Text();
@@ -124,15 +124,15 @@ TEST(TerminalsEndToEnd, EachTerminalTypeGetsOnlyWhatItHas) {
 }
 
 // The screen's characters and colours on the first rows rows.
-std::vector<testing::EmulatedCell> Cells(const PtyTerminal& pty, int rows) {
-  std::vector<testing::EmulatedCell> cells;
+std::vector<test_support::EmulatedCell> Cells(const PtyTerminal& pty, int rows) {
+  std::vector<test_support::EmulatedCell> cells;
   for (int r = 1; r <= rows; ++r)
     for (int c = 1; c <= 80; ++c)
       cells.push_back(pty.Screen().CellAt(r, c));
   return cells;
 }
 
-bool Same(const std::vector<testing::EmulatedCell>& a, const std::vector<testing::EmulatedCell>& b,
+bool Same(const std::vector<test_support::EmulatedCell>& a, const std::vector<test_support::EmulatedCell>& b,
           std::string* where) {
   for (size_t i = 0; i < a.size(); ++i)
     if (a[i].ch != b[i].ch || a[i].fg != b[i].fg || a[i].bg != b[i].bg) {
@@ -191,7 +191,7 @@ TEST(TerminalsEndToEnd, TmuxAndGnuScreenShowWhatTheTerminalShows) {
   std::filesystem::create_directories(here);
   std::filesystem::copy_file(std::string(TARVANA_SOURCE_DIR) + "/TVTools.LST",
                              here + "/TVTools.LST");
-  std::vector<std::vector<testing::EmulatedCell>> reference;
+  std::vector<std::vector<test_support::EmulatedCell>> reference;
   {
     PtyTerminal direct({kDemo}, here);
     ASSERT_TRUE(direct.WaitForText("Press any key to begin the demonstration."));

@@ -10,18 +10,18 @@
 namespace tarvana {
 namespace {
 
-using testing::DemoProgram;
-using testing::Press;
-using testing::PtyTerminal;
+using test_support::DemoProgram;
+using test_support::Press;
+using test_support::PtyTerminal;
 
 // Terminal palette indexes of the text-mode colours the screens use.
 constexpr int kAnsiBlue = 4, kAnsiGreen = 2, kAnsiRed = 1, kAnsiWhite = 15, kAnsiGrey = 7;
 
 class ToolDemosEndToEnd : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(testing::ReachMainMenu(term)) << term.Screen().Text(); }
+  void SetUp() override { ASSERT_TRUE(test_support::ReachMainMenu(term)) << term.Screen().Text(); }
   void TearDown() override {
-    EXPECT_TRUE(testing::LeaveDemo(term)) << term.Screen().Text();
+    EXPECT_TRUE(test_support::LeaveDemo(term)) << term.Screen().Text();
     EXPECT_EQ(term.ExitStatus(), 0);
   }
   std::string Row(int row) { return term.Screen().RowText(row); }

@@ -11,10 +11,10 @@
 namespace tarvana {
 namespace {
 
-using testing::RowText;
-using testing::ScreenText;
+using test_support::RowText;
+using test_support::ScreenText;
 
-class ToolDemos : public testing::HeadlessTest {
+class ToolDemos : public test_support::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();

@@ -4,7 +4,7 @@
 #include "entry/calc_field_state.h"
 
 namespace tarvana {
-namespace entry_detail {
+namespace internal {
 namespace {
 
 std::string Aligned(std::string_view value, int length) {
@@ -127,11 +127,11 @@ void FinishCalcField(const CalcFieldState& s) {
   DrawAt(s.field->Row, s.fieldCol, s.text, s.field->NormalColor);
 }
 
-}  // namespace entry_detail
+}  // namespace internal
 
 KeyCode CalcField(FieldRec& field, std::string_view prompt, std::string& value,
                   std::string_view exitKeys) {
-  using namespace entry_detail;
+  using namespace internal;
   if (!FieldFits(field, prompt.size(), field.Length)) return {};
   CalcFieldState s = StartCalcField(field, prompt, value, exitKeys);
   if (s.done) return s.exitKey;

@@ -9,7 +9,7 @@
 #include "entry/field_editing.h"
 #include "entry/field_rec.h"
 
-namespace tarvana::entry_detail {
+namespace tarvana::internal {
 
 struct CalcFieldState {
   FieldRec* field = nullptr;
@@ -37,4 +37,4 @@ void ShowCalcCursor(const CalcFieldState& state);
 // Draws the field in its normal colour and hides the cursor.
 void FinishCalcField(const CalcFieldState& state);
 
-}  // namespace tarvana::entry_detail
+}  // namespace tarvana::internal

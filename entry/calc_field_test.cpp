@@ -11,10 +11,10 @@
 namespace tarvana {
 namespace {
 
-using entry_detail::FieldStep;
-using testing::EntryTest;
-using testing::ScreenText;
-using testing::TestField;
+using internal::FieldStep;
+using test_support::EntryTest;
+using test_support::ScreenText;
+using test_support::TestField;
 
 const std::string kExitKeys = "\r\x1b";
 constexpr int kFieldCol = 17;  // column 10 plus the prompt "Total: "
@@ -29,7 +29,7 @@ class CalcFieldTest : public EntryTest {
 TEST_F(CalcFieldTest, StepsFillFromTheRight) {
   FieldRec field = TestField(1, 4, 8);
   std::string value;
-  auto s = entry_detail::StartCalcField(field, "Total: ", value, kExitKeys);
+  auto s = internal::StartCalcField(field, "Total: ", value, kExitKeys);
   EXPECT_EQ(value, "0") << "an empty value becomes 0 at the start";
   EXPECT_EQ(ScreenText(5, kFieldCol, 8), "       0");
   struct Step {
@@ -57,7 +57,7 @@ TEST_F(CalcFieldTest, StepsFillFromTheRight) {
   };
   for (const Step& step : steps) {
     SCOPED_TRACE("key " + std::to_string(static_cast<unsigned char>(step.key.back())));
-    EXPECT_EQ(entry_detail::StepCalcField(s, step.key), step.want);
+    EXPECT_EQ(internal::StepCalcField(s, step.key), step.want);
     EXPECT_EQ(s.text, step.shown);
     EXPECT_EQ(ScreenText(5, kFieldCol, 8), step.shown);
   }

@@ -40,7 +40,7 @@ FieldRec WholePart(const FieldRec& field, std::int16_t wholeDigits) {
 KeyCode DecimalField(FieldRec& field, std::string_view prompt, std::int16_t wholeDigits,
                      std::int16_t decimalDigits, std::string& wholeText, std::string& decimalText,
                      std::string_view exitKeys) {
-  using namespace entry_detail;
+  using namespace internal;
   const bool hasWhole = wholeDigits > 0, hasDecimals = decimalDigits > 0;
   if (!hasWhole && !hasDecimals) {
     field.Changed = 0;

@@ -10,9 +10,9 @@
 namespace tarvana {
 namespace {
 
-using testing::EntryTest;
-using testing::ScreenText;
-using testing::TestField;
+using test_support::EntryTest;
+using test_support::ScreenText;
+using test_support::TestField;
 
 const std::string kExitKeys = "\r\x1b";
 // "Amount: " from column 10: the whole part in 18-22, the point in 23, the

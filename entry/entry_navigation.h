@@ -8,7 +8,7 @@
 #include "entry/field_rec.h"
 #include "runtime/based_array.h"
 
-namespace tarvana::entry_detail {
+namespace tarvana::internal {
 
 // The keys that move between fields, in this order: Enter, Tab, Up, Down and
 // Shift+Tab (NUL + 15).
@@ -22,4 +22,4 @@ enum class EntryMove { kMoved, kEnded };
 EntryMove StepEntryScreen(const BasedArray<FieldRec>& fields, std::int16_t& current,
                           const KeyCode& key);
 
-}  // namespace tarvana::entry_detail
+}  // namespace tarvana::internal

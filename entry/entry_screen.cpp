@@ -8,7 +8,7 @@
 #include "entry/text_field.h"
 
 namespace tarvana {
-namespace entry_detail {
+namespace internal {
 
 const std::string kNavigationKeys = std::string("\r\t") + ExtendedKey(scan::kUp) +
                                     ExtendedKey(scan::kDown) + ExtendedKey(scan::kBackTab);
@@ -102,13 +102,13 @@ EntryMove StepEntryScreen(const BasedArray<FieldRec>& fields, std::int16_t& curr
   return EntryMove::kEnded;
 }
 
-}  // namespace entry_detail
+}  // namespace internal
 
 KeyCode EntryScreen(BasedArray<FieldRec>& fields, const BasedArray<std::string>& prompts,
                     BasedArray<std::string>& values, const BasedArray<std::string>& templates,
                     std::int16_t& current, std::string_view extraExitKeys, std::int16_t showFirst,
                     std::int16_t& insertMode, std::int16_t& anyChanged) {
-  using namespace entry_detail;
+  using namespace internal;
   // `current` is 16 bits, so the field numbers must be too.
   if (fields.Empty() || fields.LBound() < INT16_MIN || fields.UBound() > INT16_MAX ||
       !CoversFields(prompts, fields) || !CoversFields(values, fields) ||

@@ -11,10 +11,10 @@
 namespace tarvana {
 namespace {
 
-using entry_detail::EntryMove;
-using testing::EntryTest;
-using testing::RowText;
-using testing::ScreenText;
+using internal::EntryMove;
+using test_support::EntryTest;
+using test_support::RowText;
+using test_support::ScreenText;
 
 const std::string kEsc = "\x1b";
 const std::string kF10 = ExtendedKey(scan::kF10);
@@ -67,11 +67,11 @@ TEST_F(EntryScreenTest, DisplayOnlyFieldsArePassedOver) {
   Form form;
   form.fields[4].FieldType = 0;
   std::int16_t current = 3;
-  entry_detail::StepEntryScreen(form.fields, current, "\r");
+  internal::StepEntryScreen(form.fields, current, "\r");
   EXPECT_EQ(current, 5);
-  entry_detail::StepEntryScreen(form.fields, current, ExtendedKey(scan::kUp));
+  internal::StepEntryScreen(form.fields, current, ExtendedKey(scan::kUp));
   EXPECT_EQ(current, 3);
-  EXPECT_EQ(entry_detail::StepEntryScreen(form.fields, current, ExtendedKey(scan::kPgDn)),
+  EXPECT_EQ(internal::StepEntryScreen(form.fields, current, ExtendedKey(scan::kPgDn)),
             EntryMove::kEnded);
   EXPECT_EQ(current, 3);
 }

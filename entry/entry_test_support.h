@@ -14,7 +14,7 @@
 #include "entry/field_rec.h"
 #include "testing/headless_test_support.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 class CursorWatchingConsole : public HeadlessConsole {
  public:
@@ -72,4 +72,4 @@ inline FieldRec TestField(std::uint8_t type, std::uint8_t mode, std::uint8_t len
   return f;
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

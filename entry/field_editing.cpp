@@ -5,7 +5,7 @@
 #include "console/console.h"
 #include "tools/prompt_utils.h"
 
-namespace tarvana::entry_detail {
+namespace tarvana::internal {
 
 std::string RightAlign(std::string_view text, int width) {
   if (width <= 0) return "";
@@ -31,4 +31,4 @@ void DrawAt(int row, int col, std::string_view text, ColorAttr color) {
   PrintAt(text, row, col, color);
 }
 
-}  // namespace tarvana::entry_detail
+}  // namespace tarvana::internal

@@ -11,7 +11,7 @@
 #include "console/types.h"
 #include "entry/field_rec.h"
 
-namespace tarvana::entry_detail {
+namespace tarvana::internal {
 
 // What one key did to a field being edited.
 enum class FieldStep {
@@ -75,4 +75,4 @@ int ShowPrompt(const FieldRec& field, std::string_view prompt);
 // Hides the cursor and prints text at (row, col) in colour.
 void DrawAt(int row, int col, std::string_view text, ColorAttr color);
 
-}  // namespace tarvana::entry_detail
+}  // namespace tarvana::internal

@@ -5,7 +5,7 @@
 #include "runtime/cp437_case.h"
 
 namespace tarvana {
-namespace entry_detail {
+namespace internal {
 namespace {
 
 // The slot code (1-10) at a template position, or 0 for a literal or a
@@ -198,11 +198,11 @@ void FinishTemplateField(TemplateFieldState& s) {
   DrawTemplateField(s);
 }
 
-}  // namespace entry_detail
+}  // namespace internal
 
 KeyCode TemplateField(FieldRec& field, std::string_view prompt, std::string_view templ,
                       std::string& value, std::string_view exitKeys) {
-  using namespace entry_detail;
+  using namespace internal;
   if (!FieldFits(field, prompt.size(), static_cast<std::int64_t>(templ.size()))) return {};
   TemplateFieldState s = StartTemplateField(field, prompt, templ, value, exitKeys);
   if (s.done) return s.exitKey;
@@ -216,7 +216,7 @@ KeyCode TemplateField(FieldRec& field, std::string_view prompt, std::string_view
 }
 
 void DrawTemplate(const FieldRec& field, int fieldCol, std::string_view templ, std::string& value) {
-  using namespace entry_detail;
+  using namespace internal;
   FitValue(templ, value);
   SetCursor(0);
   Locate(field.Row, fieldCol);
@@ -225,7 +225,7 @@ void DrawTemplate(const FieldRec& field, int fieldCol, std::string_view templ, s
 
 int LastSlot(std::string_view templ) {
   for (int i = static_cast<int>(templ.size()); i >= 1; --i)
-    if (entry_detail::SlotCode(templ, i - 1) != 0) return i;
+    if (internal::SlotCode(templ, i - 1) != 0) return i;
   return 0;
 }
 

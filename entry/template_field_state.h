@@ -9,7 +9,7 @@
 #include "entry/field_editing.h"
 #include "entry/field_rec.h"
 
-namespace tarvana::entry_detail {
+namespace tarvana::internal {
 
 struct TemplateFieldState {
   FieldRec* field = nullptr;
@@ -44,4 +44,4 @@ void ShowTemplateCursor(const TemplateFieldState& state);
 // Draws the field in its normal colour and hides the cursor.
 void FinishTemplateField(TemplateFieldState& state);
 
-}  // namespace tarvana::entry_detail
+}  // namespace tarvana::internal

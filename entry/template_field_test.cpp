@@ -11,10 +11,10 @@
 namespace tarvana {
 namespace {
 
-using entry_detail::FieldStep;
-using testing::EntryTest;
-using testing::ScreenText;
-using testing::TestField;
+using internal::FieldStep;
+using test_support::EntryTest;
+using test_support::ScreenText;
+using test_support::TestField;
 
 const std::string kPhone = "(\1\1\1) \1\1\1-\1\1\1\1";
 const std::string kBirthDate = "\1\1/\1\1/19\1\1";
@@ -54,7 +54,7 @@ TEST_F(TemplateFieldTest, TelephoneTemplateStartsBlankWithTheCursorOnTheFirstSlo
 
 TEST_F(TemplateFieldTest, StepsSkipTheLiteralsAndKeepTheLimits) {
   FieldRec field = TestField(9, 4, 0);
-  auto s = entry_detail::StartTemplateField(field, "Value: ", kPhone, "", kExitKeys);
+  auto s = internal::StartTemplateField(field, "Value: ", kPhone, "", kExitKeys);
   struct Step {
     KeyCode key;
     FieldStep want;
@@ -85,7 +85,7 @@ TEST_F(TemplateFieldTest, StepsSkipTheLiteralsAndKeepTheLimits) {
   int beeps = 0;
   for (const Step& step : steps) {
     SCOPED_TRACE("key " + std::to_string(static_cast<unsigned char>(step.key.back())));
-    EXPECT_EQ(entry_detail::StepTemplateField(s, step.key), step.want);
+    EXPECT_EQ(internal::StepTemplateField(s, step.key), step.want);
     EXPECT_EQ(s.pos, step.pos);
     EXPECT_EQ(s.value, step.value);
     if (step.want == FieldStep::kRefused) ++beeps;

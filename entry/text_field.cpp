@@ -7,7 +7,7 @@
 #include "runtime/cp437_case.h"
 
 namespace tarvana {
-namespace entry_detail {
+namespace internal {
 namespace {
 
 bool DisplayOnly(const FieldRec& field) {
@@ -200,11 +200,11 @@ void FinishTextField(const TextFieldState& s) {
   DrawTextField(shown);
 }
 
-}  // namespace entry_detail
+}  // namespace internal
 
 KeyCode TextField(FieldRec& field, std::string_view prompt, std::string& value,
                   std::string_view exitKeys, std::uint8_t& cursorPos, std::int16_t& insertMode) {
-  using namespace entry_detail;
+  using namespace internal;
   if (!FieldFits(field, prompt.size(), field.FieldType == field_type::kLabel ? 0 : field.Length))
     return {};
   TextFieldState s = StartTextField(field, prompt, value, exitKeys, cursorPos, insertMode);

@@ -9,7 +9,7 @@
 #include "entry/field_editing.h"
 #include "entry/field_rec.h"
 
-namespace tarvana::entry_detail {
+namespace tarvana::internal {
 
 struct TextFieldState {
   FieldRec* field = nullptr;
@@ -39,4 +39,4 @@ void ShowTextFieldCursor(const TextFieldState& state);
 // Draws the field in its normal colour and hides the cursor.
 void FinishTextField(const TextFieldState& state);
 
-}  // namespace tarvana::entry_detail
+}  // namespace tarvana::internal

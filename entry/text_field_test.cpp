@@ -13,9 +13,9 @@
 namespace tarvana {
 namespace {
 
-using testing::EntryTest;
-using testing::ScreenText;
-using testing::TestField;
+using test_support::EntryTest;
+using test_support::ScreenText;
+using test_support::TestField;
 
 const std::string kExitKeys = "\r" + ExtendedKey(scan::kF10);
 constexpr int kFieldCol = 16;  // column 10 plus the prompt "Name: "

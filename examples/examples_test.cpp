@@ -16,7 +16,7 @@
 namespace {
 
 using tarvana::HeadlessInputExhausted;
-using tarvana::testing::RowText;
+using tarvana::test_support::RowText;
 namespace fs = std::filesystem;
 
 bool ScreenShows(const std::string& text) {
@@ -25,7 +25,7 @@ bool ScreenShows(const std::string& text) {
   return false;
 }
 
-class Examples : public tarvana::testing::HeadlessTest {};
+class Examples : public tarvana::test_support::HeadlessTest {};
 
 TEST_F(Examples, MenuPicksAColourAndShowsTheDialog) {
   struct Case {
@@ -105,7 +105,7 @@ class FileBrowser : public Examples {
     fs::create_directory(dir / "sub");
     std::ofstream(dir / "sub" / "b.txt") << "in the folder\n";
   }
-  tarvana::testing::ScratchDir scratch{"tarvana-browser-"};
+  tarvana::test_support::ScratchDir scratch{"tarvana-browser-"};
   fs::path dir;
 };
 

@@ -24,7 +24,7 @@ void DrawBarMenu(MenuUnit& unit, const MenuItems& items, int barRow) {
   UseColor(unit.colors.normal);
   Locate(barRow, 1);
   SetCursor(0);
-  window_detail::PrintClipped(barRow, 1, std::string(80, ' '));
+  internal::PrintClipped(barRow, 1, std::string(80, ' '));
   int start = 2;
   for (int i = unit.first; i <= unit.last; ++i) {
     const int length = static_cast<int>(items.texts[i].size());

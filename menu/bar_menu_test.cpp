@@ -10,9 +10,9 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::RowText;
-using testing::ScreenText;
+using test_support::HeadlessTest;
+using test_support::RowText;
+using test_support::ScreenText;
 
 struct Bar {
   BasedArray<std::string> items{1,
@@ -38,7 +38,7 @@ class BarMenuTest : public HeadlessTest {
     PrintText("under the bar");
     Locate(25, 1);
     PrintText("under the help");
-    testing::EnableClicks();
+    test_support::EnableClicks();
   }
   Bar bar;
 };
@@ -109,7 +109,7 @@ TEST_F(BarMenuTest, Clicks) {
   for (const Case& c : cases) {
     Bar b;
     auto& fresh = UseHeadlessConsole(80, 25);
-    testing::EnableClicks();
+    test_support::EnableClicks();
     fresh.QueueClick(c.row, c.col, c.button);
     fresh.QueueKeys("Esc");
     EXPECT_EQ(b.Run(), c.want == 0 ? -1 : c.want) << "click at " << c.row << "," << c.col;

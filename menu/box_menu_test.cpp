@@ -13,9 +13,9 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::RowText;
-using testing::ScreenText;
+using test_support::HeadlessTest;
+using test_support::RowText;
+using test_support::ScreenText;
 
 struct Menu {
   BasedArray<std::string> items{1, {"Alpha", "Bravo", "Charlie", "Delta", "Echo"}};
@@ -178,14 +178,14 @@ TEST_F(BoxMenuTest, MouseClicks) {
   };
   for (const Case& c : cases) {
     Menu m;
-    testing::EnableClicks();
+    test_support::EnableClicks();
     console->QueueClick(c.row, c.col, c.button);
     EXPECT_EQ(m.Run(), c.want) << "click at " << c.row << "," << c.col << " button " << c.button;
   }
 }
 
 TEST_F(BoxMenuTest, ClickOnADisabledEntryIsIgnored) {
-  testing::EnableClicks();
+  test_support::EnableClicks();
   menu.disabled[4] = 1;
   menu.choice = 2;
   console->QueueClick(9, 12);

@@ -94,9 +94,9 @@ void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry)
   // is cut at the right edge rather than wrapping (or scrolling the screen).
   // The row is cleared short of its last cell, as on the 80-column screen.
   UseColor(unit.colors.help);
-  window_detail::PrintClipped(
+  internal::PrintClipped(
       unit.helpRow, 1, std::string(static_cast<std::size_t>(std::max(ScreenWidth() - 1, 0)), ' '));
-  window_detail::PrintClipped(unit.helpRow, 1, items.helpTexts[entry]);
+  internal::PrintClipped(unit.helpRow, 1, items.helpTexts[entry]);
 }
 
 void UnhighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 
 // What the system tells of an entry besides its name.
 struct EntryFacts {
@@ -41,4 +41,4 @@ class DirectoryReader {
   const char* name_ = nullptr;
 };
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

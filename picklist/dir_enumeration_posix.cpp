@@ -4,7 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 namespace {
 
 DIR* Dir(void* handle) {
@@ -45,4 +45,4 @@ EntryFacts DirectoryReader::Facts() {
   return facts;
 }
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

@@ -4,7 +4,7 @@
 
 #include "console/utf16.h"
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 namespace {
 
 // An open search and the entry it found last, its names in UTF-8.
@@ -90,4 +90,4 @@ EntryFacts DirectoryReader::Facts() {
   return facts;
 }
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 namespace {
 
 std::string Line(const DirListing& listing, std::int32_t i, std::uint8_t infoFlags,
@@ -119,4 +119,4 @@ ListItems DirListItems(const DirListing& listing, std::uint8_t infoFlags,
   return items;
 }
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

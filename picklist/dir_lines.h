@@ -9,7 +9,7 @@
 #include "picklist/dir_reading.h"
 #include "picklist/list_view.h"
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 
 // The listing's lines as a pick list's items, sorted ascending as the pick
 // lists sort texts (equal lines in the listing's order). The listing must
@@ -17,4 +17,4 @@ namespace tarvana::picklist_detail {
 ListItems DirListItems(const DirListing& listing, std::uint8_t infoFlags,
                        std::string_view separator, int nameWidth);
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

@@ -42,11 +42,11 @@ std::string ShownName(std::string_view name) {
 std::string ListOnce(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
                      std::string_view fileSpec, std::uint8_t infoFlags, std::string_view separator,
                      ColorAttr barColor, std::uint8_t nameWidth, bool withMouse) {
-  picklist_detail::DirListing listing;
-  if (!picklist_detail::ReadDirectory(fileSpec, listing)) return {};
+  internal::DirListing listing;
+  if (!internal::ReadDirectory(fileSpec, listing)) return {};
   // The lines are made as they are drawn: only the listing is held.
-  picklist_detail::ListItems lines =
-      picklist_detail::DirListItems(listing, infoFlags, separator, nameWidth);
+  internal::ListItems lines =
+      internal::DirListItems(listing, infoFlags, separator, nameWidth);
   // A window taller than the list is lowered to fit it, in the caller's record.
   if (window.Bottom - window.Top - 1 > lines.count)
     window.Bottom = static_cast<std::uint8_t>(window.Top + lines.count + 1);
@@ -56,10 +56,10 @@ std::string ListOnce(WindowRec& window, std::string_view title, std::uint8_t scr
   WindowRec shown = window;
   if (shown.Right == 0 && shown.Left + lines.longest + 3 > static_cast<size_t>(ScreenWidth()))
     shown.Right = static_cast<std::uint8_t>(std::min(ScreenWidth(), 255));
-  picklist_detail::ListView view;
-  if (!picklist_detail::OpenList(view, std::move(lines), shown, title, scrollBarStyle, barColor))
+  internal::ListView view;
+  if (!internal::OpenList(view, std::move(lines), shown, title, scrollBarStyle, barColor))
     return {};
-  const std::int32_t chosen = picklist_detail::RunList(view, withMouse);
+  const std::int32_t chosen = internal::RunList(view, withMouse);
   if (chosen < 0) return {};
   return std::string(listing.Name(chosen));
 }
@@ -68,13 +68,13 @@ std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8
                            std::string_view fileSpec, std::uint8_t infoFlags,
                            std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth,
                            bool withMouse) {
-  if (!picklist_detail::ListWindowFits(window)) return {};
+  if (!internal::ListWindowFits(window)) return {};
   for (;;) {
     const std::string name = ListOnce(window, title, scrollBarStyle, fileSpec, infoFlags, separator,
                                       barColor, nameWidth, withMouse);
     // An entry removed while the list was up is not handed back: the list
     // shows the directory as it is now, and ends when it is gone.
-    if (name.empty() || picklist_detail::StillListed(fileSpec, name)) return name;
+    if (name.empty() || internal::StillListed(fileSpec, name)) return name;
   }
 }
 

@@ -27,10 +27,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace picklist_test;
-using picklist_detail::DirListing;
-using picklist_detail::MatchesDosPattern;
-using picklist_detail::ReadDirectory;
-using testing::ScreenText;
+using internal::DirListing;
+using internal::MatchesDosPattern;
+using internal::ReadDirectory;
+using test_support::ScreenText;
 
 constexpr char kBar[] = "\xB3";
 constexpr std::uint64_t kFiveGiB = 5ULL * 1073741824ULL;
@@ -196,7 +196,7 @@ class DirPickListTest : public PickListFixture, protected UtcTest {
         longest = std::max(longest, lines.back().size());
       }
       std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
-        return picklist_detail::CompareFolded(a, b) < 0;
+        return internal::CompareFolded(a, b) < 0;
       });
       UseHeadlessConsole(80, 25);
       WindowRec window{2, 2, 23, 0, 2, 2, 0, 2, 7, 31, 30, 27};
@@ -395,7 +395,7 @@ TEST_F(DirPickListTest, KeyDirPickListBeepsOnTheMouse) {
 // lists the directory again as it is now, and a directory that is gone ends
 // the list with nothing chosen.
 TEST(DirPickListRemoval, EntriesRemovedWhileTheListIsOpenAreNotChosen) {
-  const testing::ScratchDir scratch("tarvana-removal-");
+  const test_support::ScratchDir scratch("tarvana-removal-");
   ASSERT_FALSE(scratch.Path().empty());
   const fs::path listed = scratch.Path() / "listed";
   struct Case {
@@ -419,14 +419,14 @@ TEST(DirPickListRemoval, EntriesRemovedWhileTheListIsOpenAreNotChosen) {
       fs::create_directories(listed / "sub");
       std::ofstream(listed / "a.txt") << "a";
       std::ofstream(listed / "b.txt") << "b";
-      testing::StagedInputConsole& console = testing::UseStagedInputConsole();
+      test_support::StagedInputConsole& console = test_support::UseStagedInputConsole();
       console.AddStage([&] { fs::remove_all(c.removed); }, c.keys);
       if (!c.again.empty()) console.AddStage(nullptr, c.again);
       WindowRec window{2, 2, 20, 0, 2, 2, 0, 2, 7, 31, 30, 27};
       EXPECT_EQ(list(window, "Files", 1, (listed / "*.*").string(), 0, 1, kBar, 113, 15), c.result);
       EXPECT_EQ(console.StagesLeft(), 0u) << "every stage's keys were read";
       EXPECT_EQ(console.Queued(), 0u);
-      EXPECT_EQ(testing::RowText(2), "") << "the list is closed";
+      EXPECT_EQ(test_support::RowText(2), "") << "the list is closed";
     }
   }
 }

@@ -6,7 +6,7 @@
 
 #include "picklist/dir_enumeration.h"
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 namespace {
 
 char Fold(char c) {
@@ -110,4 +110,4 @@ bool StillListed(std::string_view fileSpec, std::string_view name) {
   return false;
 }
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

@@ -10,7 +10,7 @@
 
 #include "picklist/dir_pick_list.h"
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 
 // True when name matches a DOS wildcard pattern: * any run of characters
 // (none included), ? exactly one, a-z and A-Z alike. A pattern ending in ".*"
@@ -66,4 +66,4 @@ bool ReadDirectory(std::string_view fileSpec, DirListing& listing);
 // read and holds an entry of exactly that name.
 bool StillListed(std::string_view fileSpec, std::string_view name);
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

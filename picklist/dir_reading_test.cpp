@@ -17,11 +17,11 @@ namespace tarvana {
 namespace {
 
 namespace fs = std::filesystem;
-using picklist_detail::DirListing;
-using picklist_detail::ReadDirectory;
+using internal::DirListing;
+using internal::ReadDirectory;
 
 TEST(DirReading, NamesSizesAndTimesOfARealDirectory) {
-  const testing::ScratchDir dir("tarvana-dir-");
+  const test_support::ScratchDir dir("tarvana-dir-");
   ASSERT_FALSE(dir.Path().empty());
   // 2026-03-14 09:05:00 UTC.
   const std::chrono::sys_seconds piDay = std::chrono::sys_days{std::chrono::year{2026} / 3 / 14} +

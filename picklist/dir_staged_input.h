@@ -14,7 +14,7 @@
 #include "console/backend.h"
 #include "console/headless.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 class StagedInputConsole : public HeadlessConsole {
  public:
@@ -53,4 +53,4 @@ inline StagedInputConsole& UseStagedInputConsole() {
   return console;
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

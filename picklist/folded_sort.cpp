@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 namespace {
 
 // a-z folded to A-Z, every other byte as it is.
@@ -204,4 +204,4 @@ std::vector<std::int32_t> FoldedOrder(std::int32_t lower, std::int64_t count, co
   return order;
 }
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

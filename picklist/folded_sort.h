@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 
 // Sort comparison: a-z folded to A-Z, every other byte by its value, a
 // shorter text before a longer one it begins.
@@ -34,4 +34,4 @@ std::vector<std::int32_t> FoldedOrder(std::int32_t lower, std::int64_t count, co
                                       std::vector<unsigned char>* firstFolded = nullptr,
                                       const OrderEqualTexts& equal = nullptr);
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

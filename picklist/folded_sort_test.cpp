@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 namespace {
 
 using namespace std::string_literals;
@@ -122,4 +122,4 @@ TEST(FoldedSort, EqualTextsTakeTheOrderTheCallerGives) {
 }
 
 }  // namespace
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

@@ -8,7 +8,7 @@
 #include "runtime/cp437_case.h"
 #include "window/window.h"
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 namespace {
 
 constexpr unsigned char kUpArrow = 24;
@@ -496,4 +496,4 @@ std::int32_t RunList(ListView& v, bool withMouse) {
   }
 }
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

@@ -27,7 +27,7 @@
 #include "picklist/folded_sort.h"
 #include "runtime/based_array.h"
 
-namespace tarvana::picklist_detail {
+namespace tarvana::internal {
 
 using Pos = std::int64_t;
 
@@ -164,4 +164,4 @@ ListStep StepList(ListView& view, const ListInput& input, std::int32_t& chosen);
 // caller's index chosen or -1.
 std::int32_t RunList(ListView& view, bool withMouse);
 
-}  // namespace tarvana::picklist_detail
+}  // namespace tarvana::internal

@@ -11,14 +11,14 @@ void RunMultiPickList(const BasedArray<std::string>& items, BasedArray<std::int1
                       std::string_view mark, bool withMouse) {
   // The flags must lie beside the items; a mismatched array is left alone.
   if (flags.LBound() != items.LBound() || flags.Count() != items.Count()) return;
-  picklist_detail::ListView view;
+  internal::ListView view;
   // The flags and the mark are in place before the first drawing.
   view.flags = &flags;
   view.markColor = markColor;
   view.mark = std::string(mark);
-  if (!picklist_detail::OpenList(view, items, sortOrder, window, title, scrollBarStyle, barColor))
+  if (!internal::OpenList(view, items, sortOrder, window, title, scrollBarStyle, barColor))
     return;
-  picklist_detail::RunList(view, withMouse);
+  internal::RunList(view, withMouse);
 }
 
 }  // namespace

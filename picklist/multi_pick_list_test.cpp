@@ -11,7 +11,7 @@ namespace tarvana {
 namespace {
 
 using namespace picklist_test;
-using testing::ScreenText;
+using test_support::ScreenText;
 
 constexpr ColorAttr kMarkColor = 30;  // yellow on blue
 constexpr ColorAttr kFill = 31;
@@ -37,7 +37,7 @@ class MultiPickListTest : public PickListFixture {
     view.flags = &flags;
     view.markColor = kMarkColor;
     view.mark = kMark;
-    ASSERT_TRUE(picklist_detail::OpenList(view, animals, sortOrder, MultiWindow(), "Animals", 1,
+    ASSERT_TRUE(internal::OpenList(view, animals, sortOrder, MultiWindow(), "Animals", 1,
                                           kMultiBar));
   }
   // Colour of every interior cell of view row r, or 0 when they differ.
@@ -221,7 +221,7 @@ TEST_F(MultiPickListTest, LongerMarksAndCutItemsStayInside) {
   view.flags = &flags;
   view.markColor = kMarkColor;
   view.mark = ">>";
-  ASSERT_TRUE(picklist_detail::OpenList(view, animals, 1, w, "", 0, kMultiBar));
+  ASSERT_TRUE(internal::OpenList(view, animals, 1, w, "", 0, kMultiBar));
   EXPECT_EQ(ScreenText(12, 20, 9), "\xB3>>Aardv\xB3");
   EXPECT_EQ(ScreenText(13, 20, 9), "\xB3 Antelo\xB3");
 }

@@ -8,10 +8,10 @@ namespace {
 std::int32_t RunPickList(const BasedArray<std::string>& items, int sortOrder,
                          const WindowRec& window, std::string_view title,
                          std::uint8_t scrollBarStyle, ColorAttr barColor, bool withMouse) {
-  picklist_detail::ListView view;
-  if (!picklist_detail::OpenList(view, items, sortOrder, window, title, scrollBarStyle, barColor))
+  internal::ListView view;
+  if (!internal::OpenList(view, items, sortOrder, window, title, scrollBarStyle, barColor))
     return -1;
-  return picklist_detail::RunList(view, withMouse);
+  return internal::RunList(view, withMouse);
 }
 
 }  // namespace

@@ -18,11 +18,11 @@ namespace tarvana {
 namespace {
 
 using namespace picklist_test;
-using picklist_detail::CompareFolded;
-using picklist_detail::DisplayOrder;
-using picklist_detail::ListStep;
-using testing::ColumnText;
-using testing::ScreenText;
+using internal::CompareFolded;
+using internal::DisplayOrder;
+using internal::ListStep;
+using test_support::ColumnText;
+using test_support::ScreenText;
 
 constexpr unsigned char kHorizontal = 196;  // frame style 1's bottom line
 
@@ -30,7 +30,7 @@ class PickListTest : public PickListFixture {
  protected:
   // An open list of the animals, driven by the step function.
   void OpenAnimals(int sortOrder, std::uint8_t style = 1, WindowRec w = AnimalWindow()) {
-    ASSERT_TRUE(picklist_detail::OpenList(view, animals, sortOrder, w, "Animals", style, kBar));
+    ASSERT_TRUE(internal::OpenList(view, animals, sortOrder, w, "Animals", style, kBar));
   }
   // Top, current and row of the view, as one value to compare.
   std::vector<long long> State() const { return {view.top, view.current, view.row}; }
@@ -442,7 +442,7 @@ TEST_F(PickListTest, ClickBelowTheLastItemOfAShortList) {
 
 TEST_F(PickListTest, WindowTallerThanTheList) {
   const BasedArray<std::string> five = NumberedItems(5);
-  ASSERT_TRUE(picklist_detail::OpenList(view, five, 0, AnimalWindow(), "Five", 1, kBar));
+  ASSERT_TRUE(internal::OpenList(view, five, 0, AnimalWindow(), "Five", 1, kBar));
   EXPECT_EQ(view.pageSize, 5);
   for (int i = 0; i < 9; ++i)
     Step(view, Down());
@@ -522,7 +522,7 @@ TEST_F(PickListTest, FixedWidthCutsLongItemsInsideTheInterior) {
   WindowRec wide = AnimalWindow();
   wide.Right = 60;
   ListView other;
-  ASSERT_TRUE(picklist_detail::OpenList(other, animals, 1, wide, "", 0, kBar));
+  ASSERT_TRUE(internal::OpenList(other, animals, 1, wide, "", 0, kBar));
   EXPECT_FALSE(other.cut);
   EXPECT_EQ(other.width, 39);
 }
@@ -531,7 +531,7 @@ TEST_F(PickListTest, LongPrefixStaysClearOfTheArrows) {
   const BasedArray<std::string> items(1, {"abcdefghij", "b", "c"});
   WindowRec w = AnimalWindow();
   w.Right = 27;  // W = 6: the prefix shows at most 4 cells
-  ASSERT_TRUE(picklist_detail::OpenList(view, items, 0, w, "", 0, kBar));
+  ASSERT_TRUE(internal::OpenList(view, items, 0, w, "", 0, kBar));
   for (const char* c : {"a", "b", "c", "d", "e", "f"})
     Step(view, c);
   EXPECT_EQ(ScreenText(22, 21, 6), "ABCD\xC4\xC4");

@@ -13,7 +13,7 @@
 
 namespace tarvana::picklist_test {
 
-using picklist_detail::ListView;
+using internal::ListView;
 
 // The demonstration's animals in their index order, from 1.
 inline BasedArray<std::string> Animals() {
@@ -42,7 +42,7 @@ inline BasedArray<std::string> NumberedItems(int n, int lower = 1) {
   return BasedArray<std::string>(lower, std::move(items));
 }
 
-class PickListFixture : public testing::HeadlessTest {
+class PickListFixture : public test_support::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
@@ -58,7 +58,7 @@ class PickListFixture : public testing::HeadlessTest {
 
   // The interior text of view row r (after the blank or mark), trimmed.
   static std::string RowItem(const WindowRec& w, int right, int r) {
-    std::string text = testing::ScreenText(w.Top + r, w.Left + 2, right - w.Left - 2);
+    std::string text = test_support::ScreenText(w.Top + r, w.Left + 2, right - w.Left - 2);
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
   }
@@ -82,11 +82,11 @@ class PickListFixture : public testing::HeadlessTest {
 };
 
 // Acts on one KeyCode through the list's own reader and step.
-inline picklist_detail::ListStep Step(ListView& v, const KeyCode& key,
+inline internal::ListStep Step(ListView& v, const KeyCode& key,
                                       std::int32_t* chosen = nullptr, bool withMouse = true) {
   std::int32_t c = -1;
   const auto step =
-      picklist_detail::StepList(v, picklist_detail::ReadListInput(v, key, withMouse), c);
+      internal::StepList(v, internal::ReadListInput(v, key, withMouse), c);
   if (chosen) *chosen = c;
   return step;
 }

@@ -1,6 +1,6 @@
 #include "testing/demo_session.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 std::string DemoProgram() {
   return std::string(TARVANA_BINARY_DIR) + "/bin/tarvana-demo";
@@ -35,4 +35,4 @@ bool LeaveDemo(PtyTerminal& term) {
   return term.WaitForExit();
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

@@ -7,7 +7,7 @@
 
 #include "testing/pty_terminal.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 // The built demonstration program.
 std::string DemoProgram();
@@ -25,4 +25,4 @@ bool ReachMainMenu(PtyTerminal& term);
 // dialog, then Y; true when the program ended.
 bool LeaveDemo(PtyTerminal& term);
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

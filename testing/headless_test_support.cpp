@@ -1,6 +1,6 @@
 #include "testing/headless_test_support.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 void EnableClicks() {
   SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
@@ -28,4 +28,4 @@ std::string ColumnText(int col, int top, int bottom) {
   return out;
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

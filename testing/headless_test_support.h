@@ -9,7 +9,7 @@
 #include "console/console.h"
 #include "console/headless.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 class HeadlessTest : public ::testing::Test {
  protected:
@@ -28,4 +28,4 @@ std::string RowText(int row);
 // The characters of a column from row top to bottom.
 std::string ColumnText(int col, int top, int bottom);
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

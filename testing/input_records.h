@@ -6,7 +6,7 @@
 
 #include "console/input_record.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 // Modifier and kind flags of the record builders.
 enum : unsigned {
@@ -48,4 +48,4 @@ inline InputRecord M(int buttons, int row, int col, unsigned flags = 0) {
   return InputRecord::Mouse(m);
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

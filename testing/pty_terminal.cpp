@@ -18,7 +18,7 @@
 
 extern char** environ;
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 namespace {
 
 double NowMs() {
@@ -260,4 +260,4 @@ int PtyTerminal::TermSignal() const {
   return exited_ && WIFSIGNALED(status_) ? WTERMSIG(status_) : 0;
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

@@ -13,7 +13,7 @@
 
 #include "testing/terminal_emulator.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 class PtyTerminal {
  public:
@@ -95,4 +95,4 @@ class PtyTerminal {
   std::string output_;
 };
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 class ScratchDir {
  public:
@@ -45,4 +45,4 @@ class ScratchDir {
   std::filesystem::path path_;
 };
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

@@ -9,7 +9,7 @@
 #include "console/console.h"
 #include "console/cp437.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 namespace {
 
 constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -72,4 +72,4 @@ std::string ScreenPicture() {
          << "screen differs from " << path << "; observed screen written to " << observedPath;
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 // The screen as golden-file text.
 std::string ScreenPicture();
@@ -15,4 +15,4 @@ std::string ScreenPicture();
 // Set TARVANA_UPDATE_GOLDEN=1 to write the file instead.
 ::testing::AssertionResult ScreenMatchesGolden(const std::string& path);
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

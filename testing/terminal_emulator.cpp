@@ -7,7 +7,7 @@
 
 #include "console/cp437.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 struct EmulatorCallbacks {
   static int TermProp(VTermProp prop, VTermValue* value, void* user) {
@@ -303,4 +303,4 @@ int TerminalEmulator::CursorCol() const {
   return pos.col + 1;
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

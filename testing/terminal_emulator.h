@@ -10,7 +10,7 @@
 typedef struct VTerm VTerm;
 typedef struct VTermScreen VTermScreen;
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 // One cell as the terminal shows it. Colours are palette indexes (0-15 for
 // the sixteen ANSI colours), -1 for the terminal's default colour; bold
@@ -115,4 +115,4 @@ class TerminalEmulator {
   int bells_ = 0;
 };
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

@@ -26,11 +26,11 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::NumberedLines;
-using testing::ScreenMatchesGolden;
-using testing::ScreenText;
-using testing::ViewTestFiles;
+using test_support::HeadlessTest;
+using test_support::NumberedLines;
+using test_support::ScreenMatchesGolden;
+using test_support::ScreenText;
+using test_support::ViewTestFiles;
 
 // The demonstration's viewer window: 20 text rows from row 3, 73 columns from
 // column 4, the scroll bar on column 78.
@@ -49,7 +49,7 @@ class FileViewerTest : public HeadlessTest {
     HeadlessTest::SetUp();
     UseMouse();
   }
-  void UseMouse() { testing::EnableClicks(); }
+  void UseMouse() { test_support::EnableClicks(); }
   // A fresh console, with the mouse on.
   void FreshConsole() {
     console = &UseHeadlessConsole(80, 25);

@@ -15,7 +15,7 @@ namespace tarvana {
 namespace {
 
 TEST(ReadOnlyFile, ReadsAtOffsetsAndRefusesWhatIsNoFile) {
-  const testing::ScratchDir dir("tarvana-read-");
+  const test_support::ScratchDir dir("tarvana-read-");
   ASSERT_FALSE(dir.Path().empty());
   const std::string name = dir.Name() +
                            "/\xC3\xBC"

@@ -15,7 +15,7 @@
 namespace tarvana {
 namespace {
 
-using testing::ViewTestFiles;
+using test_support::ViewTestFiles;
 
 // The lines of a text split at LF, a CR before the LF dropped, and the offset
 // where each starts; the last entry of starts is the offset after the last line.

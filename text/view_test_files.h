@@ -9,7 +9,7 @@
 
 #include "testing/scratch_dir.h"
 
-namespace tarvana::testing {
+namespace tarvana::test_support {
 
 class ViewTestFiles {
  public:
@@ -39,4 +39,4 @@ inline std::string NumberedLines(int count, std::string_view lineEnd = "\n") {
   return text;
 }
 
-}  // namespace tarvana::testing
+}  // namespace tarvana::test_support

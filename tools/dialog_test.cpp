@@ -10,9 +10,9 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::RowText;
-using testing::ScreenText;
+using test_support::HeadlessTest;
+using test_support::RowText;
+using test_support::ScreenText;
 
 const BasedArray<std::string> kQuit(1, {"Are you sure you want to quit?", "",
                                         "Press Y or Esc to Quit, any other key to continue."});
@@ -24,7 +24,7 @@ class DialogTest : public HeadlessTest {
     HeadlessTest::SetUp();
     SetColor(0, 7);
     ClearScreen();
-    testing::EnableClicks();
+    test_support::EnableClicks();
   }
   std::vector<Cell> Snapshot() {
     std::vector<Cell> cells;

@@ -43,7 +43,7 @@ TEST(InternalTools, DiskSpaceOfNoDriveIsZero) {
 
 TEST(InternalTools, TempFileNamesAreNewAndDistinct) {
   namespace fs = std::filesystem;
-  const testing::ScratchDir dir("tarvana-temp-");
+  const test_support::ScratchDir dir("tarvana-temp-");
   ASSERT_FALSE(dir.Path().empty());
   const std::string a = TempFileName(dir.Name()), b = TempFileName(dir.Name());
   ASSERT_FALSE(a.empty());
@@ -54,7 +54,7 @@ TEST(InternalTools, TempFileNamesAreNewAndDistinct) {
     ASSERT_TRUE(fs::is_regular_file(path)) << name;
     EXPECT_EQ(fs::file_size(path), 0u) << name;
     EXPECT_TRUE(fs::equivalent(path.parent_path(), dir.Path())) << name;
-    EXPECT_EQ(testing::ScratchDir::Utf8(path.filename()).substr(0, 3), "tmp") << name;
+    EXPECT_EQ(test_support::ScratchDir::Utf8(path.filename()).substr(0, 3), "tmp") << name;
   }
   EXPECT_EQ(TempFileName("/nonexistent/directory"), "");
 }

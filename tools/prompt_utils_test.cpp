@@ -17,9 +17,9 @@
 namespace tarvana {
 namespace {
 
-using testing::HeadlessTest;
-using testing::RowText;
-using testing::ScreenText;
+using test_support::HeadlessTest;
+using test_support::RowText;
+using test_support::ScreenText;
 
 class PromptUtils : public HeadlessTest {};
 
@@ -87,7 +87,7 @@ TEST_F(PromptUtils, RememberedCursor) {
 }
 
 TEST_F(PromptUtils, PrinterLinesAreCentred) {
-  const testing::ScratchDir dir("tarvana-printer-");
+  const test_support::ScratchDir dir("tarvana-printer-");
   ASSERT_FALSE(dir.Path().empty());
   // A name outside the ANSI code page still names the file on Windows.
   const std::string path = dir.Name() + "/printer \xC3\xA9\xE2\x82\xAC";

@@ -12,7 +12,7 @@
 namespace tarvana {
 namespace {
 
-class ScreenEffects : public testing::HeadlessTest {
+class ScreenEffects : public test_support::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();

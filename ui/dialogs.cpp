@@ -24,8 +24,8 @@ std::vector<std::string> Lines(std::string_view text) {
 // and two columns on each side.
 WindowRec DialogWindow(const BasedArray<std::string>& lines, const Scheme& scheme,
                        std::string_view routine) {
-  return detail::PlaceWindow(scheme, 0, 0, static_cast<std::size_t>(lines.Count()) + 4,
-                             detail::Widest(lines) + 4, routine);
+  return internal::PlaceWindow(scheme, 0, 0, static_cast<std::size_t>(lines.Count()) + 4,
+                             internal::Widest(lines) + 4, routine);
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ void ShowMessage(std::string_view message, const DialogOptions& options) {
 
 std::optional<std::size_t> Ask(std::string_view question, std::span<const std::string> answers,
                                const DialogOptions& options) {
-  if (answers.empty()) detail::Refuse("Ask", "answers is empty");
+  if (answers.empty()) internal::Refuse("Ask", "answers is empty");
   std::vector<std::string> keys;
   std::string answerLine;
   for (std::size_t i = 0; i < answers.size(); ++i) {
@@ -46,10 +46,10 @@ std::optional<std::size_t> Ask(std::string_view question, std::span<const std::s
       return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     };
     if (text.empty() || text[0] == ' ')
-      detail::Refuse("Ask", "answers[" + std::to_string(i) + "] does not start with a letter");
+      internal::Refuse("Ask", "answers[" + std::to_string(i) + "] does not start with a letter");
     for (const std::string& key : keys)
       if (upper(key[0]) == upper(text[0]))
-        detail::Refuse("Ask", "answers[" + std::to_string(i) +
+        internal::Refuse("Ask", "answers[" + std::to_string(i) +
                                   "] starts with the same letter as an earlier answer");
     keys.push_back(text.substr(0, 1));
     if (!answerLine.empty()) answerLine += "   ";

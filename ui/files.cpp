@@ -17,14 +17,14 @@ namespace fs = std::filesystem;
 std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& options) {
   std::error_code error;
   if (!fs::is_directory(directory, error))
-    detail::Refuse("PickFile", "directory \"" + directory.string() + "\" is no directory");
-  if (options.rows < 0) detail::Refuse("PickFile", "options.rows is negative");
+    internal::Refuse("PickFile", "directory \"" + directory.string() + "\" is no directory");
+  if (options.rows < 0) internal::Refuse("PickFile", "options.rows is negative");
   fs::path folder = fs::absolute(directory, error).lexically_normal();
   for (;;) {
     const int rows = options.rows > 0 ? options.rows : std::min(15, ScreenHeight() - 2);
     constexpr int kNameWidth = 40;
     // The directory list lowers Bottom to its entries and sizes Right to them.
-    WindowRec window = detail::PlaceWindow(options.scheme, options.row, options.col, rows + 2,
+    WindowRec window = internal::PlaceWindow(options.scheme, options.row, options.col, rows + 2,
                                            kNameWidth + 4, "PickFile");
     window.Right = 0;
     const std::string name =
@@ -38,7 +38,7 @@ std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& o
 }
 
 bool ViewTextFile(const fs::path& file, const ViewOptions& options) {
-  WindowRec window = detail::PlaceWindow(options.scheme, 1, 1, 3, 3, "ViewTextFile");
+  WindowRec window = internal::PlaceWindow(options.scheme, 1, 1, 3, 3, "ViewTextFile");
   window.Top = static_cast<std::uint8_t>(std::clamp(options.top > 0 ? options.top : 1, 0, 255));
   window.Left = static_cast<std::uint8_t>(std::clamp(options.left > 0 ? options.left : 1, 0, 255));
   window.Bottom = static_cast<std::uint8_t>(
@@ -47,7 +47,7 @@ bool ViewTextFile(const fs::path& file, const ViewOptions& options) {
       std::clamp(options.right > 0 ? options.right : ScreenWidth(), 0, 255));
   window.Shadow = 0;
   if (!WindowOnScreen(window) || window.Bottom - window.Top < 2 || window.Right - window.Left < 4)
-    detail::Refuse("ViewTextFile", "the window from row " + std::to_string(options.top) +
+    internal::Refuse("ViewTextFile", "the window from row " + std::to_string(options.top) +
                                        ", column " + std::to_string(options.left) +
                                        " leaves no text row and column on the screen");
   return ViewFile(file.string(), window, options.tabWidth, 1) == 0;

@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 // list shows the folder as it is now, and a folder that is gone ends it with
 // nothing chosen; never a path that no longer exists.
 TEST(PickFileRemoval, ChoicesRemovedWhileListedAreNotReturned) {
-  const tarvana::testing::ScratchDir scratch("tarvana-pick-");
+  const tarvana::test_support::ScratchDir scratch("tarvana-pick-");
   ASSERT_FALSE(scratch.Path().empty());
   const fs::path top = scratch.Path() / "top";
   struct Case {
@@ -48,7 +48,7 @@ TEST(PickFileRemoval, ChoicesRemovedWhileListedAreNotReturned) {
     fs::create_directories(top / "sub");
     std::ofstream(top / "f.txt") << "f";
     std::ofstream(top / "sub" / "inner.txt") << "inner";
-    auto& console = tarvana::testing::UseStagedInputConsole();
+    auto& console = tarvana::test_support::UseStagedInputConsole();
     console.AddStage([&] { fs::remove_all(c.removed); }, c.keys);
     if (!c.again.empty()) console.AddStage(nullptr, c.again);
     EXPECT_EQ(PickFile(c.start), c.result);
@@ -67,7 +67,7 @@ TEST(ViewTextFileSizes, AFileWhoseSizeReadsZeroIsShown) {
   UseHeadlessConsole(80, 25);
   EXPECT_THROW(ViewTextFile(path), HeadlessInputExhausted) << "shown, waiting for a key";
   first = first.substr(0, 40);  // the text starts on column 3
-  EXPECT_EQ(tarvana::testing::ScreenText(2, 3, static_cast<int>(first.size())), first);
+  EXPECT_EQ(tarvana::test_support::ScreenText(2, 3, static_cast<int>(first.size())), first);
 }
 
 }  // namespace

@@ -21,8 +21,8 @@
 namespace tarvana::ui {
 namespace {
 
-using entry_detail::DrawAt;
-using entry_detail::RightAlign;
+using tarvana::internal::DrawAt;
+using tarvana::internal::RightAlign;
 
 const KeyCode kEsc = "\x1b";
 const KeyCode kF10 = ExtendedKey(scan::kF10);
@@ -79,21 +79,21 @@ void CheckField(const FormField& f, std::size_t i) {
   const std::string name = "fields[" + std::to_string(i) + "]";
   const bool sized = f.kind != FieldKind::kTemplate && f.kind != FieldKind::kDate;
   if (sized && (f.width < (f.kind == FieldKind::kDecimal ? 0 : 1) || f.width > 99))
-    detail::Refuse("FillForm", name + ".width " + std::to_string(f.width) + " is outside 1-99");
+    internal::Refuse("FillForm", name + ".width " + std::to_string(f.width) + " is outside 1-99");
   if (f.kind == FieldKind::kDecimal &&
       (f.decimals < 0 || f.decimals > 99 || f.width + f.decimals == 0))
-    detail::Refuse("FillForm", name + ".decimals " + std::to_string(f.decimals) +
+    internal::Refuse("FillForm", name + ".decimals " + std::to_string(f.decimals) +
                                    " is outside 0-99 or leaves no digits");
   if (f.kind != FieldKind::kTemplate) return;
   if (f.pattern.empty() || Utf8Length(f.pattern) > 99)
-    detail::Refuse("FillForm", name + ".pattern is empty or longer than 99");
+    internal::Refuse("FillForm", name + ".pattern is empty or longer than 99");
   // Control codes mark the editor's typing places, so they cannot stand as
   // themselves; without a place to type the field never ends.
   if (std::any_of(f.pattern.begin(), f.pattern.end(),
                   [](char c) { return static_cast<unsigned char>(c) < 32; }))
-    detail::Refuse("FillForm", name + ".pattern holds a control character");
+    internal::Refuse("FillForm", name + ".pattern holds a control character");
   if (f.pattern.find_first_of("#A?") == std::string::npos)
-    detail::Refuse("FillForm", name + ".pattern has no '#', 'A' or '?' to type in");
+    internal::Refuse("FillForm", name + ".pattern has no '#', 'A' or '?' to type in");
 }
 
 Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, const Scheme& s) {
@@ -153,7 +153,7 @@ KeyCode Edit(Slot& slot, std::uint8_t mode, std::string_view exitKeys, std::int1
           DrawAt(r.Row, at + slot.field->width, ".", r.NormalColor);
           DrawAt(r.Row, at + slot.field->width + 1, fraction, r.NormalColor);
         }
-        return entry_detail::kEnterKey;
+        return tarvana::internal::kEnterKey;
       }
       return DecimalField(r, slot.prompt, static_cast<std::int16_t>(slot.field->width),
                           static_cast<std::int16_t>(slot.field->decimals), slot.whole,
@@ -231,8 +231,8 @@ std::vector<std::string> MessageLines(std::string_view text, std::size_t width) 
 
 std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fields,
                                                  const FormOptions& options) {
-  if (fields.empty()) detail::Refuse("FillForm", "fields is empty");
-  if (fields.size() > 200) detail::Refuse("FillForm", "fields holds more than 200 fields");
+  if (fields.empty()) internal::Refuse("FillForm", "fields is empty");
+  if (fields.size() > 200) internal::Refuse("FillForm", "fields holds more than 200 fields");
   std::size_t labelWidth = 0;
   int cells = 0;
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -293,7 +293,7 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
   };
   showMessage("");
 
-  const std::string exitKeys = entry_detail::kNavigationKeys + kEsc + kF10;
+  const std::string exitKeys = tarvana::internal::kNavigationKeys + kEsc + kF10;
   std::int16_t current = 0;
   for (;;) {
     Slot& slot = slots[static_cast<std::size_t>(current)];
@@ -305,7 +305,7 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
     std::string error = Refusal(slot);
     showMessage(error);
     if (!error.empty()) continue;  // the field stays open until it passes
-    if (key == kF10 || (key == entry_detail::kEnterKey && current == n - 1)) {
+    if (key == kF10 || (key == tarvana::internal::kEnterKey && current == n - 1)) {
       std::int16_t failing = -1;
       for (int i = 0; i < n && failing < 0; ++i)
         if (!(error = Refusal(slots[static_cast<std::size_t>(i)])).empty())
@@ -320,7 +320,7 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
       current = failing;
       continue;
     }
-    entry_detail::StepEntryScreen(recs, current, key);
+    tarvana::internal::StepEntryScreen(recs, current, key);
   }
 }
 

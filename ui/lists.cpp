@@ -20,17 +20,17 @@ int SortCode(SortOrder order) {
 // The pick list's window for the items, and whether a scroll bar is needed.
 WindowRec ListWindow(const BasedArray<std::string>& items, const ListOptions& options,
                      std::string_view routine, std::uint8_t& scrollBar) {
-  if (items.Empty()) detail::Refuse(routine, "items is empty");
-  if (options.rows < 0) detail::Refuse(routine, "options.rows is negative");
+  if (items.Empty()) internal::Refuse(routine, "items is empty");
+  if (options.rows < 0) internal::Refuse(routine, "options.rows is negative");
   const int room = std::max(1, ScreenHeight() - 2);
   const int wanted = options.rows > 0 ? options.rows : std::min(kDefaultRows, room);
   const int shown = std::min(wanted, items.Count());
   scrollBar = shown < items.Count() ? 1 : 0;
   // Wide enough for the title on the frame too.
   const std::size_t cols =
-      std::min<std::size_t>(std::max(detail::Widest(items) + 4, Utf8Length(options.title) + 6),
+      std::min<std::size_t>(std::max(internal::Widest(items) + 4, Utf8Length(options.title) + 6),
                             std::max(ScreenWidth(), 5));
-  return detail::PlaceWindow(options.scheme, options.row, options.col,
+  return internal::PlaceWindow(options.scheme, options.row, options.col,
                              static_cast<std::size_t>(shown) + 2, std::max<std::size_t>(cols, 5),
                              routine);
 }
@@ -39,7 +39,7 @@ WindowRec ListWindow(const BasedArray<std::string>& items, const ListOptions& op
 
 std::optional<std::size_t> PickOne(std::span<const std::string> items, const ListOptions& options) {
   // Indexed from 0, the pick list answers with the caller's index.
-  const BasedArray<std::string> list = detail::Cp437Array(items, 0);
+  const BasedArray<std::string> list = internal::Cp437Array(items, 0);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickOne", scrollBar);
   const std::int32_t index = PickList(list, SortCode(options.order), window,
@@ -50,13 +50,13 @@ std::optional<std::size_t> PickOne(std::span<const std::string> items, const Lis
 
 std::vector<std::size_t> PickMany(std::span<const std::string> items,
                                   std::span<const std::size_t> marked, const ListOptions& options) {
-  const BasedArray<std::string> list = detail::Cp437Array(items, 0);
+  const BasedArray<std::string> list = internal::Cp437Array(items, 0);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickMany", scrollBar);
   BasedArray<std::int16_t> flags(0, list.Count() - 1);
   for (const std::size_t i : marked) {
     if (i >= items.size())
-      detail::Refuse("PickMany", "marked index " + std::to_string(i) + " is past the last item " +
+      internal::Refuse("PickMany", "marked index " + std::to_string(i) + " is past the last item " +
                                      std::to_string(items.size() - 1));
     flags[static_cast<int>(i)] = -1;
   }

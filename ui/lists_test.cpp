@@ -14,9 +14,9 @@
 namespace tarvana::ui {
 namespace {
 
-using tarvana::testing::ColumnText;
-using tarvana::testing::HeadlessTest;
-using tarvana::testing::ScreenText;
+using tarvana::test_support::ColumnText;
+using tarvana::test_support::HeadlessTest;
+using tarvana::test_support::ScreenText;
 
 class UiListsTest : public HeadlessTest {};
 

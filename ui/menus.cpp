@@ -11,7 +11,7 @@
 namespace tarvana::ui {
 namespace {
 
-using detail::Refuse;
+using internal::Refuse;
 
 // The menu routines' four parallel arrays, indexed from 1, and the entry to start on.
 struct MenuArrays {
@@ -83,8 +83,8 @@ std::optional<std::size_t> ShowMenu(std::span<const MenuEntry> entries,
   const std::string title = Utf8ToCp437(options.title);
   for (std::string& text : a.texts)
     if (text.size() < title.size() + 2) text.resize(title.size() + 2, ' ');
-  WindowRec window = detail::PlaceWindow(s, options.row, options.col, entries.size() + 2,
-                                         detail::Widest(a.texts) + 4, "ShowMenu");
+  WindowRec window = internal::PlaceWindow(s, options.row, options.col, entries.size() + 2,
+                                         internal::Widest(a.texts) + 4, "ShowMenu");
   const int entry = BoxMenu(a.texts, a.hotKeys, a.help, a.disabled, a.choice, window, title,
                             a.helpRow, s.hotKey, s.disabled, s.help, s.bar);
   return Chosen(entry);

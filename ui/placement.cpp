@@ -7,7 +7,7 @@
 #include "console/console.h"
 #include "console/cp437_best_fit.h"
 
-namespace tarvana::ui::detail {
+namespace tarvana::ui::internal {
 
 WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, std::size_t cols,
                       std::string_view what) {
@@ -56,4 +56,4 @@ std::size_t Widest(const BasedArray<std::string>& texts) {
   return widest;
 }
 
-}  // namespace tarvana::ui::detail
+}  // namespace tarvana::ui::internal

@@ -12,7 +12,7 @@
 #include "runtime/based_array.h"
 #include "ui/scheme.h"
 
-namespace tarvana::ui::detail {
+namespace tarvana::ui::internal {
 
 // A framed window of rows by cols cells, frame included, with its top-left
 // corner at (row, col), or centred on the screen in each coordinate given as
@@ -27,4 +27,4 @@ BasedArray<std::string> Cp437Array(std::span<const std::string> texts, int lower
 // The widest of the texts, in cells.
 std::size_t Widest(const BasedArray<std::string>& texts);
 
-}  // namespace tarvana::ui::detail
+}  // namespace tarvana::ui::internal

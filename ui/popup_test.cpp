@@ -16,9 +16,9 @@
 namespace tarvana::ui {
 namespace {
 
-using tarvana::testing::HeadlessTest;
-using tarvana::testing::RowText;
-using tarvana::testing::ScreenText;
+using tarvana::test_support::HeadlessTest;
+using tarvana::test_support::RowText;
+using tarvana::test_support::ScreenText;
 
 class UiTextTest : public HeadlessTest {};
 

@@ -21,10 +21,10 @@
 namespace tarvana::ui {
 namespace {
 
-using tarvana::testing::EnableClicks;
-using tarvana::testing::HeadlessTest;
-using tarvana::testing::RowText;
-using tarvana::testing::ScreenText;
+using tarvana::test_support::EnableClicks;
+using tarvana::test_support::HeadlessTest;
+using tarvana::test_support::RowText;
+using tarvana::test_support::ScreenText;
 
 class UiTest : public HeadlessTest {
  protected:

@@ -12,7 +12,7 @@ void ClearBox(int top, int left, int bottom, int right, ColorAttr attr) {
   const int first = std::max(top, 1), last = std::min(bottom, ScreenHeight());
   const long long width = static_cast<long long>(right) - left + 1;
   for (int row = first; row <= last; ++row)
-    window_detail::PrintRun(row, left, ' ', width);
+    internal::PrintRun(row, left, ' ', width);
 }
 
 }  // namespace tarvana

@@ -11,7 +11,7 @@ using window_test::ChangedCells;
 using window_test::PaintBackground;
 using window_test::Snapshot;
 
-class ClearBoxTest : public testing::HeadlessTest {};
+class ClearBoxTest : public test_support::HeadlessTest {};
 
 TEST_F(ClearBoxTest, BlanksExactlyTheRectangleOnTheScreen) {
   const struct {

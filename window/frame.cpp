@@ -7,8 +7,8 @@
 
 namespace tarvana {
 
-using window_detail::PrintClipped;
-using window_detail::ScreenCells;
+using internal::PrintClipped;
+using internal::ScreenCells;
 
 void DrawFrame(const WindowRec& rec, std::string_view title) {
   if (rec.Frame == 255 || !WindowHasInterior(rec)) return;
@@ -37,7 +37,7 @@ void DrawFrame(const WindowRec& rec, std::string_view title) {
   screen.Write();
 
   if (rec.CloseBox != 0) PrintClipped(top, left, "[\xFE]\xC4");
-  window_detail::DrawTitle(rec, title);
+  internal::DrawTitle(rec, title);
 }
 
 }  // namespace tarvana

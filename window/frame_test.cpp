@@ -15,7 +15,7 @@ using window_test::ChangedCells;
 using window_test::PaintBackground;
 using window_test::Snapshot;
 
-class FrameTest : public testing::HeadlessTest {};
+class FrameTest : public test_support::HeadlessTest {};
 
 constexpr ColorAttr kFrameColor = 0x4F;
 

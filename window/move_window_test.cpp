@@ -11,7 +11,7 @@ using window_test::ChangedCells;
 using window_test::PaintBackground;
 using window_test::Snapshot;
 
-class MoveWindowTest : public testing::HeadlessTest {};
+class MoveWindowTest : public test_support::HeadlessTest {};
 
 WindowRec MovingBox() {
   WindowRec rec;

@@ -11,7 +11,7 @@ using window_test::ChangedCells;
 using window_test::PaintBackground;
 using window_test::Snapshot;
 
-class OpenWindowTest : public testing::HeadlessTest {};
+class OpenWindowTest : public test_support::HeadlessTest {};
 
 WindowRec Box(int shadow) {
   WindowRec rec;
@@ -42,7 +42,7 @@ TEST_F(OpenWindowTest, DrawsInsideTheWindowAndItsShadowAndClearsTheInterior) {
     for (const auto& [at, cell] : ChangedCells(before))
       EXPECT_TRUE(InsideRect(at.first, at.second, 9, 29, 19, 46)) << at.first << "," << at.second;
     for (int row = 11; row <= 17; ++row)
-      EXPECT_EQ(testing::ScreenText(row, 31, 14), std::string(14, ' ')) << row;
+      EXPECT_EQ(test_support::ScreenText(row, 31, 14), std::string(14, ' ')) << row;
     EXPECT_EQ(ReadCellColor(14, 31), 0x47);
     EXPECT_EQ(ReadCell(10, 30), '[');
   }

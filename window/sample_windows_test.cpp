@@ -8,7 +8,7 @@
 namespace tarvana {
 namespace {
 
-class SampleWindowsTest : public testing::HeadlessTest {};
+class SampleWindowsTest : public test_support::HeadlessTest {};
 
 TEST_F(SampleWindowsTest, EightStylesTitlesAndShadows) {
   SetColor(0, 7);
@@ -27,7 +27,7 @@ TEST_F(SampleWindowsTest, EightStylesTitlesAndShadows) {
     rec.TitleColor = MakeColor(14, i - 1);
     OpenWindow(rec, "Demo", saves[i - 1]);
   }
-  EXPECT_TRUE(testing::ScreenMatchesGolden("window/testdata/sample_windows.txt"));
+  EXPECT_TRUE(test_support::ScreenMatchesGolden("window/testdata/sample_windows.txt"));
 }
 
 }  // namespace

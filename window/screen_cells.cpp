@@ -5,7 +5,7 @@
 
 #include "console/console.h"
 
-namespace tarvana::window_detail {
+namespace tarvana::internal {
 
 void PrintClipped(int row, int col, std::string_view text) {
   if (row < 1 || row > ScreenHeight()) return;
@@ -52,4 +52,4 @@ void ScreenCells::Write() const {
   WriteScreenBlock(cells_);
 }
 
-}  // namespace tarvana::window_detail
+}  // namespace tarvana::internal

@@ -8,7 +8,7 @@
 
 #include "console/types.h"
 
-namespace tarvana::window_detail {
+namespace tarvana::internal {
 
 // Prints text from (row, col) rightwards in the current colour, leaving out
 // the characters that would fall off the screen; nothing wraps to another row.
@@ -31,4 +31,4 @@ class ScreenCells {
   int width_, height_;
 };
 
-}  // namespace tarvana::window_detail
+}  // namespace tarvana::internal

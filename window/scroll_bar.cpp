@@ -7,7 +7,7 @@
 namespace tarvana {
 namespace {
 
-using window_detail::PrintRun;
+using internal::PrintRun;
 
 constexpr char kTrack = '\xB1';
 constexpr char kThumb = '\xDB';

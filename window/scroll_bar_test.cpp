@@ -16,7 +16,7 @@ using window_test::ChangedCells;
 using window_test::PaintBackground;
 using window_test::Snapshot;
 
-class ScrollBarTest : public testing::HeadlessTest {};
+class ScrollBarTest : public test_support::HeadlessTest {};
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr ColorAttr kTrack = 0x1E, kThumb = 0x4F;
@@ -97,9 +97,9 @@ TEST_F(ScrollBarTest, BarsLongerThanAnIntCountTheirTrackExactly) {
   // current just past half puts the thumb on row 10.
   const int first = -2147483000, last = 2147483000;
   DrawScrollBar(5, first, last, 0, 0, 2147483011, 4294966001, 1, kTrack, kThumb);
-  EXPECT_EQ(testing::ColumnText(5, 9, 11), "\xB1\xDB\xB1");
+  EXPECT_EQ(test_support::ColumnText(5, 9, 11), "\xB1\xDB\xB1");
   DrawHScrollBar(3, first, last, 0, 0, 2147483011, 4294966001, 1, kTrack, kThumb);
-  EXPECT_EQ(testing::ScreenText(3, 9, 3), "\xB1\xDB\xB1");
+  EXPECT_EQ(test_support::ScreenText(3, 9, 3), "\xB1\xDB\xB1");
 }
 
 TEST_F(ScrollBarTest, BarWithNoRowsDrawsNothing) {

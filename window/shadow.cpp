@@ -5,7 +5,7 @@
 namespace tarvana {
 namespace {
 
-using window_detail::PrintRun;
+using internal::PrintRun;
 
 constexpr char kFullBlock = '\xDB';
 constexpr char kLowerHalf = '\xDC';
@@ -14,7 +14,7 @@ constexpr char kUpperHalf = '\xDF';
 // Types 1-4: the window's rectangle shifted one row and one column, less the
 // window itself, takes the shadow colour; the characters under it show through.
 void RecolorShadow(const WindowRec& rec, int rowShift, int colShift) {
-  window_detail::ScreenCells screen;
+  internal::ScreenCells screen;
   for (int row = rec.Top + rowShift; row <= rec.Bottom + rowShift; ++row)
     for (int col = rec.Left + colShift; col <= rec.Right + colShift; ++col) {
       const bool inWindow =

@@ -13,7 +13,7 @@ using window_test::ChangedCells;
 using window_test::PaintBackground;
 using window_test::Snapshot;
 
-class ShadowTest : public testing::HeadlessTest {};
+class ShadowTest : public test_support::HeadlessTest {};
 
 constexpr ColorAttr kShadowColor = 0x08;
 constexpr int kKeep = -1;  // an attribute shadow keeps the character

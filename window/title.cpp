@@ -5,7 +5,7 @@
 
 #include "window/screen_cells.h"
 
-namespace tarvana::window_detail {
+namespace tarvana::internal {
 namespace {
 
 // A title longer than the room is cut to it; a negative room (a window too
@@ -53,4 +53,4 @@ void DrawTitle(const WindowRec& rec, std::string_view title) {
   }
 }
 
-}  // namespace tarvana::window_detail
+}  // namespace tarvana::internal

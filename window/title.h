@@ -5,10 +5,10 @@
 
 #include "console/types.h"
 
-namespace tarvana::window_detail {
+namespace tarvana::internal {
 
 // Cuts the title to the room on the frame side that rec.TitlePos names and
 // prints it there in rec.TitleColor; TitlePos 0 draws nothing.
 void DrawTitle(const WindowRec& rec, std::string_view title);
 
-}  // namespace tarvana::window_detail
+}  // namespace tarvana::internal

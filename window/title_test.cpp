@@ -10,7 +10,7 @@ namespace {
 using window_test::CellMap;
 using window_test::CellMapDiff;
 
-class TitleTest : public testing::HeadlessTest {};
+class TitleTest : public test_support::HeadlessTest {};
 
 constexpr ColorAttr kTitleColor = 0x2E;
 
@@ -90,7 +90,7 @@ TEST_F(TitleTest, LeftTitleBesideMarkerOverwritesOnlyItsLineCharacter) {
   rec.Frame = 2, rec.TitlePos = 1, rec.CloseBox = 1;
   rec.FrameColor = 0x1F, rec.TitleColor = kTitleColor;
   DrawFrame(rec, "Demo");
-  EXPECT_EQ(testing::ScreenText(6, 4, 14), "[\xFE] Demo \xCD\xCD\xCD\xCD\xBB");
+  EXPECT_EQ(test_support::ScreenText(6, 4, 14), "[\xFE] Demo \xCD\xCD\xCD\xCD\xBB");
   for (int col = 4; col <= 6; ++col)
     EXPECT_EQ(ReadCellColor(6, col), 0x1F) << col;
 }

@@ -11,7 +11,7 @@
 namespace tarvana {
 namespace {
 
-using testing::PtyTerminal;
+using test_support::PtyTerminal;
 
 TEST(FirstSteps, MenuAnswersAClickAndTheSessionGivesTheTerminalBack) {
   PtyTerminal term({std::string(TARVANA_BINARY_DIR) + "/bin/hello_menu"}, TARVANA_SOURCE_DIR);

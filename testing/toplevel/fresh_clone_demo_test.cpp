@@ -24,7 +24,7 @@ namespace tarvana {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::PtyTerminal;
+using test_support::PtyTerminal;
 
 std::string Quoted(const std::string& s) {
   return "'" + s + "'";
@@ -61,7 +61,7 @@ TEST_F(FreshClone, MakeDemoReachesTheMainMenuAndQuits) {
 
   const char* build = std::getenv("TARVANA_FRESH_CLONE_BUILD");
   const bool fullBuild = build && std::string(build) == "1";
-  std::vector<std::string> command{testing::DemoProgram()};
+  std::vector<std::string> command{test_support::DemoProgram()};
   // As on a machine without GoogleTest: configure leaves the tests out and
   // the demonstration builds all the same.
   if (fullBuild)
@@ -73,9 +73,9 @@ TEST_F(FreshClone, MakeDemoReachesTheMainMenuAndQuits) {
   const int titleWaitMs = fullBuild ? 60 * 60 * 1000 : PtyTerminal::kDefaultTimeoutMs;
   ASSERT_TRUE(term.WaitForText("Press any key to begin the demonstration.", titleWaitMs))
       << term.Screen().Text();
-  ASSERT_TRUE(testing::ReachMainMenu(term)) << term.Screen().Text();
+  ASSERT_TRUE(test_support::ReachMainMenu(term)) << term.Screen().Text();
   EXPECT_TRUE(term.Screen().Contains("Demo Main Menu"));
-  ASSERT_TRUE(testing::LeaveDemo(term)) << term.Screen().Text();
+  ASSERT_TRUE(test_support::LeaveDemo(term)) << term.Screen().Text();
   EXPECT_EQ(term.ExitStatus(), 0);
   EXPECT_TRUE(term.Screen().Contains("Thank you for your interest in the Tarvana Toolbox!"));
 }

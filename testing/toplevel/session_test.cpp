@@ -11,7 +11,7 @@
 namespace tarvana {
 namespace {
 
-using testing::PtyTerminal;
+using test_support::PtyTerminal;
 
 const std::string kProgram = std::string(TARVANA_BINARY_DIR) + "/bin/tarvana-session-program";
 

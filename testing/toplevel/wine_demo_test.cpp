@@ -15,7 +15,7 @@ namespace tarvana {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::PtyTerminal;
+using test_support::PtyTerminal;
 
 fs::path WindowsBuild() {
   const char* dir = std::getenv("TARVANA_WINDOWS_BUILD");
@@ -33,7 +33,7 @@ TEST(WindowsDemoUnderWine, TitleMainMenuAScreenAndTheEnd) {
   ASSERT_TRUE(term.Started());
   // wine starts slowly on a busy machine: a generous first wait.
   ASSERT_TRUE(term.WaitForText("Press any key to begin", 60000)) << term.Screen().Text();
-  ASSERT_TRUE(testing::ReachMainMenu(term)) << term.Screen().Text();
+  ASSERT_TRUE(test_support::ReachMainMenu(term)) << term.Screen().Text();
   // wine's console draws a change in parts: wait for the whole of it.
   term.SendKeys("\x1b[B");  // Down
   ASSERT_TRUE(term.WaitUntil([&] {
