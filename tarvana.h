@@ -13,6 +13,7 @@
 #include "runtime/based_array.h"
 #include "runtime/cp437_case.h"
 #include "runtime/number_format.h"
+#include "runtime/utf8.h"
 #include "window/window.h"
 #include "menu/bar_menu.h"
 #include "menu/box_menu.h"

@@ -13,8 +13,8 @@
 #include "console/console_restore.h"
 #include "console/cp437.h"
 #include "console/terminal_backend.h"
-#include "console/utf16.h"
 #include "runtime/system_clock.h"
+#include "runtime/utf16.h"
 
 namespace tarvana {
 namespace {
