@@ -37,7 +37,7 @@
 #include "text/string_tools.h"
 #include "datetime/dates.h"
 #include "datetime/times.h"
-#include "datetime/calendar.h"
+#include "calendar/calendar.h"
 #include "console/cp437_best_fit.h"
 #include "console/input_event.h"
 #include "ui/scheme.h"
