@@ -20,9 +20,13 @@ ClockReading SystemClockNow() {
 ClockReading LocalClockReading(std::int64_t secondsSince1970, int millisecond) {
   std::tm local{};
   if (!LocalTimeOf(secondsSince1970, local)) return ClockReading{};
-  return ClockReading{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                      local.tm_hour,        local.tm_min,     std::min(local.tm_sec, 59),
-                      millisecond};
+  return ClockReading{.year = local.tm_year + 1900,
+                      .month = local.tm_mon + 1,
+                      .day = local.tm_mday,
+                      .hour = local.tm_hour,
+                      .minute = local.tm_min,
+                      .second = std::min(local.tm_sec, 59),
+                      .millisecond = millisecond};
 }
 
 }  // namespace tarvana

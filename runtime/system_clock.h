@@ -1,8 +1,9 @@
 #pragma once
 // The machine's clocks, read without touching the terminal: a program that only
-// asks for the date or the time never takes the terminal over. One file per
-// platform reads the moment (system_clock_posix.cpp, system_clock_windows.cpp);
-// the local date of it comes from the checked conversion of local_time.h.
+// asks for the date or the time never takes the terminal over. The date and
+// time come from the standard system clock through the checked conversion of
+// local_time.h; the monotonic clock is the platform's (system_clock_posix.cpp,
+// system_clock_windows.cpp).
 
 #include <cstdint>
 
