@@ -8,14 +8,9 @@
 
 #include "console/input_record.h"
 #include "console/screen.h"
+#include "runtime/clock_reading.h"
 
 namespace tarvana {
-
-// A local date and time as the clock gives it.
-struct ClockReading {
-  int year = 2000, month = 1, day = 1;
-  int hour = 0, minute = 0, second = 0, millisecond = 0;
-};
 
 class ConsoleBackend {
  public:

@@ -9,10 +9,10 @@
 #include "console/browser_backend.h"
 #include "console/key_decoder.h"
 #include "console/narrow_glyphs.h"
-#include "console/system_clock.h"
 #include "console/terminal_backend.h"
 #include "console/terminal_caps.h"
 #include "console/terminal_renderer.h"
+#include "runtime/system_clock.h"
 
 // The page (web/index.html) keeps Module.tarvana: the xterm.js terminal, the
 // bytes typed and not read yet, and whether the terminal changed size.

@@ -9,8 +9,8 @@
 #include "console/console_screen.h"
 #include "console/input_event.h"
 #include "console/key_translate.h"
-#include "console/system_clock.h"
 #include "console/terminal_backend.h"
+#include "runtime/system_clock.h"
 
 namespace tarvana {
 namespace {

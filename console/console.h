@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/input_event.h"
 #include "console/types.h"
 
 namespace tarvana {
@@ -66,6 +67,14 @@ void UseColor(ColorAttr attr);
 KeyCode InKey();
 // Waits (without using the processor) for the next KeyCode.
 KeyCode WaitKey();
+// Waits (without using the processor) for the next event: a KeyCode, as
+// WaitKey gives it, with its mouse cell, or a size change of the screen.
+// MouseRow and MouseCol follow as they do for WaitKey.
+InputEvent WaitEvent();
+// WaitEvent passing over size changes, as WaitKey does: what the widgets read.
+InputEvent WaitKeyEvent();
+// The next event, or one of kind kNone when none is waiting; never waits.
+InputEvent PollEvent();
 // True when the next input event yields a KeyCode; events that yield none are
 // removed from the queue while it looks.
 bool KeyWaiting();

@@ -5,6 +5,8 @@
 namespace tarvana {
 namespace {
 
+// Eight glyphs a row, as the code page is laid out.
+// clang-format off
 constexpr char32_t kGlyphs[256] = {
     0x0020, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022,
     0x25D8, 0x25CB, 0x25D9, 0x2642, 0x2640, 0x266A, 0x266B, 0x263C,
@@ -39,10 +41,13 @@ constexpr char32_t kGlyphs[256] = {
     0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
+// clang-format on
 
 }  // namespace
 
-char32_t Cp437ToUnicode(unsigned char ch) { return kGlyphs[ch]; }
+char32_t Cp437ToUnicode(unsigned char ch) {
+  return kGlyphs[ch];
+}
 
 int UnicodeToCp437(char32_t u) {
   static const auto* reverse = [] {
@@ -55,28 +60,11 @@ int UnicodeToCp437(char32_t u) {
   return it == reverse->end() ? -1 : it->second;
 }
 
-void AppendUtf8(std::string& out, char32_t u) {
-  if (u < 0x80) {
-    out += static_cast<char>(u);
-  } else if (u < 0x800) {
-    out += static_cast<char>(0xC0 | (u >> 6));
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  } else if (u < 0x10000) {
-    out += static_cast<char>(0xE0 | (u >> 12));
-    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (u >> 18));
-    out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  }
-}
-
 std::string Cp437ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) AppendUtf8(out, Cp437ToUnicode(static_cast<unsigned char>(c)));
+  for (char c : text)
+    AppendUtf8(out, Cp437ToUnicode(static_cast<unsigned char>(c)));
   return out;
 }
 

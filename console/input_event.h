@@ -2,6 +2,7 @@
 // Typed input events: what happened (a key, a mouse press, release, double
 // click or move with its cell, a size change) in one value, so that the mouse
 // cell travels with the event instead of being read back from the console.
+// The console reads them: WaitEvent, WaitKeyEvent and PollEvent (console.h).
 
 #include <string>
 
@@ -33,13 +34,5 @@ struct InputEvent {
 std::string KeyName(const KeyCode& key);
 // The event of a KeyCode; a mouse KeyCode's event carries the cell given.
 InputEvent EventOfKey(const KeyCode& key, int row, int col);
-// Waits (without using the processor) for the next event: a KeyCode, as
-// WaitKey gives it, with its mouse cell, or a size change of the screen.
-// MouseRow and MouseCol follow as they do for WaitKey.
-InputEvent WaitEvent();
-// WaitEvent passing over size changes, as WaitKey does: what the widgets read.
-InputEvent WaitKeyEvent();
-// The next event, or one of kind kNone when none is waiting; never waits.
-InputEvent PollEvent();
 
 }  // namespace tarvana

@@ -17,12 +17,12 @@
 #include "console/cp437.h"
 #include "console/key_decoder.h"
 #include "console/narrow_glyphs.h"
-#include "console/system_clock.h"
 #include "console/terminal_detect.h"
 #include "console/terminal_renderer.h"
 #include "console/terminal_restore.h"
 #include "console/terminal_signals.h"
 #include "console/us_layout.h"
+#include "runtime/system_clock.h"
 
 namespace tarvana {
 namespace {

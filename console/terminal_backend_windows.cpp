@@ -13,7 +13,8 @@
 #include "console/console_restore.h"
 #include "console/cp437.h"
 #include "console/terminal_backend.h"
-#include "console/utf16.h"
+#include "runtime/system_clock.h"
+#include "runtime/utf16.h"
 
 namespace tarvana {
 namespace {
@@ -42,9 +43,6 @@ class WindowsConsoleBackend final : public ConsoleBackend {
       cols_ = info.srWindow.Right - info.srWindow.Left + 1;
       rows_ = info.srWindow.Bottom - info.srWindow.Top + 1;
     }
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    ticksPerMs_ = frequency.QuadPart / 1000.0;
   }
 
   ~WindowsConsoleBackend() override {
@@ -97,17 +95,9 @@ class WindowsConsoleBackend final : public ConsoleBackend {
     if (ms > 0) ::Sleep(static_cast<DWORD>(ms));
   }
 
-  double MonotonicMs() override {
-    LARGE_INTEGER ticks;
-    QueryPerformanceCounter(&ticks);
-    return ticks.QuadPart / ticksPerMs_;
-  }
+  double MonotonicMs() override { return SystemMonotonicMs(); }
 
-  ClockReading Now() override {
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    return ClockReading{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
-  }
+  ClockReading Now() override { return SystemClockNow(); }
 
   void RequestSize(int cols, int rows) override {
     if (screen_ != INVALID_HANDLE_VALUE) FitBuffer(cols, rows);
@@ -254,7 +244,6 @@ class WindowsConsoleBackend final : public ConsoleBackend {
   bool fullScreen_ = false;
   bool mouseOn_ = false;  // mouse input asked for, on while the full screen shows
   int cols_ = 80, rows_ = 25;
-  double ticksPerMs_ = 1;
   int bufferCols_ = 0, bufferRows_ = 0;
   std::vector<Cell> shown_;  // what the toolbox's buffer shows; empty: unknown
   std::vector<CHAR_INFO> block_;

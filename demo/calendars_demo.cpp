@@ -1,5 +1,5 @@
+#include "calendar/calendar.h"
 #include "console/console.h"
-#include "datetime/calendar.h"
 #include "datetime/dates.h"
 #include "demo/demo_text.h"
 #include "demo/screens.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "console/utf16.h"
+#include "runtime/utf16.h"
 
 namespace tarvana::internal {
 namespace {

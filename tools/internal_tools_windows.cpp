@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "console/utf16.h"
 #include "runtime/cp437_case.h"
+#include "runtime/utf16.h"
 
 namespace tarvana {
 namespace {

@@ -10,8 +10,8 @@
 #include "console/console.h"
 #include "console/headless.h"
 #include "console/narrow_glyphs.h"
-#include "console/system_clock.h"
 #include "demo/demo.h"
+#include "runtime/system_clock.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {

@@ -79,7 +79,7 @@ endif()
 run("compiling with pkg-config flags" ${CXX} -std=c++20
   ${SOURCE_DIR}/testing/toplevel/installed_program.cpp ${flags} -o ${WORK_DIR}/installed_program)
 run("the installed program" ${WORK_DIR}/installed_program)
-set(expected "runtime HELLO|console 0F|window ┌|menu 2|picklist 3|entry 042|text forty-two|datetime 02/29/2024|tools Y|ui 1|picture <svg\n")
+set(expected "runtime HELLO|console 0F|window ┌|menu 2|picklist 3|entry 042|text forty-two|datetime 02/29/2024|calendar 1|tools Y|ui 1|picture <svg\n")
 if(NOT run_output STREQUAL expected)
   message(FATAL_ERROR "the installed program printed\n${run_output}\nnot\n${expected}")
 endif()

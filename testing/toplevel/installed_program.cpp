@@ -49,6 +49,7 @@ int main() {
 
   out += "|text " + NumberToWords(42);
   out += "|datetime " + AddDays("02/28/2024", 1);
+  out += "|calendar " + std::to_string(CalendarFits(1, 1, 1, 1));
 
   console.QueueKeys("Y");
   out += "|tools " + DialogWait(BasedArray<std::string>(1, {"Quit?"}),

@@ -1,6 +1,6 @@
 // UTF-8 and UTF-16 both ways, malformed input included.
 
-#include "console/utf16.h"
+#include "runtime/utf16.h"
 
 #include <gtest/gtest.h>
 

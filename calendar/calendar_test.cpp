@@ -1,6 +1,6 @@
 // Calendars on the headless console with the clock fixed at 15 May 2004.
 
-#include "datetime/calendar.h"
+#include "calendar/calendar.h"
 
 #include <gtest/gtest.h>
 

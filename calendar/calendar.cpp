@@ -1,12 +1,12 @@
-#include "datetime/calendar.h"
+#include "calendar/calendar.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
 
+#include "calendar/calendar_steps.h"
 #include "console/console.h"
 #include "console/screen_save.h"
-#include "datetime/calendar_steps.h"
 #include "datetime/dates.h"
 #include "runtime/number_format.h"
 

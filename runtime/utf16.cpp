@@ -1,6 +1,6 @@
-#include "console/utf16.h"
+#include "runtime/utf16.h"
 
-#include "console/cp437.h"
+#include "runtime/utf8.h"
 
 namespace tarvana {
 namespace {

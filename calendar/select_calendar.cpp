@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <string>
 
+#include "calendar/calendar.h"
+#include "calendar/calendar_steps.h"
 #include "console/console.h"
 #include "console/screen_save.h"
-#include "datetime/calendar.h"
-#include "datetime/calendar_steps.h"
 #include "datetime/dates.h"
 
 namespace tarvana {

@@ -1,14 +1,8 @@
-#include "console/system_clock.h"
-
 #include <windows.h>
 
-namespace tarvana {
+#include "runtime/system_clock.h"
 
-ClockReading SystemClockNow() {
-  SYSTEMTIME t;
-  GetLocalTime(&t);
-  return ClockReading{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
-}
+namespace tarvana {
 
 double SystemMonotonicMs() {
   LARGE_INTEGER frequency, count;

@@ -1,0 +1,13 @@
+#include <time.h>
+
+#include "runtime/system_clock.h"
+
+namespace tarvana {
+
+double SystemMonotonicMs() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+}
+
+}  // namespace tarvana
