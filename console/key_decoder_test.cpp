@@ -400,17 +400,17 @@ TEST(KeyDecoder, Utf8TextBecomesCodePage437) {
       {"\xc3\xa9", {K(130, 0)}, "\x82"},  // e acute
       {"\xc3\xbc", {K(129, 0)}, "\x81"},  // u umlaut
       {"\xc3\x89t\xc3\xa9", {K(144, 0), K('t', 20), K(130, 0)}, "\x90t\x82"},
-      {"\xe2\x94\x80", {K(196, 0)}, "\xc4"},  // box drawing
-      {"\xe2\x96\x88", {K(219, 0)}, "\xdb"},  // full block
-      {"\xcf\x80", {K(227, 0)}, "\xe3"},      // pi
-      {"\xc2\xa0", {K(255, 0)}, "\xff"},      // no-break space
+      {"\xe2\x94\x80", {K(196, 0)}, "\xc4"},        // box drawing
+      {"\xe2\x96\x88", {K(219, 0)}, "\xdb"},        // full block
+      {"\xcf\x80", {K(227, 0)}, "\xe3"},            // pi
+      {"\xc2\xa0", {K(255, 0)}, "\xff"},            // no-break space
       {"\xe2\x8c\x82", {kUnshowable}, ""},          // house: CP437 127 is never a glyph
       {"\xe2\x82\xac", {K('E', 18, kShift)}, "E"},  // euro sign: its stand-in
-      {"\xc5\x82", {K('l', 38)}, "l"},                // l with stroke: the nearest letter
+      {"\xc5\x82", {K('l', 38)}, "l"},              // l with stroke: the nearest letter
       {"\xf0\x9f\x98\x80"
        "a",
        {kUnshowable, K('a', 30)},
-       "a"},                                  // emoji: no stand-in
+       "a"},                                // emoji: no stand-in
       {"\xe2\x98\xba", {kUnshowable}, ""},  // smiley: CP437 1 stands for Ctrl+A, never a glyph
   });
 }
@@ -447,7 +447,7 @@ TEST(KeyDecoder, Latin1TextOfANonUtf8LocaleBecomesCodePage437) {
       {"\xa0", {K(255, 0)}},                 // no-break space
       {"A\x9b\x85", {K('A', 30, kShift)}},   // C1 controls are no text
       {"\x1b\xe9", {K(130, 0, kAlt)}},       // Alt+e acute
-      {"\xbe", {K('3', 4)}},                // three quarters: its best-fit stand-in
+      {"\xbe", {K('3', 4)}},                 // three quarters: its best-fit stand-in
       {"\xc4\xe4", {K(142, 0), K(132, 0)}},  // A and a umlaut
   };
   for (const auto& c : cases) {

@@ -132,8 +132,8 @@ std::vector<test_support::EmulatedCell> Cells(const PtyTerminal& pty, int rows) 
   return cells;
 }
 
-bool Same(const std::vector<test_support::EmulatedCell>& a, const std::vector<test_support::EmulatedCell>& b,
-          std::string* where) {
+bool Same(const std::vector<test_support::EmulatedCell>& a,
+          const std::vector<test_support::EmulatedCell>& b, std::string* where) {
   for (size_t i = 0; i < a.size(); ++i)
     if (a[i].ch != b[i].ch || a[i].fg != b[i].fg || a[i].bg != b[i].bg) {
       *where = "row " + std::to_string(i / 80 + 1) + " col " + std::to_string(i % 80 + 1);

@@ -45,8 +45,7 @@ std::string ListOnce(WindowRec& window, std::string_view title, std::uint8_t scr
   internal::DirListing listing;
   if (!internal::ReadDirectory(fileSpec, listing)) return {};
   // The lines are made as they are drawn: only the listing is held.
-  internal::ListItems lines =
-      internal::DirListItems(listing, infoFlags, separator, nameWidth);
+  internal::ListItems lines = internal::DirListItems(listing, infoFlags, separator, nameWidth);
   // A window taller than the list is lowered to fit it, in the caller's record.
   if (window.Bottom - window.Top - 1 > lines.count)
     window.Bottom = static_cast<std::uint8_t>(window.Top + lines.count + 1);

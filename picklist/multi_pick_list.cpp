@@ -16,8 +16,7 @@ void RunMultiPickList(const BasedArray<std::string>& items, BasedArray<std::int1
   view.flags = &flags;
   view.markColor = markColor;
   view.mark = std::string(mark);
-  if (!internal::OpenList(view, items, sortOrder, window, title, scrollBarStyle, barColor))
-    return;
+  if (!internal::OpenList(view, items, sortOrder, window, title, scrollBarStyle, barColor)) return;
   internal::RunList(view, withMouse);
 }
 

@@ -37,8 +37,8 @@ class MultiPickListTest : public PickListFixture {
     view.flags = &flags;
     view.markColor = kMarkColor;
     view.mark = kMark;
-    ASSERT_TRUE(internal::OpenList(view, animals, sortOrder, MultiWindow(), "Animals", 1,
-                                          kMultiBar));
+    ASSERT_TRUE(
+        internal::OpenList(view, animals, sortOrder, MultiWindow(), "Animals", 1, kMultiBar));
   }
   // Colour of every interior cell of view row r, or 0 when they differ.
   static int RowColour(int r) {

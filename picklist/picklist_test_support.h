@@ -82,11 +82,10 @@ class PickListFixture : public test_support::HeadlessTest {
 };
 
 // Acts on one KeyCode through the list's own reader and step.
-inline internal::ListStep Step(ListView& v, const KeyCode& key,
-                                      std::int32_t* chosen = nullptr, bool withMouse = true) {
+inline internal::ListStep Step(ListView& v, const KeyCode& key, std::int32_t* chosen = nullptr,
+                               bool withMouse = true) {
   std::int32_t c = -1;
-  const auto step =
-      internal::StepList(v, internal::ReadListInput(v, key, withMouse), c);
+  const auto step = internal::StepList(v, internal::ReadListInput(v, key, withMouse), c);
   if (chosen) *chosen = c;
   return step;
 }

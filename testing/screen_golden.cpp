@@ -28,7 +28,8 @@ std::string ScreenPicture() {
   std::string out = "screen " + std::to_string(cols) + "x" + std::to_string(rows) + "\n";
   for (int r = 1; r <= rows; ++r) {
     out += '|';
-    for (int c = 1; c <= cols; ++c) AppendUtf8(out, Cp437ToUnicode(ReadCell(r, c)));
+    for (int c = 1; c <= cols; ++c)
+      AppendUtf8(out, Cp437ToUnicode(ReadCell(r, c)));
     out += "|\n";
   }
   std::map<int, char> letters;

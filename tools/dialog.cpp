@@ -72,8 +72,8 @@ void DrawDialog(const BasedArray<std::string>& lines, WindowRec rec, std::string
   for (int k = 0; k < n; ++k) {
     const std::string& line = lines[lines.LBound() + k];
     if (line.empty()) continue;
-    internal::PrintClipped(
-        rec.Top + 2 + k, rec.Left + 2 + FloorDiv(m - static_cast<int>(line.size()), 2), line);
+    internal::PrintClipped(rec.Top + 2 + k,
+                           rec.Left + 2 + FloorDiv(m - static_cast<int>(line.size()), 2), line);
   }
 }
 

@@ -25,7 +25,7 @@ std::vector<std::string> Lines(std::string_view text) {
 WindowRec DialogWindow(const BasedArray<std::string>& lines, const Scheme& scheme,
                        std::string_view routine) {
   return internal::PlaceWindow(scheme, 0, 0, static_cast<std::size_t>(lines.Count()) + 4,
-                             internal::Widest(lines) + 4, routine);
+                               internal::Widest(lines) + 4, routine);
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ std::optional<std::size_t> Ask(std::string_view question, std::span<const std::s
     for (const std::string& key : keys)
       if (upper(key[0]) == upper(text[0]))
         internal::Refuse("Ask", "answers[" + std::to_string(i) +
-                                  "] starts with the same letter as an earlier answer");
+                                    "] starts with the same letter as an earlier answer");
     keys.push_back(text.substr(0, 1));
     if (!answerLine.empty()) answerLine += "   ";
     answerLine += "[" + text.substr(0, 1) + "]" + text.substr(1);

@@ -25,7 +25,7 @@ std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& o
     constexpr int kNameWidth = 40;
     // The directory list lowers Bottom to its entries and sizes Right to them.
     WindowRec window = internal::PlaceWindow(options.scheme, options.row, options.col, rows + 2,
-                                           kNameWidth + 4, "PickFile");
+                                             kNameWidth + 4, "PickFile");
     window.Right = 0;
     const std::string name =
         DirPickList(window, Utf8ToCp437(options.title), 1, (folder / options.pattern).string(), 0,
@@ -48,8 +48,8 @@ bool ViewTextFile(const fs::path& file, const ViewOptions& options) {
   window.Shadow = 0;
   if (!WindowOnScreen(window) || window.Bottom - window.Top < 2 || window.Right - window.Left < 4)
     internal::Refuse("ViewTextFile", "the window from row " + std::to_string(options.top) +
-                                       ", column " + std::to_string(options.left) +
-                                       " leaves no text row and column on the screen");
+                                         ", column " + std::to_string(options.left) +
+                                         " leaves no text row and column on the screen");
   return ViewFile(file.string(), window, options.tabWidth, 1) == 0;
 }
 

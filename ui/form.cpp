@@ -83,7 +83,7 @@ void CheckField(const FormField& f, std::size_t i) {
   if (f.kind == FieldKind::kDecimal &&
       (f.decimals < 0 || f.decimals > 99 || f.width + f.decimals == 0))
     internal::Refuse("FillForm", name + ".decimals " + std::to_string(f.decimals) +
-                                   " is outside 0-99 or leaves no digits");
+                                     " is outside 0-99 or leaves no digits");
   if (f.kind != FieldKind::kTemplate) return;
   if (f.pattern.empty() || Utf8Length(f.pattern) > 99)
     internal::Refuse("FillForm", name + ".pattern is empty or longer than 99");

@@ -31,8 +31,8 @@ WindowRec ListWindow(const BasedArray<std::string>& items, const ListOptions& op
       std::min<std::size_t>(std::max(internal::Widest(items) + 4, Utf8Length(options.title) + 6),
                             std::max(ScreenWidth(), 5));
   return internal::PlaceWindow(options.scheme, options.row, options.col,
-                             static_cast<std::size_t>(shown) + 2, std::max<std::size_t>(cols, 5),
-                             routine);
+                               static_cast<std::size_t>(shown) + 2, std::max<std::size_t>(cols, 5),
+                               routine);
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ std::vector<std::size_t> PickMany(std::span<const std::string> items,
   for (const std::size_t i : marked) {
     if (i >= items.size())
       internal::Refuse("PickMany", "marked index " + std::to_string(i) + " is past the last item " +
-                                     std::to_string(items.size() - 1));
+                                       std::to_string(items.size() - 1));
     flags[static_cast<int>(i)] = -1;
   }
   MultiPickList(list, flags, SortCode(options.order), window, Utf8ToCp437(options.title), scrollBar,

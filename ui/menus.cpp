@@ -84,7 +84,7 @@ std::optional<std::size_t> ShowMenu(std::span<const MenuEntry> entries,
   for (std::string& text : a.texts)
     if (text.size() < title.size() + 2) text.resize(title.size() + 2, ' ');
   WindowRec window = internal::PlaceWindow(s, options.row, options.col, entries.size() + 2,
-                                         internal::Widest(a.texts) + 4, "ShowMenu");
+                                           internal::Widest(a.texts) + 4, "ShowMenu");
   const int entry = BoxMenu(a.texts, a.hotKeys, a.help, a.disabled, a.choice, window, title,
                             a.helpRow, s.hotKey, s.disabled, s.help, s.bar);
   return Chosen(entry);
