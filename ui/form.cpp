@@ -227,6 +227,92 @@ std::vector<std::string> MessageLines(std::string_view text, std::size_t width) 
   return lines;
 }
 
+// The form on the screen: its window, the fields' working copies and the
+// message rows below a blank row; it grows when a message needs more rows.
+class FormWindow {
+ public:
+  FormWindow(std::span<const FormField> fields, std::size_t labelWidth, int width,
+             const FormOptions& options)
+      : n_(static_cast<int>(fields.size())), width_(width), options_(options), recs_(0, n_ - 1) {
+    popup_.emplace(n_ + 1 + messageRows_, width_, options.title, options.scheme, options.row,
+                   options.col);
+    for (int i = 0; i < n_; ++i)
+      slots_.push_back(
+          MakeSlot(fields[i], labelWidth, popup_->Top() + i, popup_->Left() + 1, options.scheme));
+    PlaceFields();
+    ShowMessage("");
+  }
+
+  Slot& At(int i) { return slots_[static_cast<std::size_t>(i)]; }
+  BasedArray<FieldRec>& Records() { return recs_; }
+  std::int16_t& InsertMode() { return insertMode_; }
+
+  // The first field that refuses its value, with its message; -1 when all pass.
+  int FirstRefusal(std::string& error) const {
+    for (int i = 0; i < n_; ++i)
+      if (!(error = Refusal(slots_[static_cast<std::size_t>(i)])).empty()) return i;
+    return -1;
+  }
+
+  std::vector<std::string> Values() const {
+    std::vector<std::string> values;
+    for (const Slot& slot : slots_)
+      values.push_back(Value(slot));
+    return values;
+  }
+
+  // The hint, or an error wrapped over as many rows as it needs; only a screen
+  // too short for the whole message cuts it.
+  void ShowMessage(const std::string& error) {
+    const std::size_t cells = static_cast<std::size_t>(width_ - 2);
+    std::vector<std::string> lines =
+        error.empty() ? std::vector<std::string>{kHint} : MessageLines(Utf8ToCp437(error), cells);
+    const int room = std::max(messageRows_, std::min(ScreenHeight(), 255) - 2 - (n_ + 1));
+    if (static_cast<int>(lines.size()) > room) lines.resize(static_cast<std::size_t>(room));
+    if (static_cast<int>(lines.size()) > messageRows_) Grow(static_cast<int>(lines.size()));
+    const Scheme& s = options_.scheme;
+    for (int k = 0; k < messageRows_; ++k) {
+      const bool shown = k < static_cast<int>(lines.size());
+      std::string text = shown ? lines[static_cast<std::size_t>(k)] : "";
+      text.resize(cells, ' ');
+      DrawAt(popup_->Top() + n_ + 1 + k, popup_->Left() + 1, text,
+             shown && !error.empty() ? s.error : s.text);
+    }
+  }
+
+ private:
+  // The window opened again with `rows` message rows, its corner kept where
+  // the taller window still fits.
+  void Grow(int rows) {
+    const int top = std::min(popup_->Top() - 1, ScreenHeight() - (n_ + 1 + rows + 2) + 1);
+    const int left = popup_->Left() - 1;
+    popup_.reset();
+    popup_.emplace(n_ + 1 + rows, width_, options_.title, options_.scheme, top, left);
+    messageRows_ = rows;
+    PlaceFields();
+  }
+
+  // Each field on its row of the window, drawn with its value.
+  void PlaceFields() {
+    for (int i = 0; i < n_; ++i) {
+      Slot& slot = At(i);
+      slot.rec.Row = static_cast<std::uint8_t>(popup_->Top() + i);
+      slot.rec.Col = static_cast<std::uint8_t>(popup_->Left() + 1);
+      recs_[i] = slot.rec;
+      Edit(slot, edit_mode::kDisplayOnly, "", insertMode_);
+    }
+  }
+
+  int n_;
+  int width_;
+  const FormOptions& options_;
+  int messageRows_ = 1;
+  std::optional<Popup> popup_;
+  std::vector<Slot> slots_;
+  BasedArray<FieldRec> recs_;
+  std::int16_t insertMode_ = -1;
+};
+
 }  // namespace
 
 std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fields,
@@ -243,84 +329,28 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
   const int n = static_cast<int>(fields.size());
   const int width =
       std::max(static_cast<int>(labelWidth) + 1 + cells + 2, static_cast<int>(kHint.size()) + 2);
-  const Scheme& s = options.scheme;
-  // A blank row, then the message rows: one for the hint, more when a message
-  // needs them.
-  int messageRows = 1;
-  std::optional<Popup> popup;
-  popup.emplace(n + 1 + messageRows, width, options.title, s, options.row, options.col);
-
-  std::vector<Slot> slots;
-  BasedArray<FieldRec> recs(0, n - 1);
-  for (int i = 0; i < n; ++i) {
-    slots.push_back(MakeSlot(fields[i], labelWidth, popup->Top() + i, popup->Left() + 1, s));
-    recs[i] = slots.back().rec;
-  }
-  std::int16_t insertMode = -1;
-  for (Slot& slot : slots)
-    Edit(slot, edit_mode::kDisplayOnly, "", insertMode);
-  // The form grown to `rows` message rows, its corner kept where the taller
-  // window still fits, and its fields drawn again in their new places.
-  const auto grow = [&](int rows) {
-    const int top = std::min(popup->Top() - 1, ScreenHeight() - (n + 1 + rows + 2) + 1);
-    const int left = popup->Left() - 1;
-    popup.reset();
-    popup.emplace(n + 1 + rows, width, options.title, s, top, left);
-    messageRows = rows;
-    for (int i = 0; i < n; ++i) {
-      Slot& slot = slots[static_cast<std::size_t>(i)];
-      slot.rec.Row = static_cast<std::uint8_t>(popup->Top() + i);
-      slot.rec.Col = static_cast<std::uint8_t>(popup->Left() + 1);
-      recs[i] = slot.rec;
-      Edit(slot, edit_mode::kDisplayOnly, "", insertMode);
-    }
-  };
-  const auto showMessage = [&](const std::string& error) {
-    const std::size_t cells = static_cast<std::size_t>(width - 2);
-    std::vector<std::string> lines =
-        error.empty() ? std::vector<std::string>{kHint} : MessageLines(Utf8ToCp437(error), cells);
-    // Only a screen too short for the whole message cuts it.
-    const int room = std::max(messageRows, std::min(ScreenHeight(), 255) - 2 - (n + 1));
-    if (static_cast<int>(lines.size()) > room) lines.resize(static_cast<std::size_t>(room));
-    if (static_cast<int>(lines.size()) > messageRows) grow(static_cast<int>(lines.size()));
-    for (int k = 0; k < messageRows; ++k) {
-      const bool shown = k < static_cast<int>(lines.size());
-      std::string text = shown ? lines[static_cast<std::size_t>(k)] : "";
-      text.resize(cells, ' ');
-      DrawAt(popup->Top() + n + 1 + k, popup->Left() + 1, text,
-             shown && !error.empty() ? s.error : s.text);
-    }
-  };
-  showMessage("");
+  FormWindow form(fields, labelWidth, width, options);
 
   const std::string exitKeys = tarvana::internal::kNavigationKeys + kEsc + kF10;
   std::int16_t current = 0;
   for (;;) {
-    Slot& slot = slots[static_cast<std::size_t>(current)];
+    Slot& slot = form.At(current);
     // A character typed first replaces the value; any other key first keeps
     // it for editing.
-    const KeyCode key = Edit(slot, edit_mode::kReplaceRestPastEnd, exitKeys, insertMode);
-    Edit(slot, edit_mode::kDisplayOnly, "", insertMode);
+    const KeyCode key = Edit(slot, edit_mode::kReplaceRestPastEnd, exitKeys, form.InsertMode());
+    Edit(slot, edit_mode::kDisplayOnly, "", form.InsertMode());
     if (key == kEsc) return std::nullopt;
     std::string error = Refusal(slot);
-    showMessage(error);
+    form.ShowMessage(error);
     if (!error.empty()) continue;  // the field stays open until it passes
     if (key == kF10 || (key == tarvana::internal::kEnterKey && current == n - 1)) {
-      std::int16_t failing = -1;
-      for (int i = 0; i < n && failing < 0; ++i)
-        if (!(error = Refusal(slots[static_cast<std::size_t>(i)])).empty())
-          failing = static_cast<std::int16_t>(i);
-      if (failing < 0) {
-        std::vector<std::string> values;
-        for (const Slot& done : slots)
-          values.push_back(Value(done));
-        return values;
-      }
-      showMessage(error);
-      current = failing;
+      const int failing = form.FirstRefusal(error);
+      if (failing < 0) return form.Values();
+      form.ShowMessage(error);
+      current = static_cast<std::int16_t>(failing);
       continue;
     }
-    tarvana::internal::StepEntryScreen(recs, current, key);
+    tarvana::internal::StepEntryScreen(form.Records(), current, key);
   }
 }
 
