@@ -1,5 +1,6 @@
 #pragma once
 // How the entry screen moves between fields after a field's ending key.
+// Shared with the modern layer's form, which moves through its fields so.
 
 #include <cstdint>
 #include <string>

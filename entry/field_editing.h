@@ -1,6 +1,7 @@
 #pragma once
 // What the field editors share: the answer of a step, the rules packed into an
-// edit mode, the editing keys, and printing a field's prompt.
+// edit mode, the editing keys, and printing a field's prompt. Shared with the
+// modern layer's form, which draws its fields and labels with them.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,8 @@
 #pragma once
 // Drawing aids shared by the window routines: colours given as one attribute,
 // prints that stay on the screen, and whole-screen cell buffers for drawing
-// many scattered cells with one read and one write.
+// many scattered cells with one read and one write. Shared with the menus and
+// the dialogs, which print their help and message rows through it.
 
 #include <string_view>
 #include <vector>
