@@ -5,10 +5,15 @@
 namespace tarvana {
 
 double SystemMonotonicMs() {
-  LARGE_INTEGER frequency, count;
-  QueryPerformanceFrequency(&frequency);
+  // The counter's frequency is fixed at boot: read once.
+  static const double ticksPerMs = [] {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart) / 1000.0;
+  }();
+  LARGE_INTEGER count;
   QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+  return static_cast<double>(count.QuadPart) / ticksPerMs;
 }
 
 }  // namespace tarvana

@@ -97,7 +97,6 @@ bool ReadWhole(ReadOnlyFile& file, std::size_t limit, std::string& contents) {
 }
 
 ViewLineFile::Opened ViewLineFile::Open(const std::string& path) {
-  held_ = false;
   heldBytes_.clear();
   // A NUL would cut the name short and name another file.
   if (path.find('\0') != std::string::npos || !file_.Open(path)) return Opened::kUnreadable;
@@ -117,7 +116,6 @@ ViewLineFile::Opened ViewLineFile::OpenUnsized() {
   file_.Close();
   if (!whole) return Opened::kUnreadable;
   if (heldBytes_.empty()) return Opened::kEmpty;
-  held_ = true;
   size_ = static_cast<std::int64_t>(heldBytes_.size());
   marks_.assign(1, Mark{1, 0});
   return Opened::kOk;
@@ -133,7 +131,7 @@ std::size_t ViewLineFile::Fetch(std::int64_t offset, std::size_t want) {
     const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(storage_.get());
     block_ = storage_.get() + (kBlockAlign - at % kBlockAlign) % kBlockAlign + kBlockSkew;
   }
-  if (held_) {
+  if (!heldBytes_.empty()) {
     std::memcpy(block_, heldBytes_.data() + offset, want);
     return want;
   }
@@ -186,7 +184,7 @@ void ViewLineFile::ScanBlock() {
 }
 
 void ViewLineFile::ScanTo(std::int64_t line) {
-  while ((file_.IsOpen() || held_) && !EndKnown() && frontierLine_ < line)
+  while ((file_.IsOpen() || !heldBytes_.empty()) && !EndKnown() && frontierLine_ < line)
     ScanBlock();
 }
 

@@ -79,9 +79,9 @@ class ViewLineFile {
   Opened OpenUnsized();
 
   ReadOnlyFile file_;
-  // The whole file, when it was read whole (held_ true); file_ is closed then.
+  // The whole file, when it was read whole (never empty then); file_ is
+  // closed then.
   std::string heldBytes_;
-  bool held_ = false;
   std::int64_t size_ = 0;
   std::vector<Mark> marks_;
   // Every line start up to frontierLine_ (at frontierOffset_) has been seen;
