@@ -23,7 +23,7 @@
 #include "console/cp437.h"
 #include "console/headless.h"
 #include "console/screen_save.h"
-#include "console/terminal_renderer.h"
+#include "console/terminal/terminal_renderer.h"
 
 namespace tarvana {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "console/console.h"
 #include "console/headless.h"
-#include "console/terminal_renderer.h"
+#include "console/terminal/terminal_renderer.h"
 #include "demo/screens.h"
 #include "menu/box_menu.h"
 

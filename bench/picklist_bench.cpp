@@ -30,7 +30,7 @@
 #include "bench/bench_support.h"
 #include "console/console.h"
 #include "console/headless.h"
-#include "console/terminal_renderer.h"
+#include "console/terminal/terminal_renderer.h"
 #include "picklist/dir_pick_list.h"
 #include "picklist/dir_reading.h"
 #include "picklist/list_view.h"

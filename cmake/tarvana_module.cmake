@@ -1,27 +1,33 @@
-# One static library per subsystem folder: every *.cpp but the *_test.cpp files,
-# and of the platform services (name_posix.cpp, name_windows.cpp) the target's.
-# The tests beside the sources become one test program per folder; the ones
-# listed as POSIX_TESTS (pseudo-terminals, the terminal emulator, signals) and
-# the tarvana_pty library they use are left out of a Windows build, and the
-# *_windows_test.cpp files are in a Windows build only. Each test may take
-# TIMEOUT seconds (120 unless given).
-# A browser (Emscripten) build emulates POSIX: it takes name_posix.cpp unless a
-# name_web.cpp replaces it, and leaves out the files named after NOT_WEB.
+# One static library per subsystem folder: every *.cpp but the *_test.cpp
+# files, platform files as cmake/tarvana_platform_files.cmake says, and the
+# files of the folder's rooms: FOLDERS every platform compiles, DEVICES of
+# which only the one named after this platform (posix, windows, web) is
+# compiled. The tests beside the sources (and in those rooms) become one test
+# program per folder; on Windows it leaves out the tarvana_pty library of the
+# POSIX tests. Each test may take TIMEOUT seconds (120 unless given). NOT_WEB
+# names files a browser build leaves out for a name_web.cpp that replaces them.
+include(${CMAKE_CURRENT_LIST_DIR}/tarvana_platform_files.cmake)
 set(TARVANA_MODULES "" CACHE INTERNAL "")
 
+# The test files of <dirs> this build runs.
+function(tarvana_test_files out)
+  set(tests "")
+  foreach(dir ${ARGN})
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*_test.cpp)
+    list(APPEND tests ${found})
+  endforeach()
+  tarvana_platform_files(tests ${tests})
+  set(${out} ${tests} PARENT_SCOPE)
+endfunction()
+
 function(tarvana_add_tests name dir)
-  cmake_parse_arguments(T "" "TIMEOUT" "LIBS;POSIX_TESTS" ${ARGN})
+  cmake_parse_arguments(T "" "TIMEOUT" "LIBS;DIRS" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
-  file(GLOB tests CONFIGURE_DEPENDS ${dir}/*_test.cpp)
+  tarvana_test_files(tests ${dir} ${T_DIRS})
   if(WIN32)
-    foreach(posix_test ${T_POSIX_TESTS})
-      list(REMOVE_ITEM tests ${dir}/${posix_test})
-    endforeach()
     list(REMOVE_ITEM T_LIBS tarvana_pty)
-  else()
-    list(FILTER tests EXCLUDE REGEX "_windows_test\\.cpp$")
   endif()
   if(NOT tests)
     return()
@@ -40,24 +46,25 @@ function(tarvana_add_tests name dir)
 endfunction()
 
 function(tarvana_module name)
-  cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS;POSIX_TESTS;NOT_WEB" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(M "" "" "DEPENDS;LIBS;TEST_LIBS;NOT_WEB;FOLDERS;DEVICES" ${ARGN})
+  set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+  foreach(folder ${M_FOLDERS})
+    list(APPEND dirs ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
+  endforeach()
+  if(TARVANA_PLATFORM IN_LIST M_DEVICES)
+    list(APPEND dirs ${CMAKE_CURRENT_SOURCE_DIR}/${TARVANA_PLATFORM})
+  endif()
+  set(srcs "")
+  foreach(dir ${dirs})
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(APPEND srcs ${found})
+  endforeach()
   list(FILTER srcs EXCLUDE REGEX "_test\\.cpp$")
+  tarvana_platform_files(srcs ${srcs})
   if(EMSCRIPTEN)
-    list(FILTER srcs EXCLUDE REGEX "_windows\\.cpp$")
-    set(web_srcs ${srcs})
-    list(FILTER web_srcs INCLUDE REGEX "_web\\.cpp$")
-    foreach(web ${web_srcs})
-      string(REGEX REPLACE "_web\\.cpp$" "_posix.cpp" posix ${web})
-      list(REMOVE_ITEM srcs ${posix})
-    endforeach()
     foreach(file ${M_NOT_WEB})
       list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/${file})
     endforeach()
-  elseif(WIN32)
-    list(FILTER srcs EXCLUDE REGEX "_(posix|web)\\.cpp$")
-  else()
-    list(FILTER srcs EXCLUDE REGEX "_(windows|web)\\.cpp$")
   endif()
   set(lib tarvana_${name})
   if(srcs)
@@ -76,7 +83,7 @@ function(tarvana_module name)
   endif()
   set(TARVANA_MODULES ${TARVANA_MODULES} ${lib} CACHE INTERNAL "")
   if(TARVANA_BUILD_TESTS)
-    tarvana_add_tests(${name} ${CMAKE_CURRENT_SOURCE_DIR} LIBS ${lib} ${M_TEST_LIBS}
-                      POSIX_TESTS ${M_POSIX_TESTS})
+    list(REMOVE_AT dirs 0)
+    tarvana_add_tests(${name} ${CMAKE_CURRENT_SOURCE_DIR} LIBS ${lib} ${M_TEST_LIBS} DIRS ${dirs})
   endif()
 endfunction()

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/fuzz/key_decoder_check.h"
+#include "console/terminal/fuzz/key_decoder_check.h"
 #include "testing/headless_test_support.h"
 #include "testing/input_records.h"
 

@@ -1,5 +1,5 @@
 // The data entry screen of the demonstration, headlessly through RunDemo with
-// queued keys (end to end: data_entry_demo_e2e_test.cpp).
+// queued keys (end to end: data_entry_demo_e2e_posix_test.cpp).
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "testing/pty_terminal.h"
+#include "testing/pty_terminal_posix.h"
 
 namespace tarvana::test_support {
 

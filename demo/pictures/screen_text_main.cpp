@@ -9,7 +9,7 @@
 
 #include "console/console.h"
 #include "console/headless.h"
-#include "console/narrow_glyphs.h"
+#include "console/terminal/narrow_glyphs.h"
 #include "demo/demo.h"
 #include "runtime/system_clock.h"
 

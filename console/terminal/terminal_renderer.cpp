@@ -1,0 +1,634 @@
+#include "console/terminal/terminal_renderer.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <climits>
+#include <cstdlib>
+#include <functional>
+#include <numeric>
+
+#include "console/cp437.h"
+#include "console/terminal/narrow_glyphs.h"
+
+namespace tarvana {
+namespace {
+
+constexpr std::uint32_t kUnknown = 0x10000;  // no character and colour packs to this
+constexpr int kDosToAnsi[8] = {0, 4, 2, 6, 1, 5, 3, 7};
+// The cost of what cannot be done; sums of a few stay far from overflow.
+constexpr int kNever = 1 << 24;
+// Brightness of the sixteen text-mode colours on a VGA screen (luma, 0-255).
+constexpr int kLuma[16] = {0,  19,  100, 119, 51,  70,  101, 170,
+                           85, 104, 185, 204, 136, 155, 236, 255};
+
+// Bytes 0 and 32 both show a blank, so they count as the same picture.
+bool IsBlank(std::uint8_t ch) {
+  return ch == ' ' || ch == 0;
+}
+std::uint32_t PackBlank(int attr) {
+  return ' ' | static_cast<std::uint32_t>(attr) << 8;
+}
+bool PackedBlank(std::uint32_t packed) {
+  return (packed & 0xFF) == ' ';
+}
+ColorAttr Swapped(ColorAttr attr) {
+  return static_cast<ColorAttr>((attr >> 4) | (attr << 4));
+}
+
+int Digits(int n) {
+  return n < 10 ? 1 : n < 100 ? 2 : n < 1000 ? 3 : n < 10000 ? 4 : 5;
+}
+
+void AppendNumber(std::string& out, int n) {
+  char buf[12];
+  out.append(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
+}
+
+// A control sequence with one parameter whose default is 1 (cursor moves,
+// erase counts): the 1 is left out.
+int CsiCost(int n) {
+  return n == 1 ? 3 : 3 + Digits(n);
+}
+void AppendCsi(std::string& out, int n, char final) {
+  out += "\x1b[";
+  if (n != 1) AppendNumber(out, n);
+  out += final;
+}
+
+int CupCost(int row, int col) {
+  return 3 + (row == 1 ? 0 : Digits(row)) + (col == 1 ? 0 : 1 + Digits(col));
+}
+void AppendCup(std::string& out, int row, int col) {
+  out += "\x1b[";
+  if (row != 1) AppendNumber(out, row);
+  if (col != 1) {
+    out += ';';
+    AppendNumber(out, col);
+  }
+  out += 'H';
+}
+
+}  // namespace
+
+int AnsiColorIndex(int dosColor) {
+  return kDosToAnsi[dosColor & 7] + (dosColor & 8);
+}
+int SgrForeground(int dosColor) {
+  return (dosColor & 8 ? 90 : 30) + kDosToAnsi[dosColor & 7];
+}
+int SgrBackground(int dosColor) {
+  return (dosColor & 8 ? 100 : 40) + kDosToAnsi[dosColor & 7];
+}
+
+CellLook LookOf(ColorAttr attr, const TerminalCaps& caps) {
+  const int fg = attr & 15, bg = attr >> 4;
+  CellLook look;
+  if (!caps.sgr) return look;
+  if (caps.colors >= 16) {
+    look.fg = AnsiColorIndex(fg);
+    look.bg = AnsiColorIndex(bg);
+  } else if (caps.colors >= 8) {
+    look.fg = AnsiColorIndex(fg & 7);
+    look.bg = AnsiColorIndex(bg & 7);
+    look.bold = caps.bold && fg >= 8;
+  } else {
+    look.reverse = caps.reverse && kLuma[bg] > kLuma[fg];
+    look.bold = caps.bold && fg >= 8;
+  }
+  return look;
+}
+
+TerminalRenderer::TerminalRenderer(const TerminalCaps& caps) : caps_(caps) {
+  const bool narrow = caps.encoding != TextEncoding::kUtf8;
+  for (int ch = 0; ch < 256; ++ch) {
+    Glyph& g = glyphs_[ch];
+    g = Glyph{};
+    const auto c = static_cast<std::uint8_t>(ch);
+    shown_[ch] = IsBlank(c) ? ' ' : c;
+    swapped_[ch] = false;
+    if (!narrow) {
+      std::string utf8;
+      AppendUtf8(utf8, Cp437ToUnicode(c));
+      std::copy(utf8.begin(), utf8.end(), g.bytes);
+      g.size = static_cast<std::uint8_t>(utf8.size());
+      continue;
+    }
+    const NarrowGlyph n = NarrowGlyphOf(c, caps);
+    g.bytes[0] = n.byte;
+    g.size = 1;
+    g.acs = n.acs;
+    swapped_[ch] = n.inverse;
+    if (n.inverse || (n.byte == ' ' && !n.acs)) shown_[ch] = ' ';
+  }
+  for (int attr = 0; attr < 256; ++attr) {
+    looks_[attr] = LookOf(static_cast<ColorAttr>(attr), caps);
+    lookAttr_[attr] = static_cast<std::uint8_t>(attr);
+    for (int same = 0; same < attr; ++same)
+      if (looks_[same] == looks_[attr]) {
+        lookAttr_[attr] = static_cast<std::uint8_t>(same);
+        break;
+      }
+  }
+  acsBySgr_ = caps.acsOn.starts_with("\x1b[") && caps.acsOn.ends_with('m');
+  wrapsAtOnce_ = caps.autoMargins && caps.autoMarginsOff.empty() && !caps.eatsNewline;
+}
+
+std::uint32_t TerminalRenderer::Pack(Cell c) const {
+  const ColorAttr attr = swapped_[c.ch] ? Swapped(c.attr) : c.attr;
+  return shown_[c.ch] | std::uint32_t{lookAttr_[attr]} << 8;
+}
+
+bool TerminalRenderer::EraseShows(int attr) const {
+  const CellLook& look = looks_[attr];
+  if (look.reverse) return false;
+  return look.bg < 0 || caps_.backColorErase;
+}
+
+std::uint32_t TerminalRenderer::ErasedCell() const {
+  return pen_ >= 0 && EraseShows(pen_) ? PackBlank(pen_) : kUnknown;
+}
+
+void TerminalRenderer::Render(const Screen& screen, int termCols, int termRows, std::string& out) {
+  if (!valid_ || screen.Width() != cols_ || screen.Height() != rows_ || termCols != termCols_ ||
+      termRows != termRows_)
+    Redraw(screen, termCols, termRows, out);
+  cells_ = screen.Cells().data();
+  if (PackScreen(screen) > 0) {
+    ScrollIfCheaper(out);
+    for (int row = 1; row <= rows_; ++row)
+      if (differ_[row]) RenderRow(row, out);
+  }
+  PlaceCursor(screen, out);
+  cells_ = nullptr;
+}
+
+void TerminalRenderer::Redraw(const Screen& screen, int termCols, int termRows, std::string& out) {
+  cols_ = screen.Width();
+  rows_ = screen.Height();
+  termCols_ = termCols;
+  termRows_ = termRows;
+  out += "\x1b[H";
+  curRow_ = curCol_ = 1;
+  pen_ = -1;
+  // The character set as the terminal starts: normal.
+  if (std::any_of(glyphs_.begin(), glyphs_.end(), [](const Glyph& g) { return g.acs; }))
+    out += caps_.acsOff;
+  acs_ = false;
+  const size_t count = static_cast<size_t>(cols_) * rows_;
+  // The colour that most blank cells have: clearing the screen in it leaves
+  // the fewest cells to draw.
+  std::array<int, 256> blanks{};
+  for (const Cell& c : screen.Cells())
+    if (const std::uint32_t p = Pack(c); PackedBlank(p)) ++blanks[p >> 8];
+  const int most =
+      static_cast<int>(std::max_element(blanks.begin(), blanks.end()) - blanks.begin());
+  const int attr = blanks[most] == 0 ? lookAttr_[0x07] : most;
+  if (termCols == cols_ && termRows == rows_ && caps_.eraseDisplay && EraseShows(attr)) {
+    SetPen(attr, out);
+    out += "\x1b[2J";
+    front_.assign(count, PackBlank(attr));
+  } else {
+    // The margin beyond the screen keeps the terminal's own colours.
+    if (caps_.sgr) out += "\x1b[0m";
+    if (caps_.eraseDisplay) out += "\x1b[2J";
+    front_.assign(count, kUnknown);
+  }
+  frontHashValid_.assign(rows_ + 1, false);
+  packedStamp_.assign(rows_ + 1, 0);
+  cursorVisible_ = -1;
+  cursorShape_ = -1;
+  valid_ = true;
+}
+
+std::uint64_t TerminalRenderer::RowHash(const std::uint32_t* row) const {
+  std::uint64_t h = 14695981039346656037ULL;  // FNV-1a
+  for (int c = 0; c < cols_; ++c)
+    h = (h ^ row[c]) * 1099511628211ULL;
+  return h;
+}
+
+int TerminalRenderer::PackScreen(const Screen& screen) {
+  packed_.resize(static_cast<size_t>(cols_) * rows_);
+  differ_.assign(rows_ + 1, 0);
+  int changedRows = 0;
+  for (int r = 1; r <= rows_; ++r) {
+    // A row unchanged since it was shown costs nothing.
+    if (packedStamp_[r] == screen.RowStamp(r)) continue;
+    packedStamp_[r] = screen.RowStamp(r);
+    for (size_t i = static_cast<size_t>(r - 1) * cols_, end = i + cols_; i < end; ++i)
+      differ_[r] += (packed_[i] = Pack(cells_[i])) != front_[i];
+    changedRows += differ_[r] > 0;
+  }
+  return changedRows;
+}
+
+TerminalRenderer::ScrollPlan TerminalRenderer::PlanScroll(int top, int bottom, int lines,
+                                                          bool up) const {
+  // A band short of the whole terminal needs a scroll region, which also
+  // sends the cursor home: count a move back.
+  const bool whole = top == 1 && bottom == termRows_;
+  const int region = caps_.scrollRegion ? 4 + Digits(top) + Digits(bottom) + 3 + 4 : kNever;
+  ScrollPlan best;
+  best.cost = kNever;
+  if (up ? caps_.scrollUp : caps_.scrollDown && !caps_.scrollDownByInsertingLines) {
+    best.region = !whole;
+    best.cost = (whole ? 0 : region) + CsiCost(lines);
+  }
+  // Deleting or inserting lines moves everything below the cursor, so only a
+  // band reaching the bottom goes without a region; the cursor is lost after.
+  if (up ? caps_.deleteLines : caps_.insertLines) {
+    ScrollPlan edit;
+    edit.lineEdit = true;
+    edit.region = bottom != termRows_;
+    edit.cost = (edit.region ? region : 0) + CupCost(top, 1) + CsiCost(lines) + 4;
+    if (edit.cost < best.cost) best = edit;
+  }
+  return best;
+}
+
+void TerminalRenderer::ScrollIfCheaper(std::string& out) {
+  // A scroll region spans the terminal's width, so only a screen as wide.
+  if (termCols_ != cols_ || rows_ < 2) return;
+  if (std::count_if(differ_.begin() + 1, differ_.end(), [](int d) { return d > 0; }) < 2) return;
+  differFromBlank_.assign(rows_ + 1, -1);
+  HashRows();
+  if (!MarkCandidateShifts()) return;
+  // Scrolling brings in blank lines in the pen's colour (or, without
+  // background-colour erase, the terminal's).
+  const std::uint32_t blank = ErasedCell();
+  const ScrollChoice best = BestScroll(blank);
+  if (best.shift == 0) return;
+  EmitScroll(best, out);
+  ScrollFront(best, blank);
+}
+
+void TerminalRenderer::HashRows() {
+  backHash_.resize(rows_ + 1);
+  frontHash_.resize(rows_ + 1);
+  frontHashValid_.resize(rows_ + 1, false);
+  for (int r = 1; r <= rows_; ++r) {
+    const size_t start = static_cast<size_t>(r - 1) * cols_;
+    if (!frontHashValid_[r]) {
+      frontHash_[r] = RowHash(front_.data() + start);
+      frontHashValid_[r] = true;
+    }
+    backHash_[r] = differ_[r] ? RowHash(packed_.data() + start) : frontHash_[r];
+  }
+}
+
+bool TerminalRenderer::MarkCandidateShifts() {
+  candidateShift_.assign(2 * rows_, false);
+  bool anyCandidate = false;
+  for (int r = 1; r <= rows_; ++r) {
+    if (!differ_[r]) continue;
+    for (int f = 1; f <= rows_; ++f)
+      if (f != r && backHash_[r] == frontHash_[f])
+        anyCandidate = candidateShift_[f - r + rows_] = true;
+  }
+  return anyCandidate;
+}
+
+bool TerminalRenderer::SameRow(int backRow, int frontRow) const {
+  if (backHash_[backRow] != frontHash_[frontRow]) return false;
+  const auto* back =
+      (differ_[backRow] ? packed_ : front_).data() + static_cast<size_t>(backRow - 1) * cols_;
+  return std::equal(back, back + cols_, front_.data() + static_cast<size_t>(frontRow - 1) * cols_);
+}
+
+int TerminalRenderer::DifferFromBlank(int row, std::uint32_t blank) {
+  if (differFromBlank_[row] < 0) {
+    const auto* cells = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+    differFromBlank_[row] = static_cast<int>(cols_ - std::count(cells, cells + cols_, blank));
+  }
+  return differFromBlank_[row];
+}
+
+TerminalRenderer::ScrollChoice TerminalRenderer::BestScroll(std::uint32_t blank) {
+  ScrollChoice best;
+  int bestGain = 0;
+  // shift > 0: the lines moved up (row r shows what row r + shift showed).
+  for (int shift = 1 - rows_; shift < rows_; ++shift) {
+    if (!candidateShift_[shift + rows_]) continue;
+    const int last = std::min(rows_, rows_ - shift);
+    for (int r = std::max(1, 1 - shift); r <= last;) {
+      if (!SameRow(r, r + shift)) {
+        ++r;
+        continue;
+      }
+      // Rows first .. r - 1 come into place: they cost nothing to draw, the
+      // lines scrolled in cost what differs from a blank line.
+      const int first = r;
+      int gain = 0;
+      for (; r <= last && SameRow(r, r + shift); ++r)
+        gain += differ_[r];
+      const int top = shift > 0 ? first : first + shift;
+      const int bottom = shift > 0 ? r - 1 + shift : r - 1;
+      const int freshTop = shift > 0 ? r : top;
+      for (int f = freshTop; f < freshTop + std::abs(shift); ++f)
+        gain += differ_[f] - DifferFromBlank(f, blank);
+      const ScrollPlan plan = PlanScroll(top, bottom, std::abs(shift), shift > 0);
+      gain -= plan.cost;
+      if (gain > bestGain) {
+        bestGain = gain;
+        best = {shift, top, bottom, plan};
+      }
+    }
+  }
+  return best;
+}
+
+void TerminalRenderer::EmitScroll(const ScrollChoice& scroll, std::string& out) {
+  const int n = std::abs(scroll.shift);
+  if (scroll.plan.region) {
+    out += "\x1b[";
+    AppendNumber(out, scroll.top);
+    out += ';';
+    AppendNumber(out, scroll.bottom);
+    out += 'r';
+    curRow_ = curCol_ = 1;
+  }
+  if (scroll.plan.lineEdit) {
+    MoveTo(scroll.top, 1, out);
+    AppendCsi(out, n, scroll.shift > 0 ? 'M' : 'L');
+    curRow_ = curCol_ = 0;
+  } else {
+    AppendCsi(out, n, scroll.shift > 0 ? 'S' : 'T');
+  }
+  if (scroll.plan.region) {
+    out += "\x1b[r";
+    curRow_ = curCol_ = 1;
+  }
+}
+
+void TerminalRenderer::ScrollFront(const ScrollChoice& scroll, std::uint32_t blank) {
+  // The band's lines move, blank ones come in.
+  const int n = std::abs(scroll.shift), top = scroll.top, bottom = scroll.bottom;
+  const auto rowStart = [&](int r) { return front_.begin() + static_cast<size_t>(r - 1) * cols_; };
+  if (scroll.shift > 0) {
+    std::copy(rowStart(top + n), rowStart(bottom + 1), rowStart(top));
+    std::fill(rowStart(bottom + 1 - n), rowStart(bottom + 1), blank);
+  } else {
+    std::copy_backward(rowStart(top), rowStart(bottom + 1 - n), rowStart(bottom + 1));
+    std::fill(rowStart(top), rowStart(top + n), blank);
+  }
+  std::fill(frontHashValid_.begin() + top, frontHashValid_.begin() + bottom + 1, false);
+  for (int r = top; r <= bottom; ++r) {
+    const size_t start = static_cast<size_t>(r - 1) * cols_;
+    differ_[r] = static_cast<int>(
+        std::inner_product(packed_.begin() + start, packed_.begin() + start + cols_,
+                           front_.begin() + start, 0, std::plus<>(), std::not_equal_to<>()));
+  }
+}
+
+void TerminalRenderer::RenderRow(int row, std::string& out) {
+  const std::uint32_t* back = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+  std::uint32_t* front = front_.data() + static_cast<size_t>(row - 1) * cols_;
+  // Writing the bottom-right cell of a terminal that wraps at once would
+  // scroll the whole screen: that cell is left as it is.
+  const int end = wrapsAtOnce_ && row == termRows_ && cols_ == termCols_ ? cols_ - 1 : cols_;
+  int c = 0;  // 0-based column
+  while (c < end) {
+    const std::uint32_t packed = back[c];
+    if (front[c] == packed) {
+      ++c;
+      continue;
+    }
+    frontHashValid_[row] = false;
+    const int attr = static_cast<int>(packed >> 8);
+    if (PackedBlank(packed) && EraseShows(attr)) {
+      // A run of the same blank may be erased in one go instead of written.
+      int runEnd = c, lastChanged = c;
+      while (runEnd < cols_ && back[runEnd] == packed) {
+        if (front[runEnd] != packed) lastChanged = runEnd;
+        ++runEnd;
+      }
+      const int span = lastChanged - c + 1;
+      const bool toLineEnd = runEnd == cols_ && cols_ == termCols_;
+      // Erasing leaves the cursor at the start of the run: count the move past it.
+      const bool eraseLine = caps_.eraseLine && toLineEnd && span > 3;
+      const bool eraseChars = caps_.eraseChars && !eraseLine && span > CsiCost(span) + 4;
+      if (eraseLine || eraseChars) {
+        MoveTo(row, c + 1, out);
+        SetPen(attr, out);
+        if (eraseLine) {
+          out += "\x1b[K";
+          lastChanged = cols_ - 1;
+        } else {
+          AppendCsi(out, span, 'X');
+        }
+        std::fill(front + c, front + lastChanged + 1, packed);
+        c = lastChanged + 1;
+        continue;
+      }
+    }
+    MoveTo(row, c + 1, out);
+    SetPen(attr, out);
+    PutGlyph(static_cast<std::uint8_t>(packed), out);
+    front[c] = packed;
+    ++c;
+    if (c < termCols_) {
+      curCol_ = c + 1;
+    } else if (wrapsAtOnce_) {
+      curRow_ = curCol_ = 0;  // on the next row, or scrolled: not relied on
+    } else {
+      // Without autowrap the cursor stays in the last column; with a delayed
+      // wrap it waits there. Leave it unknown rather than rely on either.
+      curCol_ = 0;
+    }
+  }
+}
+
+void TerminalRenderer::PutGlyph(std::uint8_t ch, std::string& out) {
+  const Glyph& g = glyphs_[ch];
+  // A space is a space in either character set.
+  if (g.acs != acs_ && ch != ' ') {
+    out += g.acs ? caps_.acsOn : caps_.acsOff;
+    acs_ = g.acs;
+  }
+  out.append(g.bytes, g.size);
+}
+
+int TerminalRenderer::BridgeCost(int row, int fromCol, int toCol, int limit) const {
+  // Re-sending unchanged cells that already have the pen's colour (and the
+  // character set's) moves the cursor over them.
+  const size_t base = static_cast<size_t>(row - 1) * cols_;
+  int cost = 0;
+  for (int c = fromCol; c < toCol && cost < limit; ++c) {
+    const std::uint32_t packed = packed_[base + c - 1];
+    const auto ch = static_cast<std::uint8_t>(packed);
+    if (static_cast<int>(packed >> 8) != pen_ || front_[base + c - 1] != packed) return kNever;
+    if (glyphs_[ch].acs != acs_ && ch != ' ') return kNever;
+    cost += glyphs_[ch].size;
+  }
+  return cost < limit ? cost : kNever;
+}
+
+void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
+  if (curRow_ == row && curCol_ == col) return;
+  const CursorMove move = PlanMove(row, col);
+  if (move.absolute) {
+    AppendCup(out, row, col);
+  } else {
+    EmitRowMove(move.row.how, row, out);
+    EmitColumnMove(move.column.how, row, col, out);
+  }
+  curRow_ = row;
+  curCol_ = col;
+}
+
+// The steps of MoveTo are inline, as it was when whole: it runs for every
+// run of cells drawn.
+inline TerminalRenderer::CursorMove TerminalRenderer::PlanMove(int row, int col) const {
+  CursorMove move;
+  // From an unknown row only the absolute move gets there.
+  if (curRow_ == 0) return move;
+  move.row = PlanRowMove(row);
+  move.column = PlanColumnMove(row, col);
+  move.absolute = move.row.cost + move.column.cost >= CupCost(row, col);
+  return move;
+}
+
+inline TerminalRenderer::RowMove TerminalRenderer::PlanRowMove(int row) const {
+  RowMove move;
+  const int dr = row - curRow_;
+  if (dr == 0) return move;
+  move.cost = kNever;
+  if (caps_.rowAddress) move = {Vertical::kAbsolute, CsiCost(row)};
+  if (caps_.relativeMoves && CsiCost(std::abs(dr)) < move.cost)
+    move = {dr > 0 ? Vertical::kDown : Vertical::kUp, CsiCost(std::abs(dr))};
+  if (caps_.lineFeed && dr > 0 && dr <= move.cost) move = {Vertical::kLineFeeds, dr};
+  return move;
+}
+
+inline TerminalRenderer::ColumnMove TerminalRenderer::PlanColumnMove(int row, int col) const {
+  // The column: absolute, from a carriage return, or relative when known.
+  ColumnMove move{Horizontal::kAbsolute, kNever};
+  if (caps_.columnAddress) move.cost = CsiCost(col);
+  const int fromReturn = col == 1 ? 1 : caps_.relativeMoves ? 1 + CsiCost(col - 1) : kNever;
+  if (fromReturn < move.cost)
+    move = {col == 1 ? Horizontal::kReturn : Horizontal::kReturnRight, fromReturn};
+  if (curCol_ == 0) return move;
+  const int dc = col - curCol_;
+  if (dc == 0) return {Horizontal::kStay, 0};
+  if (dc > 0) {
+    if (caps_.relativeMoves && CsiCost(dc) < move.cost) move = {Horizontal::kRight, CsiCost(dc)};
+    // Cells are re-sent only along the cursor's own row.
+    if (row == curRow_) {
+      const int bridge = BridgeCost(row, curCol_, col, move.cost);
+      if (bridge < move.cost) move = {Horizontal::kBridge, bridge};
+    }
+  } else {
+    if (caps_.backspace && -dc < move.cost) move = {Horizontal::kBackspaces, -dc};
+    if (caps_.relativeMoves && CsiCost(-dc) < move.cost) move = {Horizontal::kLeft, CsiCost(-dc)};
+  }
+  return move;
+}
+
+inline void TerminalRenderer::EmitRowMove(Vertical how, int row, std::string& out) const {
+  switch (how) {
+    case Vertical::kStay:
+      break;
+    case Vertical::kLineFeeds:
+      out.append(row - curRow_, '\n');
+      break;
+    case Vertical::kDown:
+      AppendCsi(out, row - curRow_, 'B');
+      break;
+    case Vertical::kUp:
+      AppendCsi(out, curRow_ - row, 'A');
+      break;
+    case Vertical::kAbsolute:
+      AppendCsi(out, row, 'd');
+      break;
+  }
+}
+
+inline void TerminalRenderer::EmitColumnMove(Horizontal how, int row, int col, std::string& out) {
+  switch (how) {
+    case Horizontal::kStay:
+      break;
+    case Horizontal::kBridge: {
+      const std::uint32_t* packed = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+      for (int c = curCol_; c < col; ++c)
+        PutGlyph(static_cast<std::uint8_t>(packed[c - 1]), out);
+      break;
+    }
+    case Horizontal::kRight:
+      AppendCsi(out, col - curCol_, 'C');
+      break;
+    case Horizontal::kBackspaces:
+      out.append(curCol_ - col, '\b');
+      break;
+    case Horizontal::kLeft:
+      AppendCsi(out, curCol_ - col, 'D');
+      break;
+    case Horizontal::kReturn:
+      out += '\r';
+      break;
+    case Horizontal::kReturnRight:
+      out += '\r';
+      AppendCsi(out, col - 1, 'C');
+      break;
+    case Horizontal::kAbsolute:
+      AppendCsi(out, col, 'G');
+      break;
+  }
+}
+
+void TerminalRenderer::SetPen(int attr, std::string& out) {
+  if (pen_ == attr) return;
+  if (!caps_.sgr) {
+    pen_ = attr;
+    return;
+  }
+  const CellLook& to = looks_[attr];
+  const CellLook from = pen_ < 0 ? CellLook{} : looks_[pen_];
+  // From an unknown pen, and to take bold or reverse away, reset first.
+  const bool reset = pen_ < 0 || (from.bold && !to.bold) || (from.reverse && !to.reverse);
+  out += reset ? "\x1b[0" : "\x1b[";
+  bool first = !reset;
+  const auto parameter = [&](int n) {
+    if (!first) out += ';';
+    first = false;
+    AppendNumber(out, n);
+  };
+  if (to.bold && (reset || !from.bold)) parameter(1);
+  if (to.reverse && (reset || !from.reverse)) parameter(7);
+  const auto colour = [&](int index, int normal, int bright, int indexed) {
+    if (caps_.indexedColors) {
+      parameter(indexed);
+      out += ";5;";
+      AppendNumber(out, index);
+    } else {
+      parameter(index < 8 ? normal + index : bright + index - 8);
+    }
+  };
+  if (to.fg >= 0 && (reset || to.fg != from.fg)) colour(to.fg, 30, 90, 38);
+  if (to.bg >= 0 && (reset || to.bg != from.bg)) colour(to.bg, 40, 100, 48);
+  out += 'm';
+  pen_ = attr;
+  // An alternate set that is an SGR font ends with SGR 0.
+  if (reset && acsBySgr_) acs_ = false;
+}
+
+void TerminalRenderer::PlaceCursor(const Screen& screen, std::string& out) {
+  if (!screen.CursorVisible()) {
+    if (cursorVisible_ != 0) out += caps_.hideCursor;
+    cursorVisible_ = 0;
+    return;
+  }
+  // Below half a cell the cursor is an underline, otherwise a block.
+  const int shape = screen.CursorHeight() < 50 ? 4 : 2;
+  if (caps_.cursorShape && cursorShape_ != shape) {
+    out += "\x1b[";
+    AppendNumber(out, shape);
+    out += " q";
+    cursorShape_ = shape;
+  }
+  MoveTo(screen.CursorRow(), screen.CursorCol(), out);
+  if (cursorVisible_ != 1) out += caps_.showCursor;
+  cursorVisible_ = 1;
+}
+
+}  // namespace tarvana

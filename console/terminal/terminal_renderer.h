@@ -1,0 +1,190 @@
+#pragma once
+// Turning the screen model into the bytes that bring a terminal's picture up to
+// date. Keeps what the terminal shows (the front buffer, cursor, pen and
+// character set) and sends only what differs, with the cheapest cursor moves
+// and colour changes the terminal's capabilities allow. Pure: no terminal is
+// touched, so it is tested against a terminal emulator.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "console/screen.h"
+#include "console/terminal/terminal_caps.h"
+
+namespace tarvana {
+
+// The terminal's palette index (0-15, ANSI order) of a text-mode colour
+// (0-15, DOS order: blue and red, cyan and brown are swapped).
+int AnsiColorIndex(int dosColor);
+// The SGR parameters that select a text-mode colour: 30-37 or 90-97 for the
+// foreground, 40-47 or 100-107 for the background.
+int SgrForeground(int dosColor);
+int SgrBackground(int dosColor);
+
+// How a colour attribute shows on a terminal: palette indexes (-1: the
+// terminal's default colour), bold and reverse video.
+struct CellLook {
+  int fg = -1;
+  int bg = -1;
+  bool bold = false;
+  bool reverse = false;
+  bool operator==(const CellLook&) const = default;
+};
+// With 16 colours or more, the colours themselves. With 8, bright foregrounds
+// as bold in the normal colour and bright backgrounds as their normal colour.
+// Without colour, reverse video where the background is lighter than the
+// foreground (light bars and dialogs) and bold where the foreground is bright.
+CellLook LookOf(ColorAttr attr, const TerminalCaps& caps);
+
+class TerminalRenderer {
+ public:
+  explicit TerminalRenderer(const TerminalCaps& caps = XtermCaps());
+
+  // Forgets what the terminal shows; the next Render clears it and draws all.
+  void Invalidate() { valid_ = false; }
+
+  // Appends to out what turns the terminal's picture into the screen's, drawn
+  // from the terminal's top-left corner; the terminal is termCols by termRows
+  // and at least as large as the screen. Works with autowrap on or off: after
+  // the last column is written, the column is set again (carriage return or
+  // absolute move) before more text, so nothing wraps or scrolls.
+  void Render(const Screen& screen, int termCols, int termRows, std::string& out);
+
+ private:
+  struct Glyph {
+    char bytes[4];
+    std::uint8_t size;
+    bool acs;  // in the alternate character set
+  };
+  // How a band of rows moves on the terminal: scroll sequences (CSI S, T) or
+  // deleting and inserting lines at its top (CSI M, L), in a scroll region
+  // when the band is not the whole terminal.
+  struct ScrollPlan {
+    bool lineEdit = false;
+    bool region = false;
+    int cost = 0;  // bytes, including a cursor move afterwards; kNever when impossible
+  };
+  // A band that scrolling brings lines moved by shift rows (> 0: up) into
+  // place, and how.
+  struct ScrollChoice {
+    int shift = 0;  // 0: no scroll pays
+    int top = 0, bottom = 0;
+    ScrollPlan plan;
+  };
+  // How the cursor gets to its row, then to its column, each with its cost in
+  // bytes; or one absolute move (cup) when that is cheapest.
+  enum class Vertical { kStay, kLineFeeds, kDown, kUp, kAbsolute };
+  enum class Horizontal {
+    kStay,
+    kBridge,
+    kRight,
+    kBackspaces,
+    kLeft,
+    kReturn,
+    kReturnRight,
+    kAbsolute
+  };
+  struct RowMove {
+    Vertical how = Vertical::kStay;
+    int cost = 0;
+  };
+  struct ColumnMove {
+    Horizontal how = Horizontal::kAbsolute;
+    int cost = 0;
+  };
+  struct CursorMove {
+    bool absolute = true;
+    RowMove row;
+    ColumnMove column;
+  };
+
+  void Redraw(const Screen& screen, int termCols, int termRows, std::string& out);
+  std::uint32_t Pack(Cell c) const;
+  // Fills packed_ and differ_ from the screen's changed rows; returns the
+  // rows that differ.
+  int PackScreen(const Screen& screen);
+  // Scrolls a band of rows on the terminal when the screen shows the band's
+  // lines moved up or down and that is cheaper than drawing them again.
+  void ScrollIfCheaper(std::string& out);
+  // Brings backHash_ and frontHash_ up to date for every row.
+  void HashRows();
+  // Marks in candidateShift_ the shifts that bring some changed row its new
+  // content; false when there is none.
+  bool MarkCandidateShifts();
+  // Whether the screen's row backRow shows what the terminal's frontRow does.
+  bool SameRow(int backRow, int frontRow) const;
+  // The cells of a screen row that differ from a scrolled-in line of blank.
+  int DifferFromBlank(int row, std::uint32_t blank);
+  // The scroll that saves the most bytes among the candidate shifts.
+  ScrollChoice BestScroll(std::uint32_t blank);
+  ScrollPlan PlanScroll(int top, int bottom, int lines, bool up) const;
+  // Sends the scroll's bytes.
+  void EmitScroll(const ScrollChoice& scroll, std::string& out);
+  // Makes the front buffer and differ_ follow the scroll.
+  void ScrollFront(const ScrollChoice& scroll, std::uint32_t blank);
+  std::uint64_t RowHash(const std::uint32_t* row) const;
+  void RenderRow(int row, std::string& out);
+  void MoveTo(int row, int col, std::string& out);
+  // The cheapest way from the cursor to (row, col), known or not.
+  CursorMove PlanMove(int row, int col) const;
+  RowMove PlanRowMove(int row) const;
+  ColumnMove PlanColumnMove(int row, int col) const;
+  void EmitRowMove(Vertical how, int row, std::string& out) const;
+  void EmitColumnMove(Horizontal how, int row, int col, std::string& out);
+  // Bytes that re-send the cells fromCol..toCol-1 of a row to move the cursor
+  // over them; kNever when that is not possible or not cheaper than limit.
+  int BridgeCost(int row, int fromCol, int toCol, int limit) const;
+  void PutGlyph(std::uint8_t ch, std::string& out);
+  void SetPen(int attr, std::string& out);
+  // Whether an erase in the pen attr shows that attr's blank; without
+  // background-colour erase only the terminal's default colours do.
+  bool EraseShows(int attr) const;
+  // What an erase or a scrolled-in line leaves in the front buffer.
+  std::uint32_t ErasedCell() const;
+  void PlaceCursor(const Screen& screen, std::string& out);
+
+  TerminalCaps caps_;
+  std::array<Glyph, 256> glyphs_;
+  // Per character: what the cell shows (stand-ins and blanks folded) and
+  // whether it is drawn as a space in swapped colours.
+  std::array<std::uint8_t, 256> shown_;
+  std::array<bool, 256> swapped_;
+  // Per attribute: the lowest attribute that looks the same, and its look.
+  std::array<std::uint8_t, 256> lookAttr_;
+  std::array<CellLook, 256> looks_;
+  bool acsBySgr_ = false;  // the alternate set is an SGR font, which SGR 0 ends
+  // The terminal wraps at the last column and moves the cursor at once, so
+  // the bottom-right cell cannot be written without scrolling.
+  bool wrapsAtOnce_ = false;
+
+  bool valid_ = false;
+  int cols_ = 0;
+  int rows_ = 0;
+  int termCols_ = 0;
+  int termRows_ = 0;
+  // Cells as the terminal shows them (character | look attr << 8), kUnknown
+  // where the terminal's content is not known.
+  std::vector<std::uint32_t> front_;
+  const Cell* cells_ = nullptr;  // the screen being rendered, during Render
+  // Work space kept to save allocations: the screen packed like the front
+  // buffer, and per row (1-based) the cells that differ from the front buffer
+  // and from a blank line (-1: not counted yet), and the rows' hashes.
+  std::vector<std::uint32_t> packed_;
+  std::vector<int> differ_, differFromBlank_;
+  std::vector<std::uint64_t> backHash_, frontHash_;
+  std::vector<bool> frontHashValid_;  // frontHash_ still matches the front buffer's row
+  std::vector<bool> candidateShift_;  // by shift + rows
+  int curRow_ = 0;                    // 1-based terminal cursor; 0 when not known
+  int curCol_ = 0;
+  int pen_ = -1;      // look attr of the terminal's pen, -1 when not known
+  bool acs_ = false;  // the alternate character set is on
+  int cursorVisible_ = -1;
+  int cursorShape_ = -1;
+  // Per row (1-based), the screen's row stamp when the row was last packed:
+  // while it is the same, packed_ and front_ still hold the row. 0: none.
+  std::vector<std::uint64_t> packedStamp_;
+};
+
+}  // namespace tarvana
