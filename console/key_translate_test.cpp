@@ -244,6 +244,7 @@ const int kAllButtons = mouse::kLeft | mouse::kRight | mouse::kMiddle;
 const int kAllEvents = mouse::kMoved | mouse::kDoubleClick | mouse::kPressed | mouse::kReleased;
 const int kDemoButtons = mouse::kLeft | mouse::kRight;
 
+// One table of every mask against every mouse record: whole, it shows the gaps.
 TEST(KeyTranslate, MouseEventsByButtonAndEventMask) {
   const KeyCode none;
   ExpectMouse({

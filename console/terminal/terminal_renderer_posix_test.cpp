@@ -30,6 +30,7 @@ struct TerminalKind {
   bool autowrapStaysOn = false;  // the terminal ignores the request to turn it off
 };
 
+// The kinds side by side read better as one table than split across helpers.
 std::vector<TerminalKind> TerminalKinds() {
   using Charset = EmulatorOptions::Charset;
   std::vector<TerminalKind> kinds;
@@ -320,6 +321,44 @@ void TakeOver(TerminalEmulator& term, const TerminalKind& kind) {
   term.Feed(EnterFullScreenSequence(caps));
 }
 
+// A band of whole rows moved up or down, new text coming in, as a list or
+// viewer scrolls.
+template <class Pick>
+void ScrollBand(Screen& screen, Pick& pick) {
+  const int top = pick(1, screen.Height() - 1), bottom = pick(top + 1, screen.Height());
+  const int shift = pick(1, bottom - top) * (pick(0, 1) ? 1 : -1);
+  const int w = screen.Width();
+  std::vector<Cell> band(static_cast<size_t>(bottom - top + 1) * w);
+  screen.ReadRect(band.data(), top, 1, bottom - top + 1, w);
+  for (int r = top; r <= bottom; ++r) {
+    const int from = r + shift;
+    for (int c = 1; c <= w; ++c)
+      screen.At(r, c) = from >= top && from <= bottom
+                            ? band[static_cast<size_t>(from - top) * w + c - 1]
+                            : Cell{static_cast<std::uint8_t>(pick(0, 2) ? ' ' : pick(33, 126)),
+                                   static_cast<ColorAttr>(pick(0, 3) ? 0x1F : pick(0, 255))};
+  }
+}
+
+// A pop-up opened over what it covers, or closed with that given back.
+template <class Pick>
+void OpenOrClosePopUp(Screen& screen, Pick& pick, PopUp& popUp) {
+  if (popUp.under.empty()) {
+    popUp = {pick(1, screen.Height()), pick(1, screen.Width()), pick(1, 12), pick(1, 40), {}};
+    popUp.under.resize(static_cast<size_t>(popUp.rows) * popUp.cols);
+    screen.ReadRect(popUp.under.data(), popUp.top, popUp.left, popUp.rows, popUp.cols);
+    screen.SetColor(pick(0, 15), pick(0, 15));
+    const int width = std::min(popUp.cols, screen.Width() - popUp.left + 1);
+    for (int r = popUp.top; r < popUp.top + popUp.rows && r <= screen.Height(); ++r) {
+      screen.Locate(r, popUp.left);
+      screen.PrintText(std::string(width, '\xB1'));
+    }
+  } else {
+    screen.WriteRect(popUp.under.data(), popUp.top, popUp.left, popUp.rows, popUp.cols);
+    popUp.under.clear();
+  }
+}
+
 // One random drawing step of the kinds the toolbox does: text, clears, blocks
 // of cells, recoloured runs, pop-ups, cursor changes and scrolling.
 void RandomStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
@@ -364,39 +403,11 @@ void RandomStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
       screen.Locate(screen.Height(), pick(1, screen.Width()));
       screen.NewLine();
       break;
-    case 9: {
-      // A band of whole rows moved up or down, new text coming in, as a
-      // list or viewer scrolls.
-      const int top = pick(1, screen.Height() - 1), bottom = pick(top + 1, screen.Height());
-      const int shift = pick(1, bottom - top) * (pick(0, 1) ? 1 : -1);
-      const int w = screen.Width();
-      std::vector<Cell> band(static_cast<size_t>(bottom - top + 1) * w);
-      screen.ReadRect(band.data(), top, 1, bottom - top + 1, w);
-      for (int r = top; r <= bottom; ++r) {
-        const int from = r + shift;
-        for (int c = 1; c <= w; ++c)
-          screen.At(r, c) = from >= top && from <= bottom
-                                ? band[static_cast<size_t>(from - top) * w + c - 1]
-                                : Cell{static_cast<std::uint8_t>(pick(0, 2) ? ' ' : pick(33, 126)),
-                                       static_cast<ColorAttr>(pick(0, 3) ? 0x1F : pick(0, 255))};
-      }
+    case 9:
+      ScrollBand(screen, pick);
       break;
-    }
     case 10:
-      if (popUp.under.empty()) {
-        popUp = {pick(1, screen.Height()), pick(1, screen.Width()), pick(1, 12), pick(1, 40), {}};
-        popUp.under.resize(static_cast<size_t>(popUp.rows) * popUp.cols);
-        screen.ReadRect(popUp.under.data(), popUp.top, popUp.left, popUp.rows, popUp.cols);
-        screen.SetColor(pick(0, 15), pick(0, 15));
-        const int width = std::min(popUp.cols, screen.Width() - popUp.left + 1);
-        for (int r = popUp.top; r < popUp.top + popUp.rows && r <= screen.Height(); ++r) {
-          screen.Locate(r, popUp.left);
-          screen.PrintText(std::string(width, '\xB1'));
-        }
-      } else {
-        screen.WriteRect(popUp.under.data(), popUp.top, popUp.left, popUp.rows, popUp.cols);
-        popUp.under.clear();
-      }
+      OpenOrClosePopUp(screen, pick, popUp);
       break;
     default:
       screen.At(pick(1, screen.Height()), pick(1, screen.Width())) =
