@@ -102,6 +102,8 @@ struct Common {
   ui::Scheme scheme;
 };
 
+// One statement a byte-reader, so that the order the committed corpus was
+// made for cannot change.
 Common FuzzCommon(FuzzBytes& in) {
   Common common;
   common.row = in.In(-2, 60);
