@@ -98,20 +98,15 @@ BasedArray<std::string> MakeItems(int n) {
   return BasedArray<std::string>(1, std::move(items));
 }
 
-void BigList(int n) {
-  UseHeadlessConsole(80, 25);
-  std::printf("Pick list of %d generated items (window 13 rows, automatic width, scroll bar):\n",
-              n);
-  const BasedArray<std::string> items = MakeItems(n);
-  const WindowRec window{8, 20, 22, 0, 1, 2, 0, 2, 0x07, 0x1F, 0x1E, 0x1B};
-
+// Sorts the items alone, then opens the list on them: the times and the
+// memory the open list holds.
+void OpenBigList(ListView& view, const BasedArray<std::string>& items, const WindowRec& window) {
   double t0 = NowMs();
   const std::vector<std::int32_t> order = internal::DisplayOrder(items, 1);
   std::printf("  sort of the index array alone:             %9.1f ms\n", NowMs() - t0);
 
   const long rssBefore = bench::StatusKiB("VmRSS");
   t0 = NowMs();
-  ListView view;
   internal::OpenList(view, items, 1, window, "Big", 1, 0x71);
   const double openMs = NowMs() - t0;
   const long rssAfter = bench::StatusKiB("VmRSS");
@@ -124,11 +119,13 @@ void BigList(int n) {
       (rssAfter - rssBefore) / 1024.0);
   std::printf(
       "  peak resident memory of the process:       %9.1f MiB (items themselves ~%.0f MiB)\n",
-      bench::StatusKiB("VmHWM") / 1024.0, n * (sizeof(std::string) + 4.0) / 1048576.0);
+      bench::StatusKiB("VmHWM") / 1024.0, items.Count() * (sizeof(std::string) + 4.0) / 1048576.0);
+}
 
-  // Type-ahead: a letter that jumps far, and one that matches nothing and
-  // so scans the whole list.
-  t0 = NowMs();
+// Type-ahead: a letter that jumps far, and one that matches nothing and so
+// scans the whole list; back Home afterwards.
+void TypeAhead(ListView& view) {
+  double t0 = NowMs();
   Step(view, "q");
   const double jumpMs = NowMs() - t0;
   std::printf("  type-ahead 'q' (jump to item %lld):      %9.3f ms\n",
@@ -137,10 +134,13 @@ void BigList(int n) {
   Step(view, "~");
   std::printf("  type-ahead 'q~' (no match, whole scan):    %9.3f ms\n", NowMs() - t0);
   Step(view, ExtendedKey(scan::kHome));
+}
 
-  // A move within the page recolours two rows (and moves the thumb).
+// The cells and terminal bytes of one move: within the page (two rows
+// recoloured and the thumb moved), then a page down.
+void OneMove(ListView& view) {
   std::vector<Cell> before = Snapshot();
-  t0 = NowMs();
+  const double t0 = NowMs();
   Step(view, ExtendedKey(scan::kDown));
   const double downMs = NowMs() - t0;
   std::printf(
@@ -151,10 +151,12 @@ void BigList(int n) {
   Step(view, ExtendedKey(scan::kPgDn));
   std::printf("  PgDn:                                      %9d cells changed, %ld bytes\n",
               Changed(before), BytesToShow(before));
+}
 
-  // Page to the end.
+// PgDn to the last page, then Home and End.
+void PageToEnd(ListView& view) {
   int steps = 0;
-  t0 = NowMs();
+  double t0 = NowMs();
   while (view.top < view.last - view.pageSize + 1) {
     Step(view, ExtendedKey(scan::kPgDn));
     ++steps;
@@ -166,6 +168,19 @@ void BigList(int n) {
   Step(view, ExtendedKey(scan::kHome));
   Step(view, ExtendedKey(scan::kEnd));
   std::printf("  Home then End:                             %9.3f ms\n", NowMs() - t0);
+}
+
+void BigList(int n) {
+  UseHeadlessConsole(80, 25);
+  std::printf("Pick list of %d generated items (window 13 rows, automatic width, scroll bar):\n",
+              n);
+  const BasedArray<std::string> items = MakeItems(n);
+  const WindowRec window{8, 20, 22, 0, 1, 2, 0, 2, 0x07, 0x1F, 0x1E, 0x1B};
+  ListView view;
+  OpenBigList(view, items, window);
+  TypeAhead(view);
+  OneMove(view);
+  PageToEnd(view);
   internal::CloseList(view);
 }
 

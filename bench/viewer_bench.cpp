@@ -114,6 +114,151 @@ tarvana::bench::ProcessRun RunWc(const std::string& path, long long& lines) {
   return run;
 }
 
+// The turns in fresh processes: wc -l and the viewer's open + End.
+struct FreshRuns {
+  std::vector<double> wcMs, firstMs, firstInside;
+  long firstPeak = 0;
+  bool firstRight = true;
+};
+
+// Eleven turns, wc -l and the viewer taking turns, each in a fresh process;
+// wcLines receives wc's count.
+FreshRuns RunFreshProcesses(const std::string& path, std::int64_t lines, long long& wcLines) {
+  const std::string self = tarvana::bench::SelfPath();
+  FreshRuns runs;
+  for (int round = 0; round < 11; ++round) {
+    const tarvana::bench::ProcessRun wc = RunWc(path, wcLines);
+    const tarvana::bench::ProcessRun first =
+        tarvana::bench::RunProcess({self, "--first-end", path});
+    long long endLine = 0;
+    double inside = 0;
+    long peak = 0;
+    runs.firstRight =
+        runs.firstRight && first.ok &&
+        std::sscanf(first.out.c_str(), "%lld %lf %ld", &endLine, &inside, &peak) == 3 &&
+        endLine == lines + 1;
+    runs.wcMs.push_back(wc.ms);
+    runs.firstMs.push_back(first.ms);
+    runs.firstInside.push_back(inside);
+    runs.firstPeak = std::max(runs.firstPeak, peak);
+  }
+  return runs;
+}
+
+void PrintFreshRuns(const FreshRuns& runs) {
+  const double wcMedian = tarvana::bench::Median(runs.wcMs);
+  const double firstMedian = tarvana::bench::Median(runs.firstMs);
+  std::printf("fresh process each, medians of %zu turns:\n", runs.wcMs.size());
+  std::printf("  wc -l (reference):     %8.1f ms\n", wcMedian);
+  std::printf(
+      "  viewer open + End:     %8.1f ms  peak %6ld KiB  = %.2f x wc -l "
+      "(goal <= 1.00 x, peak < 8192 KiB), %s\n",
+      firstMedian, runs.firstPeak, firstMedian / wcMedian,
+      runs.firstRight ? "end right" : "END WRONG");
+  std::printf("    open + End inside:   %8.1f ms\n", tarvana::bench::Median(runs.firstInside));
+}
+
+// The figures measured in this process.
+struct InProcess {
+  std::vector<double> wcMs, endMs, openMs, altMs, pageMs, freshMs;
+  long long wcLines = 0;
+  long rssBefore = 0, rssAfterEnd = 0;
+  std::size_t entries = 0;
+  bool endRight = false, linesRight = true;
+};
+
+// Five rounds of wc -l beside a new viewer's open and End; the last viewer
+// stays open at the end. False when the viewer cannot open the file.
+bool OpenAndEnd(const std::string& path, std::optional<FileView>& view, InProcess& m) {
+  for (int round = 0; round < 5; ++round) {
+    m.wcMs.push_back(RunWc(path, m.wcLines).ms);
+    view.reset();
+    view.emplace();
+    auto start = Clock::now();
+    if (tarvana::OpenFileView(*view, path, kWindow, 8, 1, true) != 0) return false;
+    m.openMs.push_back(MsSince(start));
+    start = Clock::now();
+    Step(*view, tarvana::ExtendedKey(tarvana::scan::kEnd));
+    m.endMs.push_back(MsSince(start));
+  }
+  return true;
+}
+
+// Alt-L to lines among the last thousand, each checked to be the top line.
+void GoNearTheEnd(FileView& view, std::int64_t lines, std::mt19937_64& random, InProcess& m) {
+  for (int i = 0; i < 20; ++i) {
+    const std::int64_t target = lines - static_cast<std::int64_t>(random() % 1000);
+    m.altMs.push_back(GoToLine(view, target));
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%010lld", static_cast<long long>(target));
+    m.linesRight =
+        m.linesRight && view.lines[view.topLine - view.bufferFirst].rfind(expected, 0) == 0;
+  }
+}
+
+// PgDn, PgUp, Up and Down from lines anywhere in the file.
+void PageAnywhere(FileView& view, std::int64_t lines, std::mt19937_64& random, InProcess& m) {
+  for (int i = 0; i < 200; ++i) {
+    GoToLine(view, 1 + static_cast<std::int64_t>(random() % lines));
+    for (const auto key : {tarvana::scan::kPgDn, tarvana::scan::kPgUp, tarvana::scan::kPgUp,
+                           tarvana::scan::kPgDn, tarvana::scan::kUp, tarvana::scan::kDown}) {
+      const auto start = Clock::now();
+      Step(view, tarvana::ExtendedKey(key));
+      m.pageMs.push_back(MsSince(start));
+    }
+  }
+}
+
+// Paging forward from the start of a fresh viewer, where nothing is scanned yet.
+void PageFreshViewer(const std::string& path, InProcess& m) {
+  FileView view;
+  tarvana::OpenFileView(view, path, kWindow, 8, 1, true);
+  for (int i = 0; i < 2000; ++i) {
+    const auto start = Clock::now();
+    Step(view, tarvana::ExtendedKey(tarvana::scan::kPgDn));
+    m.freshMs.push_back(MsSince(start));
+  }
+}
+
+// Everything measured in this process, on the headless console; false when
+// the viewer cannot open the file.
+bool MeasureInProcess(const std::string& path, std::int64_t lines, InProcess& m) {
+  tarvana::UseHeadlessConsole(80, 25);
+  m.rssBefore = tarvana::bench::StatusKiB("VmRSS");
+  std::optional<FileView> view;
+  if (!OpenAndEnd(path, view, m)) return false;
+  m.rssAfterEnd = tarvana::bench::StatusKiB("VmRSS");
+  m.entries = view->file.IndexEntries();
+  m.endRight = view->file.EndLine() == m.wcLines + 1 && view->topLine == lines + 1;
+  std::mt19937_64 random(5);
+  GoNearTheEnd(*view, lines, random, m);
+  PageAnywhere(*view, lines, random, m);
+  view.reset();
+  PageFreshViewer(path, m);
+  return true;
+}
+
+void PrintInProcess(const InProcess& m) {
+  const Spread wc = Summary(m.wcMs), end = Summary(m.endMs), open = Summary(m.openMs);
+  const Spread alt = Summary(m.altMs), page = Summary(m.pageMs), fresh = Summary(m.freshMs);
+  std::printf(
+      "in this process:\nwc -l:               median %8.1f ms  max %8.1f ms  (%lld lines)\n",
+      wc.median, wc.max, m.wcLines);
+  std::printf("End:                 median %8.1f ms  max %8.1f ms  = %.2f x wc -l, %s\n",
+              end.median, end.max, end.median / wc.median, m.endRight ? "end right" : "END WRONG");
+  std::printf("open + first page:   median %8.3f ms  max %8.3f ms\n", open.median, open.max);
+  std::printf("Alt-L near the end:  median %8.3f ms  max %8.3f ms  %s\n", alt.median, alt.max,
+              m.linesRight ? "lines right" : "LINES WRONG");
+  std::printf("PgUp/PgDn/Up/Down:   median %8.3f ms  p99 %7.3f ms  max %8.3f ms  (%zu steps)\n",
+              page.median, page.p99, page.max, m.pageMs.size());
+  std::printf("PgDn, fresh viewer:  median %8.3f ms  p99 %7.3f ms  max %8.3f ms\n", fresh.median,
+              fresh.p99, fresh.max);
+  std::printf(
+      "memory: resident %+ld KiB after End (before %ld KiB), peak %ld KiB; "
+      "index of %zu entries\n",
+      m.rssAfterEnd - m.rssBefore, m.rssBefore, tarvana::bench::StatusKiB("VmHWM"), m.entries);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,119 +268,20 @@ int main(int argc, char** argv) {
   if (mkdtemp(dir) == nullptr) return 1;
   const std::string path = std::string(dir) + "/big.txt";
 
-  auto start = Clock::now();
+  const auto start = Clock::now();
   const std::int64_t lines = WriteTextFile(path, megabytes << 20);
   const std::int64_t size = static_cast<std::int64_t>(std::filesystem::file_size(path));
   std::printf("file: %lld bytes, %lld lines, written in %.0f ms\n", static_cast<long long>(size),
               static_cast<long long>(lines), MsSince(start));
 
-  long long wcLines = 0;
-  RunWc(path, wcLines);  // brings the file into the page cache
+  InProcess measured;
+  RunWc(path, measured.wcLines);  // brings the file into the page cache
+  const FreshRuns fresh = RunFreshProcesses(path, lines, measured.wcLines);
+  PrintFreshRuns(fresh);
+  const bool opened = MeasureInProcess(path, lines, measured);
+  if (opened) PrintInProcess(measured);
 
-  // A fresh process each time, wc -l and the viewer taking turns.
-  const std::string self = tarvana::bench::SelfPath();
-  std::vector<double> wcRuns, firstRuns, firstInside;
-  long firstPeak = 0;
-  bool firstRight = true;
-  for (int round = 0; round < 11; ++round) {
-    const tarvana::bench::ProcessRun wc = RunWc(path, wcLines);
-    const tarvana::bench::ProcessRun first =
-        tarvana::bench::RunProcess({self, "--first-end", path});
-    long long endLine = 0;
-    double inside = 0;
-    long peak = 0;
-    firstRight = firstRight && first.ok &&
-                 std::sscanf(first.out.c_str(), "%lld %lf %ld", &endLine, &inside, &peak) == 3 &&
-                 endLine == lines + 1;
-    wcRuns.push_back(wc.ms);
-    firstRuns.push_back(first.ms);
-    firstInside.push_back(inside);
-    firstPeak = std::max(firstPeak, peak);
-  }
-  const double wcMedian = tarvana::bench::Median(wcRuns);
-  const double firstMedian = tarvana::bench::Median(firstRuns);
-  std::printf("fresh process each, medians of %zu turns:\n", wcRuns.size());
-  std::printf("  wc -l (reference):     %8.1f ms\n", wcMedian);
-  std::printf(
-      "  viewer open + End:     %8.1f ms  peak %6ld KiB  = %.2f x wc -l "
-      "(goal <= 1.00 x, peak < 8192 KiB), %s\n",
-      firstMedian, firstPeak, firstMedian / wcMedian, firstRight ? "end right" : "END WRONG");
-  std::printf("    open + End inside:   %8.1f ms\n", tarvana::bench::Median(firstInside));
-
-  tarvana::UseHeadlessConsole(80, 25);
-  const long rssBefore = tarvana::bench::StatusKiB("VmRSS");
-
-  std::vector<double> wcMs, endMs, openMs;
-  std::optional<FileView> view;
-  for (int round = 0; round < 5; ++round) {
-    wcMs.push_back(RunWc(path, wcLines).ms);
-    view.reset();
-    view.emplace();
-    start = Clock::now();
-    if (tarvana::OpenFileView(*view, path, kWindow, 8, 1, true) != 0) return 1;
-    openMs.push_back(MsSince(start));
-    start = Clock::now();
-    Step(*view, tarvana::ExtendedKey(tarvana::scan::kEnd));
-    endMs.push_back(MsSince(start));
-  }
-  const long rssAfterEnd = tarvana::bench::StatusKiB("VmRSS");
-  const std::size_t entries = view->file.IndexEntries();
-  const bool endRight = view->file.EndLine() == wcLines + 1 && view->topLine == lines + 1;
-
-  std::vector<double> altMs;
-  std::mt19937_64 random(5);
-  bool linesRight = true;
-  for (int i = 0; i < 20; ++i) {
-    const std::int64_t target = lines - static_cast<std::int64_t>(random() % 1000);
-    altMs.push_back(GoToLine(*view, target));
-    char expected[32];
-    std::snprintf(expected, sizeof expected, "%010lld", static_cast<long long>(target));
-    linesRight =
-        linesRight && view->lines[view->topLine - view->bufferFirst].rfind(expected, 0) == 0;
-  }
-
-  std::vector<double> pageMs;
-  for (int i = 0; i < 200; ++i) {
-    GoToLine(*view, 1 + static_cast<std::int64_t>(random() % lines));
-    for (const auto key : {tarvana::scan::kPgDn, tarvana::scan::kPgUp, tarvana::scan::kPgUp,
-                           tarvana::scan::kPgDn, tarvana::scan::kUp, tarvana::scan::kDown}) {
-      start = Clock::now();
-      Step(*view, tarvana::ExtendedKey(key));
-      pageMs.push_back(MsSince(start));
-    }
-  }
-
-  // Paging forward from the start of a fresh viewer, where nothing is scanned yet.
-  view.reset();
-  view.emplace();
-  tarvana::OpenFileView(*view, path, kWindow, 8, 1, true);
-  std::vector<double> freshMs;
-  for (int i = 0; i < 2000; ++i) {
-    start = Clock::now();
-    Step(*view, tarvana::ExtendedKey(tarvana::scan::kPgDn));
-    freshMs.push_back(MsSince(start));
-  }
-  view.reset();
-
-  const Spread wc = Summary(wcMs), end = Summary(endMs), open = Summary(openMs);
-  const Spread alt = Summary(altMs), page = Summary(pageMs), fresh = Summary(freshMs);
-  std::printf(
-      "in this process:\nwc -l:               median %8.1f ms  max %8.1f ms  (%lld lines)\n",
-      wc.median, wc.max, wcLines);
-  std::printf("End:                 median %8.1f ms  max %8.1f ms  = %.2f x wc -l, %s\n",
-              end.median, end.max, end.median / wc.median, endRight ? "end right" : "END WRONG");
-  std::printf("open + first page:   median %8.3f ms  max %8.3f ms\n", open.median, open.max);
-  std::printf("Alt-L near the end:  median %8.3f ms  max %8.3f ms  %s\n", alt.median, alt.max,
-              linesRight ? "lines right" : "LINES WRONG");
-  std::printf("PgUp/PgDn/Up/Down:   median %8.3f ms  p99 %7.3f ms  max %8.3f ms  (%zu steps)\n",
-              page.median, page.p99, page.max, pageMs.size());
-  std::printf("PgDn, fresh viewer:  median %8.3f ms  p99 %7.3f ms  max %8.3f ms\n", fresh.median,
-              fresh.p99, fresh.max);
-  std::printf(
-      "memory: resident %+ld KiB after End (before %ld KiB), peak %ld KiB; "
-      "index of %zu entries\n",
-      rssAfterEnd - rssBefore, rssBefore, tarvana::bench::StatusKiB("VmHWM"), entries);
-
+  // The 1 GB file goes also when the viewer could not open it.
   std::filesystem::remove_all(dir);
-  return endRight && linesRight && firstRight ? 0 : 1;
+  return opened && measured.endRight && measured.linesRight && fresh.firstRight ? 0 : 1;
 }

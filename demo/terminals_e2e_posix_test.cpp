@@ -56,17 +56,58 @@ std::vector<std::pair<std::string, char>> ControlSequences(std::string_view out)
   return found;
 }
 
+// A terminal type and locale, and what that terminal has.
+struct TerminalCase {
+  std::vector<std::string> env;
+  EmulatorOptions emulator;
+  int colours;  // SGR colours the terminal has: 0, 8 or 16
+  bool altScreenAndShape;
+  bool mouse;
+};
+
+// No sequence the terminal lacks: colours past its count, the cursor's shape,
+// the alternate screen, mouse reports.
+void ExpectOnlySequencesItHas(const std::vector<std::pair<std::string, char>>& sequences,
+                              const TerminalCase& c, const std::string& context) {
+  for (const auto& [params, final] : sequences) {
+    const std::string seq = "CSI " + params + final;
+    if (final == 'm') {
+      std::istringstream list(params);
+      for (std::string p; std::getline(list, p, ';');) {
+        const int n = p.empty() ? 0 : std::stoi(p);
+        const bool colour = (n >= 30 && n <= 49) || n >= 90;
+        EXPECT_FALSE(colour && c.colours == 0) << context << ": sent " << seq;
+        EXPECT_FALSE(n >= 90 && c.colours < 16) << context << ": sent " << seq;
+      }
+    }
+    EXPECT_FALSE(final == 'q' && !c.altScreenAndShape) << context << ": sent " << seq;
+    EXPECT_FALSE(params == "?1049" && !c.altScreenAndShape) << context << ": sent " << seq;
+    EXPECT_FALSE(params == "?1000" && final == 'h' && !c.mouse) << context << ": sent " << seq;
+  }
+}
+
+// No byte the terminal's character set reads as a control: none past 127 on
+// a 7-bit terminal, none of 128-159 on a Latin-1 one.
+void ExpectNoEightBitControl(const std::string& out, EmulatorOptions::Charset charset,
+                             const std::string& context) {
+  using Charset = EmulatorOptions::Charset;
+  for (size_t i = 0; i < out.size(); ++i) {
+    const auto b = static_cast<unsigned char>(out[i]);
+    const bool control = charset == Charset::kSevenBit ? b >= 0x80
+                         : charset == Charset::kLatin1 ? b >= 0x80 && b < 0xA0
+                                                       : false;
+    if (control) {
+      ADD_FAILURE() << context << ": byte " << int(b) << " at " << i;
+      return;
+    }
+  }
+}
+
 // Each terminal type and locale: the main menu shows, and the program sent
 // nothing that terminal lacks.
 TEST(TerminalsEndToEnd, EachTerminalTypeGetsOnlyWhatItHas) {
   using Charset = EmulatorOptions::Charset;
-  const struct {
-    std::vector<std::string> env;
-    EmulatorOptions emulator;
-    int colours;  // SGR colours the terminal has: 0, 8 or 16
-    bool altScreenAndShape;
-    bool mouse;
-  } cases[] = {
+  const TerminalCase cases[] = {
       {{"TERM=vt100", "LC_ALL=C"}, {Charset::kSevenBit, false}, 0, false, false},
       {{"TERM=linux", "LC_ALL=C"}, {Charset::kSevenBit, true}, 8, false, true},
       {{"TERM=xterm-256color", "LC_ALL=C"}, {Charset::kSevenBit, true}, 16, true, true},
@@ -77,7 +118,7 @@ TEST(TerminalsEndToEnd, EachTerminalTypeGetsOnlyWhatItHas) {
        true},
       {{"TERM=screen", "STY=1.test"}, {Charset::kUtf8, false}, 8, true, false},
   };
-  for (const auto& c : cases) {
+  for (const TerminalCase& c : cases) {
     const std::string context = c.env[0] + " " + c.env[1];
     PtyTerminal pty({kDemo}, TARVANA_SOURCE_DIR, 80, 25, c.env, c.emulator);
     ASSERT_TRUE(test_support::ReachMainMenu(pty)) << context << "\n" << pty.Screen().Text();
@@ -95,31 +136,8 @@ TEST(TerminalsEndToEnd, EachTerminalTypeGetsOnlyWhatItHas) {
     const std::string& out = pty.Output();
     const auto sequences = ControlSequences(out);
     ASSERT_FALSE(sequences.empty()) << context << ": no control sequence seen";
-    for (const auto& [params, final] : sequences) {
-      const std::string seq = "CSI " + params + final;
-      if (final == 'm') {
-        std::istringstream list(params);
-        for (std::string p; std::getline(list, p, ';');) {
-          const int n = p.empty() ? 0 : std::stoi(p);
-          const bool colour = (n >= 30 && n <= 49) || n >= 90;
-          EXPECT_FALSE(colour && c.colours == 0) << context << ": sent " << seq;
-          EXPECT_FALSE(n >= 90 && c.colours < 16) << context << ": sent " << seq;
-        }
-      }
-      EXPECT_FALSE(final == 'q' && !c.altScreenAndShape) << context << ": sent " << seq;
-      EXPECT_FALSE(params == "?1049" && !c.altScreenAndShape) << context << ": sent " << seq;
-      EXPECT_FALSE(params == "?1000" && final == 'h' && !c.mouse) << context << ": sent " << seq;
-    }
-    for (size_t i = 0; i < out.size(); ++i) {
-      const auto b = static_cast<unsigned char>(out[i]);
-      const bool control = c.emulator.charset == Charset::kSevenBit ? b >= 0x80
-                           : c.emulator.charset == Charset::kLatin1 ? b >= 0x80 && b < 0xA0
-                                                                    : false;
-      if (control) {
-        ADD_FAILURE() << context << ": byte " << int(b) << " at " << i;
-        break;
-      }
-    }
+    ExpectOnlySequencesItHas(sequences, c, context);
+    ExpectNoEightBitControl(out, c.emulator.charset, context);
   }
 }
 

@@ -28,6 +28,8 @@ class TextFieldTest : public EntryTest {
   }
 };
 
+// A table of key sequences, one row each, under a few lines that run them:
+// it stays whole so that a row reads beside the loop that checks it.
 TEST_F(TextFieldTest, KeysEditTheText) {
   struct Case {
     const char* what;

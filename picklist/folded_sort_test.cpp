@@ -45,6 +45,8 @@ TEST(FoldedSort, CompareFoldsOnlyAToZ) {
   }
 }
 
+// Nearly all table: a row per tricky order, kept whole beside the two lines
+// that check each row.
 TEST(FoldedSort, OrdersTrickyTexts) {
   struct Row {
     const char* what;

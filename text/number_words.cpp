@@ -15,6 +15,23 @@ bool IsDigit(int d) {
   return d >= 0 && d <= 9;
 }
 
+// The words of a three-digit group (0-999), each followed by one blank; the
+// empty text for 0.
+std::string GroupWords(int group) {
+  const int hundreds = group / 100, tens = group / 10 % 10, units = group % 10;
+  std::string words;
+  if (hundreds != 0) words += OnesWord(hundreds) + "hundred ";
+  // Without tens the units are OnesWord's, empty for 0 (TensWords leaves a blank).
+  words += tens != 0 ? TensWords(tens, units) : OnesWord(units);
+  return words;
+}
+
+// The group's words followed by its scale word, or nothing for a 0 group.
+std::string ScaledGroup(int group, const char* scale) {
+  const std::string words = GroupWords(group);
+  return words.empty() ? words : words + scale + " ";
+}
+
 }  // namespace
 
 std::string OnesWord(int digit) {
@@ -39,66 +56,15 @@ std::string TensWords(int tens, int units) {
   return words + " ";
 }
 
-// One walk down the places, a case for each, reads better whole than split.
 std::string NumberToWords(std::int32_t n) {
-  // Walks the places of the decimal text from the highest down to the units;
-  // the "-" of a negative number counts as a 0 digit.
-  const std::string text = std::to_string(n);
-  const int length = static_cast<int>(text.size());
-  auto digit = [&](int place) {
-    const char c = text[length - place];
-    return c == '-' ? 0 : c - '0';
-  };
+  // The magnitude of INT32_MIN needs 64 bits.
+  const std::int64_t magnitude = n < 0 ? -static_cast<std::int64_t>(n) : n;
+  const auto group = [&](std::int64_t scale) { return static_cast<int>(magnitude / scale % 1000); };
   std::string words = n < 0 ? "negative " : "";
-  bool millions = false, thousands = false;
-  for (int place = length; place >= 1; --place) {
-    if (place < 7 && millions) {
-      words += "million ";
-      millions = false;
-    }
-    if (place < 4 && thousands) {
-      words += "thousand ";
-      thousands = false;
-    }
-    const int d = digit(place);
-    bool& mark = place > 6 ? millions : thousands;
-    switch (place) {
-      case 10:
-        if (d != 0) words += OnesWord(d) + "billion ";
-        break;
-      case 9:
-      case 6:
-        if (d != 0) {
-          words += OnesWord(d) + "hundred ";
-          mark = true;
-        }
-        break;
-      case 8:
-      case 5:
-        if (d != 0) {
-          words += TensWords(d, digit(place - 1));
-          mark = true;
-          --place;  // the group's units digit is spelled with its tens
-        }
-        break;
-      case 7:
-      case 4:
-        if (d != 0) {
-          words += OnesWord(d);
-          mark = true;
-        }
-        break;
-      case 3:
-        if (d != 0) words += OnesWord(d) + "hundred ";
-        break;
-      case 2:
-        words += TensWords(d, digit(1));
-        break;
-      case 1:
-        if (length == 1) words += OnesWord(d);
-        break;
-    }
-  }
+  words += ScaledGroup(group(1'000'000'000), "billion");
+  words += ScaledGroup(group(1'000'000), "million");
+  words += ScaledGroup(group(1'000), "thousand");
+  words += GroupWords(group(1));
   if (words.empty()) return "zero";
   words.erase(words.find_last_not_of(' ') + 1);
   return words;

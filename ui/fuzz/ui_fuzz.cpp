@@ -95,67 +95,97 @@ void ExpectIndex(std::size_t index, std::size_t count, const char* who) {
   if (index >= count) FuzzFail(std::string(who) + " returned an index past the end");
 }
 
+// What every routine is given: a place, a title and a colour scheme.
+struct Common {
+  int row, col;
+  std::string title;
+  ui::Scheme scheme;
+};
+
+// One statement a byte-reader, so that the order the committed corpus was
+// made for cannot change.
+Common FuzzCommon(FuzzBytes& in) {
+  Common common;
+  common.row = in.In(-2, 60);
+  common.col = in.In(-2, 140);
+  common.title = FuzzText(in, 30);
+  common.scheme = FuzzScheme(in);
+  return common;
+}
+
+// ShowMenu, or ShowMenuBar for bar: a chosen entry is one of the enabled ones.
+void RunMenu(bool bar, const Common& c, FuzzBytes& in, HeadlessConsole& console) {
+  const std::vector<ui::MenuEntry> entries = FuzzEntries(in);
+  ui::MenuOptions options{c.title, c.row, c.col, in.Byte() % 10u, in.In(-2, 60), c.scheme};
+  fuzz::QueueFuzzInput(console, in);
+  const auto chosen = bar ? ui::ShowMenuBar(entries, options) : ui::ShowMenu(entries, options);
+  if (chosen) {
+    ExpectIndex(*chosen, entries.size(), "a menu");
+    if (!entries[*chosen].enabled) FuzzFail("a menu returned a disabled entry");
+  }
+}
+
+// PickOne, or PickMany for many: indices of the items, PickMany's ascending.
+void RunList(bool many, const Common& c, FuzzBytes& in, HeadlessConsole& console) {
+  const std::vector<std::string> items = FuzzTexts(in, 40);
+  const ui::ListOptions options{
+      c.title, c.row, c.col, in.In(-2, 40), static_cast<ui::SortOrder>(in.Byte() % 3), c.scheme};
+  std::vector<std::size_t> marked;
+  for (int n = in.Byte() % 4; n > 0; --n)
+    marked.push_back(in.In(0, static_cast<int>(items.size())));
+  fuzz::QueueFuzzInput(console, in);
+  if (!many) {
+    if (const auto chosen = ui::PickOne(items, options))
+      ExpectIndex(*chosen, items.size(), "PickOne");
+    return;
+  }
+  const std::vector<std::size_t> picked = ui::PickMany(items, marked, options);
+  for (std::size_t i = 0; i < picked.size(); ++i) {
+    ExpectIndex(picked[i], items.size(), "PickMany");
+    if (i > 0 && picked[i] <= picked[i - 1]) FuzzFail("PickMany: indices not ascending");
+  }
+}
+
+// ShowMessage: nothing returned to check, only the screen it leaves.
+void RunMessage(const Common& c, FuzzBytes& in, HeadlessConsole& console) {
+  const std::string message = FuzzText(in, 200);
+  fuzz::QueueFuzzInput(console, in);
+  ui::ShowMessage(message, {c.title, c.scheme});
+}
+
+// Ask: a chosen answer is one of the answers given.
+void RunAsk(const Common& c, FuzzBytes& in, HeadlessConsole& console) {
+  const std::string question = FuzzText(in, 200);
+  const std::vector<std::string> answers = FuzzTexts(in, 12);
+  fuzz::QueueFuzzInput(console, in);
+  if (const auto chosen = ui::Ask(question, answers, {c.title, c.scheme}))
+    ExpectIndex(*chosen, answers.size(), "Ask");
+}
+
+// FillForm: one value per field.
+void RunForm(const Common& c, FuzzBytes& in, HeadlessConsole& console) {
+  const std::vector<ui::FormField> fields = FuzzFields(in);
+  fuzz::QueueFuzzInput(console, in);
+  if (const auto values = ui::FillForm(fields, {c.title, c.row, c.col, c.scheme}))
+    if (values->size() != fields.size()) FuzzFail("FillForm: not one value per field");
+}
+
 // Runs one routine; a result it returns is checked against its arguments.
 void Run(int which, FuzzBytes& in, HeadlessConsole& console) {
-  const int row = in.In(-2, 60), col = in.In(-2, 140);
-  const std::string title = FuzzText(in, 30);
-  const ui::Scheme scheme = FuzzScheme(in);
+  const Common common = FuzzCommon(in);
   switch (which) {
     case 0:
-    case 1: {
-      const std::vector<ui::MenuEntry> entries = FuzzEntries(in);
-      ui::MenuOptions options{title, row, col, in.Byte() % 10u, in.In(-2, 60), scheme};
-      fuzz::QueueFuzzInput(console, in);
-      const auto chosen =
-          which == 0 ? ui::ShowMenu(entries, options) : ui::ShowMenuBar(entries, options);
-      if (chosen) {
-        ExpectIndex(*chosen, entries.size(), "a menu");
-        if (!entries[*chosen].enabled) FuzzFail("a menu returned a disabled entry");
-      }
-      return;
-    }
+    case 1:
+      return RunMenu(which == 1, common, in, console);
     case 2:
-    case 3: {
-      const std::vector<std::string> items = FuzzTexts(in, 40);
-      const ui::ListOptions options{
-          title, row, col, in.In(-2, 40), static_cast<ui::SortOrder>(in.Byte() % 3), scheme};
-      std::vector<std::size_t> marked;
-      for (int n = in.Byte() % 4; n > 0; --n)
-        marked.push_back(in.In(0, static_cast<int>(items.size())));
-      fuzz::QueueFuzzInput(console, in);
-      if (which == 2) {
-        if (const auto chosen = ui::PickOne(items, options))
-          ExpectIndex(*chosen, items.size(), "PickOne");
-        return;
-      }
-      const std::vector<std::size_t> picked = ui::PickMany(items, marked, options);
-      for (std::size_t i = 0; i < picked.size(); ++i) {
-        ExpectIndex(picked[i], items.size(), "PickMany");
-        if (i > 0 && picked[i] <= picked[i - 1]) FuzzFail("PickMany: indices not ascending");
-      }
-      return;
-    }
-    case 4: {
-      const std::string message = FuzzText(in, 200);
-      fuzz::QueueFuzzInput(console, in);
-      ui::ShowMessage(message, {title, scheme});
-      return;
-    }
-    case 5: {
-      const std::string question = FuzzText(in, 200);
-      const std::vector<std::string> answers = FuzzTexts(in, 12);
-      fuzz::QueueFuzzInput(console, in);
-      if (const auto chosen = ui::Ask(question, answers, {title, scheme}))
-        ExpectIndex(*chosen, answers.size(), "Ask");
-      return;
-    }
-    default: {
-      const std::vector<ui::FormField> fields = FuzzFields(in);
-      fuzz::QueueFuzzInput(console, in);
-      if (const auto values = ui::FillForm(fields, {title, row, col, scheme}))
-        if (values->size() != fields.size()) FuzzFail("FillForm: not one value per field");
-      return;
-    }
+    case 3:
+      return RunList(which == 3, common, in, console);
+    case 4:
+      return RunMessage(common, in, console);
+    case 5:
+      return RunAsk(common, in, console);
+    default:
+      return RunForm(common, in, console);
   }
 }
 
