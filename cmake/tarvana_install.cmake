@@ -1,26 +1,20 @@
-# Installing the toolbox: the subsystem libraries, their headers under
-# include/tarvana/ (folders kept, so that "console/console.h" resolves from
-# there), a CMake package giving tarvana::tarvana, and a pkg-config file.
+# Installing the toolbox: the subsystem libraries, the public headers under
+# include/tarvana/ (folders kept: <tarvana/ui/menus.h>), a CMake package giving
+# tarvana::tarvana, and a pkg-config file. Programs put only include/ on their
+# path, so the toolbox's folder names never meet their own.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-set(TARVANA_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/tarvana)
 set(TARVANA_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/tarvana)
 
 install(TARGETS tarvana ${TARVANA_MODULES} EXPORT tarvanaTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  INCLUDES DESTINATION ${TARVANA_INSTALL_INCLUDEDIR})
+  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT tarvanaTargets NAMESPACE tarvana:: DESTINATION ${TARVANA_INSTALL_CMAKEDIR})
 
-install(FILES ${PROJECT_SOURCE_DIR}/tarvana.h DESTINATION ${TARVANA_INSTALL_INCLUDEDIR})
-foreach(module ${TARVANA_MODULES})
-  string(REPLACE "tarvana_" "" folder ${module})
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder}/ DESTINATION ${TARVANA_INSTALL_INCLUDEDIR}/${folder}
-    FILES_MATCHING PATTERN "*.h"
-    PATTERN "*test*" EXCLUDE
-    PATTERN "fuzz" EXCLUDE
-    PATTERN "testdata" EXCLUDE)
-endforeach()
+# The public headers' copies, their includes rewritten to <tarvana/...>
+# (cmake/tarvana_public_headers.cmake); the other headers stay in the tree.
+install(DIRECTORY ${PROJECT_BINARY_DIR}/include/tarvana DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/TVTools.LST ${PROJECT_SOURCE_DIR}/README.md
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "tarvana.h"
+#include <tarvana/tarvana.h>
 
 namespace examples {
 

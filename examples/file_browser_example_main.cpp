@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include <tarvana/tarvana.h>
+
 #include "file_browser_example.h"
-#include "tarvana.h"
 
 int main(int argc, char** argv) {
   if (const std::string problem = tarvana::TerminalProblem(); !problem.empty()) {

@@ -2,7 +2,9 @@
 
 #include <vector>
 
-#include "tarvana.h"
+#include <tarvana/console/console.h>
+#include <tarvana/tools/prompt_utils.h>
+#include <tarvana/ui/form.h>
 
 namespace examples {
 

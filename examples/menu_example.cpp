@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tarvana.h"
+#include <tarvana/tarvana.h>
 
 namespace examples {
 

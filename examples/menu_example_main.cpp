@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include <tarvana/tarvana.h>
+
 #include "menu_example.h"
-#include "tarvana.h"
 
 int main() {
   if (const std::string problem = tarvana::TerminalProblem(); !problem.empty()) {

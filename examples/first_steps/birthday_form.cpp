@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tarvana.h"
+#include <tarvana/tarvana.h>
 
 int main() {
   using namespace tarvana;

@@ -1,7 +1,7 @@
 // A menu that acts on the entry chosen, until Quit or Esc.
 #include <vector>
 
-#include "tarvana.h"
+#include <tarvana/tarvana.h>
 
 int main() {
   using namespace tarvana;

@@ -1,7 +1,7 @@
 // Picks a file (opening folders on the way) and shows it, until Esc.
 #include <filesystem>
 
-#include "tarvana.h"
+#include <tarvana/tarvana.h>
 
 int main(int argc, char** argv) {
   using namespace tarvana;

@@ -1,6 +1,7 @@
 // TVTools.LST lists every public routine: each routine declared in a public
-// header (those the umbrella header includes) has a line, and every line names
-// a routine that exists.
+// header (the umbrella header and every header it reaches through its
+// includes, as installed) has a line, and every line names a routine that
+// exists.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,13 +21,20 @@ std::string ReadFile(const std::string& path) {
   return s.str();
 }
 
+// tarvana.h and the headers its "folder/name.h" includes reach, recursively.
 std::set<std::string> PublicHeaders() {
   std::set<std::string> headers;
-  std::istringstream umbrella(ReadFile(std::string(TARVANA_SOURCE_DIR) + "/tarvana.h"));
+  std::vector<std::string> pending = {"tarvana.h"};
   const std::regex include(R"re(^#include "([^"]+)")re");
   std::smatch m;
-  for (std::string line; std::getline(umbrella, line);)
-    if (std::regex_search(line, m, include)) headers.insert(m[1]);
+  while (!pending.empty()) {
+    const std::string header = pending.back();
+    pending.pop_back();
+    if (!headers.insert(header).second) continue;
+    std::istringstream in(ReadFile(std::string(TARVANA_SOURCE_DIR) + "/" + header));
+    for (std::string line; std::getline(in, line);)
+      if (std::regex_search(line, m, include)) pending.push_back(m[1]);
+  }
   return headers;
 }
 

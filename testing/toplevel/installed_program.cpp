@@ -1,13 +1,13 @@
 // A program built outside the tree against the installed toolbox: it calls
 // into every subsystem library on the headless console and prints one result
-// of each, so that a missing library or a wrong link order shows.
+// of each, so that a missing library or a wrong link order shows. It includes
+// the headers as any program does, with only the prefix's include/ on its path.
 
 #include <cstdio>
 #include <string>
 
-#include "console/cp437.h"
-#include "console/headless.h"
-#include "tarvana.h"
+#include <tarvana/console/headless.h>
+#include <tarvana/tarvana.h>
 
 using namespace tarvana;
 
