@@ -65,12 +65,15 @@ TEST(Grapheme, PassesTheConformanceFileOfTheCharacterDatabase) {
   EXPECT_GT(tested, 500) << path << " has too few test lines";
 }
 
-TEST(Grapheme, IllFormedBytesAreClustersOfTheirOwn) {
+// Ill-formed bytes are clusters of their own; Hangul syllables further in than
+// the conformance file goes.
+TEST(Grapheme, CutsWhereTheConformanceFileDoesNotLook) {
   struct Case {
     std::string utf8;
     std::vector<std::size_t> ends;
   } cases[] = {
       {"ab\r\n", {1, 2, 4}},
+      {"\xD8\x80\x80", {2, 3}},  // not joined to U+0600, a Prepend, before it
       {"e\xCC\x81x", {3, 4}},
       {"\xEF\xBF\xBD\xCC\x81", {5}},  // a real U+FFFD takes its mark
       {"\xE2\x82\xCC\x81", {2, 4}},   // a cut-off sequence does not
@@ -78,6 +81,9 @@ TEST(Grapheme, IllFormedBytesAreClustersOfTheirOwn) {
       {"\xF0\x9F\x91\x8D\xF0\x9F", {4, 6}},
       {"\xE2\x80\x8D\xF0\x9F\x9A", {3, 6}},  // ZWJ, then a cut-off emoji
       {"\xCC", {1}},
+      {Utf8(U"\uAC1C\u1161"), {6}},     // the LV syllable U+AC1C takes a vowel
+      {Utf8(U"\uAC1B\u1161"), {3, 6}},  // the LVT syllable U+AC1B does not
+      {Utf8(U"\uD788\u1161"), {6}},     // and so does the last LV syllable
   };
   for (const Case& c : cases)
     EXPECT_EQ(ClusterEnds(c.utf8), c.ends) << SpelledBytes(c.utf8);

@@ -113,25 +113,6 @@ Values ReadProperty(const UcdFile& file, const std::string& absent) {
   return values;
 }
 
-// East_Asian_Width; the header's "U+XXXX..U+YYYY" ranges are the blocks whose
-// unassigned code points default to W.
-Values ReadEastAsianWidth(const UcdFile& file) {
-  Values values(kCodePoints, "N");
-  static const std::regex block(R"(U\+([0-9A-F]{4,6})\.\.U\+([0-9A-F]{4,6}))");
-  std::smatch m;
-  for (const std::string& line : file.lines) {
-    if (line.empty() || line[0] != '#') break;
-    if (std::regex_search(line, m, block))
-      for (char32_t c = std::stoul(m[1], nullptr, 16); c <= std::stoul(m[2], nullptr, 16); ++c)
-        values[c] = "W";
-  }
-  ForEachEntry(file, [&](const Entry& e) {
-    for (char32_t c = e.first; c <= e.last; ++c)
-      values[c] = e.value;
-  });
-  return values;
-}
-
 // The binary properties of emoji-data.txt by name: Emoji, Emoji_Presentation, ...
 std::map<std::string, std::vector<bool>> ReadEmoji(const UcdFile& file) {
   std::map<std::string, std::vector<bool>> flags;
@@ -235,7 +216,9 @@ std::string Generate(const std::string& ucd) {
       throw std::runtime_error(f->path + " is of version " + VersionOf(*f) + ", " +
                                eastAsianFile.path + " of " + version);
 
-  const Values eastAsian = ReadEastAsianWidth(eastAsianFile);
+  // The blocks whose unassigned code points default to W are listed as W (or
+  // given by "@missing" lines, which ReadProperty applies first).
+  const Values eastAsian = ReadProperty(eastAsianFile, "N");
   const Values category = ReadProperty(categoryFile, "Cn");
   const Values grapheme = ReadProperty(graphemeFile, "Other");
   const auto emoji = ReadEmoji(emojiFile);
