@@ -1,0 +1,48 @@
+#pragma once
+// What the Unicode Character Database says of one code point, as far as a
+// terminal cell needs it: how many cells it takes and how it joins clusters.
+
+#include <cstdint>
+
+namespace tarvana {
+
+// How many cells a code point takes when it begins a cluster.
+enum class WidthClass : std::uint8_t {
+  kNarrow = 0,   // one cell; also ambiguous-width and most unassigned code points
+  kZero = 1,     // no cell of its own: marks, format characters, Hangul medial and final jamo
+  kWide = 2,     // two cells: East Asian wide and fullwidth, emoji shown as emoji
+  kControl = 3,  // C0, DEL and C1 controls: nothing to draw, the caller shows a stand-in
+};
+
+// The Grapheme_Cluster_Break property (Unicode Standard Annex #29).
+enum class GraphemeBreak : std::uint8_t {
+  kOther = 0,
+  kCR,
+  kLF,
+  kControl,
+  kExtend,
+  kZwj,
+  kRegionalIndicator,
+  kPrepend,
+  kSpacingMark,
+  kL,
+  kV,
+  kT,
+  kLV,
+  kLVT,
+};
+
+// The width class of c; anything past U+10FFFF is narrow.
+WidthClass WidthClassOf(char32_t c);
+// True when c may be shown as an emoji (Emoji or Extended_Pictographic), so that
+// VARIATION SELECTOR-16 after it asks for the two-cell emoji form.
+bool IsEmojiCapable(char32_t c);
+// True when c is shown as an emoji unless VARIATION SELECTOR-15 asks for text.
+bool HasEmojiPresentation(char32_t c);
+// The Grapheme_Cluster_Break property of c; anything past U+10FFFF is Other.
+GraphemeBreak GraphemeBreakOf(char32_t c);
+// The Extended_Pictographic property of c (emoji-data.txt), which joins emoji
+// sequences through ZERO WIDTH JOINER.
+bool IsExtendedPictographic(char32_t c);
+
+}  // namespace tarvana
