@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "console/cp437.h"
 #include "console/key_translate.h"
 #include "console/screen.h"
@@ -39,6 +41,19 @@ class WindowsConsoleBackend : public ::testing::Test {
     for (const InputRecord& r : queue)
       if (KeyCode k = TranslateRecord(r, mouse); !k.empty()) keys.push_back(k);
     return keys;
+  }
+
+  // The cells of the screen buffer the console shows now, row by row.
+  std::vector<CHAR_INFO> ShownCells(SHORT cols, SHORT rows) {
+    std::vector<CHAR_INFO> cells(static_cast<size_t>(cols) * rows);
+    HANDLE shown =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(shown, INVALID_HANDLE_VALUE);
+    SMALL_RECT all{0, 0, static_cast<SHORT>(cols - 1), static_cast<SHORT>(rows - 1)};
+    EXPECT_TRUE(ReadConsoleOutputW(shown, cells.data(), COORD{cols, rows}, COORD{0, 0}, &all));
+    CloseHandle(shown);
+    return cells;
   }
 
   HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
@@ -103,13 +118,7 @@ TEST_F(WindowsConsoleBackend, APresentedScreenReadsBackCellForCell) {
   screen.PrintText("end");
   backend->Present(screen);
 
-  HANDLE shown =
-      CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                  nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(shown, INVALID_HANDLE_VALUE);
-  std::vector<CHAR_INFO> cells(80 * 25);
-  SMALL_RECT all{0, 0, 79, 24};
-  ASSERT_TRUE(ReadConsoleOutputW(shown, cells.data(), COORD{80, 25}, COORD{0, 0}, &all));
+  const std::vector<CHAR_INFO> cells = ShownCells(80, 25);
   int wrong = 0;
   for (int row = 1; row <= 25; ++row) {
     for (int col = 1; col <= 80; ++col) {
@@ -122,11 +131,68 @@ TEST_F(WindowsConsoleBackend, APresentedScreenReadsBackCellForCell) {
     }
   }
   EXPECT_EQ(wrong, 0);
+  HANDLE shown =
+      CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(shown, INVALID_HANDLE_VALUE);
   CONSOLE_SCREEN_BUFFER_INFO info;
   ASSERT_TRUE(GetConsoleScreenBufferInfo(shown, &info));
   EXPECT_EQ(info.dwCursorPosition.X, 72);
   EXPECT_EQ(info.dwCursorPosition.Y, 24);
   CloseHandle(shown);
+}
+
+// The console holds exactly the attributes drawn, whatever a terminal shows
+// of them: wine writes a light-grey foreground to its terminal as a colour
+// reset, so grey-on-grey cells and those after them show on black there,
+// while the buffer keeps them. Row 1 is a row of the windowing screen's last
+// window; row 2 on, every attribute in turn.
+TEST_F(WindowsConsoleBackend, EveryAttributeReadsBackAsDrawn) {
+  struct Run {
+    const char* what;
+    ColorAttr attr;
+    std::uint8_t ch;
+    wchar_t shown;
+    int count;
+  };
+  const Run windowRow[] = {
+      {"black-on-grey background", 0x70, ' ', L' ', 2},
+      {"attribute shadow", 0x07, 'x', L'x', 1},
+      {"white-on-grey frame", 0x7F, 0xB3, L'\x2502', 1},
+      {"grey-on-grey interior", 0x77, ' ', L' ', 12},
+      {"yellow-on-grey title letter", 0x7E, 'D', L'D', 1},
+      {"block shadow", 0x70, 0xDB, L'\x2588', 1},
+      {"black-on-grey background after the window", 0x70, ' ', L' ', 3},
+      {"grey-on-grey after grey-on-black", 0x77, ' ', L' ', 2},
+      {"grey-on-black after grey-on-grey", 0x07, ' ', L' ', 2},
+  };
+  auto backend = MakeTerminalBackend();
+  backend->SetFullScreen(true);
+  Screen screen(80, 25);
+  int col = 1;
+  for (const Run& run : windowRow)
+    for (int i = 0; i < run.count; ++i)
+      screen.At(1, col++) = Cell{run.ch, run.attr};
+  for (int attr = 0; attr < 256; ++attr)
+    screen.At(2 + attr / 80, 1 + attr % 80) = Cell{'A', static_cast<ColorAttr>(attr)};
+  backend->Present(screen);
+
+  const std::vector<CHAR_INFO> cells = ShownCells(80, 25);
+  col = 1;
+  for (const Run& run : windowRow) {
+    for (int i = 0; i < run.count; ++i, ++col) {
+      const CHAR_INFO& got = cells[col - 1];
+      EXPECT_EQ(got.Attributes, static_cast<int>(run.attr)) << run.what << " at column " << col;
+      EXPECT_EQ(got.Char.UnicodeChar, run.shown) << run.what << " at column " << col;
+    }
+  }
+  std::ostringstream wrong;
+  for (int attr = 0; attr < 256; ++attr) {
+    const CHAR_INFO& got = cells[80 + attr];
+    if (got.Attributes != attr || got.Char.UnicodeChar != L'A')
+      wrong << std::hex << " 0x" << attr << " read back as 0x" << got.Attributes << ";";
+  }
+  EXPECT_EQ(wrong.str(), "") << "attributes not kept";
 }
 
 TEST_F(WindowsConsoleBackend, TheUsersBufferAndInputModeComeBack) {
