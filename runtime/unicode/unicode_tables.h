@@ -34,7 +34,17 @@ inline constexpr char32_t kHangulSyllableFirst = 0xAC00;
 inline constexpr char32_t kHangulSyllableLast = 0xD7A3;
 inline constexpr char32_t kHangulTCount = 28;
 
+// Simple case folding: c in first..last with (c - first) % stride == 0 folds
+// to c + delta; the code points between the strided ones fold to themselves.
+struct CaseFoldRange {
+  char32_t first;
+  char32_t last;
+  std::int32_t delta;
+  std::int32_t stride;
+};
+
 extern const std::span<const UnicodeRange> kWidthRanges;
 extern const std::span<const UnicodeRange> kGraphemeRanges;
+extern const std::span<const CaseFoldRange> kCaseFoldRanges;
 
 }  // namespace tarvana::internal

@@ -24,6 +24,7 @@ namespace {
 
 using tarvana::GraphemeBreak;
 using tarvana::WidthClass;
+using tarvana::internal::CaseFoldRange;
 using tarvana::internal::UnicodeRange;
 
 constexpr char32_t kCodePoints = 0x110000;
@@ -205,13 +206,67 @@ void WriteTable(std::ostream& out, const char* name, const std::vector<UnicodeRa
   out << "\n};\n";
 }
 
+// The simple case folding of CaseFolding.txt (its C and S lines) for every
+// code point that has one: "0041; C; 0061; # LATIN CAPITAL LETTER A".
+std::map<char32_t, char32_t> ReadSimpleFolding(const UcdFile& file) {
+  static const std::regex form(R"(^([0-9A-F]{4,6}); ([CFST]); ([0-9A-F ]+);)");
+  std::map<char32_t, char32_t> folding;
+  for (std::size_t i = 0; i < file.lines.size(); ++i) {
+    const std::string line = Trim(file.lines[i]);
+    if (line.empty() || line[0] == '#') continue;
+    std::smatch m;
+    if (!std::regex_search(line, m, form))
+      throw std::runtime_error(file.path + ":" + std::to_string(i + 1) + ": cannot read this line");
+    if (m[2] == "C" || m[2] == "S")
+      folding[std::stoul(m[1], nullptr, 16)] = std::stoul(m[3], nullptr, 16);
+  }
+  if (folding.empty()) throw std::runtime_error(file.path + ": no simple case folding");
+  return folding;
+}
+
+// The foldings as runs of one delta, each step 1 (A..Z) or 2 (the Latin
+// Extended pairs, capital then small).
+std::vector<CaseFoldRange> FoldRanges(const std::map<char32_t, char32_t>& folding) {
+  std::vector<CaseFoldRange> ranges;
+  for (const auto& [from, to] : folding) {
+    const std::int32_t delta = static_cast<std::int32_t>(to) - static_cast<std::int32_t>(from);
+    if (!ranges.empty()) {
+      CaseFoldRange& r = ranges.back();
+      const bool single = r.first == r.last;
+      const char32_t step = from - r.last;
+      if (r.delta == delta && ((single && step <= 2) || (!single && step == char32_t(r.stride)))) {
+        r.stride = static_cast<std::int32_t>(step);
+        r.last = from;
+        continue;
+      }
+    }
+    ranges.push_back({from, from, delta, 1});
+  }
+  return ranges;
+}
+
+// Entries of one width (the delta signed, in hexadecimal), two a line, as
+// clang-format lays them out.
+void WriteFoldTable(std::ostream& out, const std::vector<CaseFoldRange>& ranges) {
+  out << "constexpr CaseFoldRange kCaseFold[] = {";
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    const std::int32_t delta = ranges[i].delta;
+    out << (i % 2 == 0 ? "\n    " : " ") << "{" << Hex(ranges[i].first, 5) << ", "
+        << Hex(ranges[i].last, 5) << ", " << (delta < 0 ? "-" : "+")
+        << Hex(static_cast<unsigned>(delta < 0 ? -delta : delta), 5) << ", " << ranges[i].stride
+        << "},";
+  }
+  out << "\n};\n";
+}
+
 std::string Generate(const std::string& ucd) {
   const UcdFile eastAsianFile = Read(ucd, "EastAsianWidth.txt");
   const UcdFile categoryFile = Read(ucd, "extracted/DerivedGeneralCategory.txt");
   const UcdFile emojiFile = Read(ucd, "emoji/emoji-data.txt");
   const UcdFile graphemeFile = Read(ucd, "auxiliary/GraphemeBreakProperty.txt");
+  const UcdFile foldingFile = Read(ucd, "CaseFolding.txt");
   const std::string version = VersionOf(eastAsianFile);
-  for (const UcdFile* f : {&categoryFile, &graphemeFile})
+  for (const UcdFile* f : {&categoryFile, &graphemeFile, &foldingFile})
     if (VersionOf(*f) != version)
       throw std::runtime_error(f->path + " is of version " + VersionOf(*f) + ", " +
                                eastAsianFile.path + " of " + version);
@@ -244,6 +299,7 @@ std::string Generate(const std::string& ucd) {
   }
   const auto widthRanges = Ranges(width);
   const auto graphemeRanges = Ranges(breaks);
+  const auto foldRanges = FoldRanges(ReadSimpleFolding(foldingFile));
 
   std::ostringstream out;
   out << "// Generated from the Unicode Character Database " << version << " (emoji data "
@@ -252,8 +308,9 @@ std::string Generate(const std::string& ucd) {
       << "// the target make_unicode_tables and run it from the repository root:\n"
       << "//   make_unicode_tables /usr/share/unicode runtime/unicode/unicode_tables.cpp\n"
       << "// " << widthRanges.size() << " width ranges and " << graphemeRanges.size()
-      << " grapheme ranges of " << sizeof(UnicodeRange) << " bytes; unicode_tables.h says what\n"
-      << "// the values mean.\n"
+      << " grapheme ranges of " << sizeof(UnicodeRange) << " bytes, " << foldRanges.size()
+      << " case folding ranges of\n"
+      << "// " << sizeof(CaseFoldRange) << " bytes; unicode_tables.h says what the values mean.\n"
       << "\n"
       << "#include \"runtime/unicode/unicode_tables.h\"\n"
       << "\n"
@@ -266,10 +323,14 @@ std::string Generate(const std::string& ucd) {
       << "// From GraphemeBreakProperty.txt and emoji-data.txt.\n";
   WriteTable(out, "kGrapheme", graphemeRanges);
   out << "\n"
+      << "// From CaseFolding.txt: its simple foldings (statuses C and S).\n";
+  WriteFoldTable(out, foldRanges);
+  out << "\n"
       << "}  // namespace\n"
       << "\n"
       << "const std::span<const UnicodeRange> kWidthRanges = kWidth;\n"
       << "const std::span<const UnicodeRange> kGraphemeRanges = kGrapheme;\n"
+      << "const std::span<const CaseFoldRange> kCaseFoldRanges = kCaseFold;\n"
       << "\n"
       << "}  // namespace tarvana::internal\n";
   return out.str();
