@@ -13,12 +13,26 @@ using KeyCode = std::string;
 // Background * 16 + foreground, each one of the sixteen text-mode colours.
 using ColorAttr = std::uint8_t;
 
-// One screen cell: a code page 437 character and its colour.
+// One screen cell: a code page 437 character and its colour, and for a
+// cluster that code page 437 lacks, its text. A cell showing a code page 437
+// glyph always has text 0 (so equal cells compare equal); a text cell keeps
+// in ch the byte that best stands for it, which every code page 437 reader
+// sees. A two-cell cluster marks its first cell kWideFirst and the second
+// kContinuation (text 0, ch ' ').
 struct Cell {
   std::uint8_t ch = ' ';
   ColorAttr attr = 7;
+  std::uint8_t flags = 0;
+  char32_t text = 0;  // a scalar, or a stored cluster (console/cell_text.h)
   friend bool operator==(const Cell&, const Cell&) = default;
 };
+static_assert(sizeof(Cell) <= 8);
+
+// Cell flags.
+namespace cell_flag {
+inline constexpr std::uint8_t kWideFirst = 1;
+inline constexpr std::uint8_t kContinuation = 2;
+}  // namespace cell_flag
 
 // A framed window: twelve one-byte fields in this order.
 struct WindowRec {
