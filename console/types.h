@@ -1,8 +1,10 @@
 #pragma once
 // The console's value types: keystrokes, colours, cells and the window record.
 
+#include <bit>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 namespace tarvana {
 
@@ -22,16 +24,20 @@ using ColorAttr = std::uint8_t;
 struct Cell {
   std::uint8_t ch = ' ';
   ColorAttr attr = 7;
-  std::uint8_t flags = 0;
-  char32_t text = 0;  // a scalar, or a stored cluster (console/cell_text.h)
-  friend bool operator==(const Cell&, const Cell&) = default;
+  std::uint16_t flags = 0;  // two bytes, so that no byte of a cell is padding
+  char32_t text = 0;        // a scalar, or a stored cluster (console/cell_text.h)
+  // Every byte is a field, so cells compare as one word (the renderer and the
+  // screen compare many).
+  friend bool operator==(const Cell& a, const Cell& b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+  }
 };
-static_assert(sizeof(Cell) <= 8);
+static_assert(sizeof(Cell) == 8 && std::has_unique_object_representations_v<Cell>);
 
 // Cell flags.
 namespace cell_flag {
-inline constexpr std::uint8_t kWideFirst = 1;
-inline constexpr std::uint8_t kContinuation = 2;
+inline constexpr std::uint16_t kWideFirst = 1;
+inline constexpr std::uint16_t kContinuation = 2;
 }  // namespace cell_flag
 
 // A framed window: twelve one-byte fields in this order.
