@@ -85,7 +85,7 @@ void DrawUnicodeScreen() {
   PrintUtf8("\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD <ok>");
   Locate(2, 1);
   SetColor(14, 1);
-  PrintUtf8("e\xCC\x81 \xD0\x96\xE2\x94\x84\xE2\x95\x90x");
+  PrintUtf8("e\xCC\x81x \xD0\x96\xE2\x94\x84\xE2\x95\x90x");
 }
 
 TEST(ScreenPicture, WideAndCombinedClustersAreStable) {
