@@ -10,6 +10,7 @@
 #include "console/terminal_backend.h"
 #include "console/screen_picture.h"
 #include "console/types.h"
+#include "console/unicode_text.h"
 #include "runtime/based_array.h"
 #include "runtime/cp437_case.h"
 #include "runtime/number_format.h"

@@ -6,10 +6,13 @@
 #include <memory>
 
 #include "console/backend.h"
+#include "console/cell_text.h"
 #include "console/console_screen.h"
+#include "console/cp437.h"
 #include "console/input_event.h"
 #include "console/key_translate.h"
 #include "console/terminal_backend.h"
+#include "console/unicode_text.h"
 #include "runtime/system_clock.h"
 
 namespace tarvana {
@@ -197,6 +200,28 @@ int ReadCell(int row, int col) {
   const Screen& sc = Scr();
   if (row < 1 || row > sc.Height() || col < 1 || col > sc.Width()) return 0;
   return sc.At(row, col).ch;
+}
+
+void PrintUtf8(std::string_view utf8) {
+  ConsoleState& s = State();
+  if (s.fullScreen) {
+    s.screen.PrintUtf8(utf8);
+    return;
+  }
+  std::string cp437;
+  s.screen.PrintUtf8(utf8, &cp437);
+  if (!cp437.empty()) s.backend->StreamText(cp437);
+}
+
+std::string ReadCellText(int row, int col) {
+  const Screen& sc = Scr();
+  if (row < 1 || row > sc.Height() || col < 1 || col > sc.Width()) return "";
+  const Cell& cell = sc.At(row, col);
+  if (cell.flags & cell_flag::kContinuation) return "";
+  if (cell.text != 0) return CellTextUtf8(cell.text);
+  std::string out;
+  AppendUtf8(out, Cp437ToUnicode(cell.ch));
+  return out;
 }
 
 ColorAttr ReadCellColor(int row, int col) {

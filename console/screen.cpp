@@ -3,6 +3,15 @@
 #include <algorithm>
 #include <atomic>
 
+#include "console/cell_text.h"
+#include "console/cp437.h"
+#include "console/cp437_best_fit.h"
+#include "runtime/unicode/code_point_properties.h"
+#include "runtime/unicode/grapheme.h"
+#include "runtime/unicode/text_width.h"
+#include "runtime/unicode/utf8_decode.h"
+#include "runtime/utf8.h"
+
 namespace tarvana {
 namespace {
 
@@ -15,6 +24,42 @@ std::uint64_t NewStamp() {
 // The last of count places from first that lies within 1..size.
 int LastIn(int first, int count, int size) {
   return static_cast<int>(std::min<std::int64_t>(std::int64_t{first} + count - 1, size));
+}
+
+bool IsBidiControl(char32_t c) {
+  return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
+         c == 0x200F || c == 0x061C;
+}
+
+// The text as valid UTF-8 without bidirectional controls, which could
+// reorder or hide what the screen shows.
+std::string PrintableUtf8(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const char32_t c = DecodeUtf8(utf8, pos);
+    if (!IsBidiControl(c)) AppendUtf8(out, c);
+  }
+  return out;
+}
+
+// The code page 437 byte whose glyph is c, control-code glyphs included;
+// -1 for none.
+int Cp437GlyphOf(char32_t c) {
+  if (const int b = UnicodeToCp437(c); b >= 0) return b;
+  for (int b = 0; b < 32; ++b)
+    if (Cp437ToUnicode(static_cast<unsigned char>(b)) == c) return b;
+  return Cp437ToUnicode(127) == c ? 127 : -1;
+}
+
+// The byte a code page 437 reader sees for a text cell whose first scalar is c.
+std::uint8_t StandInByte(char32_t c) {
+  const int b = BestFitCp437(c);
+  return b >= 32 && b != 127 ? static_cast<std::uint8_t>(b) : '?';
+}
+
+Cell TextCell(std::string_view cluster, char32_t first, ColorAttr attr) {
+  return Cell{StandInByte(first), attr, 0, CellTextOfCluster(cluster)};
 }
 
 }  // namespace
@@ -66,7 +111,10 @@ void Screen::PrintText(std::string_view text) {
       changed |= !(cells[i] == now);
       cells[i] = now;
     }
-    if (changed) Touch(row_);
+    if (changed) {
+      MendWideNeighbours(row_, col_, col_ + static_cast<int>(n) - 1, attr);
+      Touch(row_);
+    }
     text.remove_prefix(n);
     if (col_ + static_cast<int>(n) <= cols_) {
       col_ += static_cast<int>(n);
@@ -77,6 +125,106 @@ void Screen::PrintText(std::string_view text) {
       col_ = 1;
       pending_scroll_ = true;
     }
+  }
+}
+
+// Blanks the far half of a wide cluster whose other half lay in cells
+// first..last of row and was just overwritten.
+void Screen::MendWideNeighbours(int row, int first, int last, ColorAttr attr) {
+  Cell* cells = &cells_[Index(row, 1)];
+  if (first > 1 && (cells[first - 2].flags & cell_flag::kWideFirst) &&
+      !(cells[first - 1].flags & cell_flag::kContinuation))
+    cells[first - 2] = Cell{' ', attr};
+  if (last < cols_ && (cells[last].flags & cell_flag::kContinuation) &&
+      !(cells[last - 1].flags & cell_flag::kWideFirst))
+    cells[last] = Cell{' ', attr};
+}
+
+// Writes count cells (1 or 2, fitting in the row) at the cursor and moves on
+// as PrintText does.
+void Screen::PutCells(const Cell* cells, int count, std::string* cp437) {
+  if (pending_scroll_) {
+    ScrollUp();
+    pending_scroll_ = false;
+  }
+  Cell* to = &cells_[Index(row_, col_)];
+  if (!std::equal(cells, cells + count, to)) {
+    std::copy_n(cells, count, to);
+    MendWideNeighbours(row_, col_, col_ + count - 1, cells[0].attr);
+    Touch(row_);
+  }
+  if (cp437)
+    for (int i = 0; i < count; ++i)
+      cp437->push_back(static_cast<char>(cells[i].ch));
+  if (col_ + count <= cols_) {
+    col_ += count;
+  } else if (row_ < rows_) {
+    ++row_;
+    col_ = 1;
+  } else {
+    col_ = 1;
+    pending_scroll_ = true;
+  }
+}
+
+// Each cluster is shown as follows:
+// - ill-formed bytes: U+FFFD for each maximal subpart;
+// - C0 controls and DEL: their code page 437 glyphs, a cell each, as PrintText
+//   shows the same bytes; C1 and every other control or format character
+//   (U+200B, U+FEFF, ...): U+FFFD, so nothing invisible hides in the text;
+// - bidirectional controls (U+202A-U+202E, U+2066-U+2069, U+200E, U+200F,
+//   U+061C): left out, taking no cell;
+// - a cluster that starts with a mark, taking no cell of its own: on U+25CC
+//   DOTTED CIRCLE, one cell;
+// - a two-cell cluster that would start in the last column: that cell gets a
+//   space and the cluster goes to the next row, as a terminal's wrap does; on
+//   a screen one column wide it is a space.
+void Screen::PrintUtf8(std::string_view utf8, std::string* cp437) {
+  const std::string text = PrintableUtf8(utf8);
+  const std::string_view all = text;
+  const ColorAttr attr = CurrentAttr();
+  for (std::size_t pos = 0; pos < all.size();) {
+    const std::size_t end = NextClusterEnd(all, pos);
+    std::string_view cluster = all.substr(pos, end - pos);
+    pos = end;
+    std::size_t at = 0;
+    const char32_t first = DecodeUtf8(cluster, at);
+    const GraphemeBreak kind = GraphemeBreakOf(first);
+    if (first < 0x20 || first == 0x7F) {
+      for (const char b : cluster) {  // CR LF is one cluster of two cells
+        const Cell cell{static_cast<std::uint8_t>(b), attr};
+        PutCells(&cell, 1, cp437);
+      }
+      continue;
+    }
+    if (kind == GraphemeBreak::kControl) {
+      const Cell cell = TextCell("\xEF\xBF\xBD", kReplacementCharacter, attr);
+      PutCells(&cell, 1, cp437);
+      continue;
+    }
+    const int width = ClusterWidth(cluster);
+    if (width == 0) {
+      const std::string based = "\xE2\x97\x8C" + std::string(cluster);  // U+25CC
+      const Cell cell = TextCell(based, 0x25CC, attr);
+      PutCells(&cell, 1, cp437);
+      continue;
+    }
+    if (width == 1) {
+      const int glyph = at == cluster.size() ? Cp437GlyphOf(first) : -1;
+      const Cell cell = glyph >= 0 ? Cell{static_cast<std::uint8_t>(glyph), attr}
+                                   : TextCell(cluster, first, attr);
+      PutCells(&cell, 1, cp437);
+      continue;
+    }
+    const Cell blank{' ', attr};
+    if (cols_ < 2) {
+      PutCells(&blank, 1, cp437);
+      continue;
+    }
+    if (col_ == cols_) PutCells(&blank, 1, cp437);
+    Cell pair[2] = {TextCell(cluster, first, attr), Cell{' ', attr, cell_flag::kContinuation}};
+    pair[0].flags = cell_flag::kWideFirst;
+    PutCells(pair, 2, cp437);
   }
 }
 
@@ -115,6 +263,12 @@ void Screen::Resize(int cols, int rows) {
   for (int r = 1; r <= std::min(rows, rows_); ++r)
     for (int c = 1; c <= std::min(cols, cols_); ++c)
       cells[static_cast<size_t>(r - 1) * cols + (c - 1)] = cells_[Index(r, c)];
+  // A two-cell cluster cut in half at the new right edge becomes a space.
+  if (cols < cols_)
+    for (int r = 0; r < rows; ++r) {
+      Cell& last = cells[static_cast<size_t>(r) * cols + (cols - 1)];
+      if (last.flags & cell_flag::kWideFirst) last = Cell{' ', last.attr};
+    }
   cells_ = std::move(cells);
   cols_ = cols;
   rows_ = rows;

@@ -3,6 +3,7 @@
 // Everything the console draws lands here first; backends show it.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +46,11 @@ class Screen {
   void Locate(int row, int col);
   void SetColor(int fg, int bg);
   void PrintText(std::string_view text);
+  // Prints UTF-8 text a cluster at a time in the current colour, each taking
+  // one or two cells, wrapping and scrolling as PrintText does for the same
+  // cells; appends to cp437 (when given) the byte of each cell written. See
+  // screen.cpp for ill-formed bytes, controls and a wide cluster at the edge.
+  void PrintUtf8(std::string_view utf8, std::string* cp437 = nullptr);
   void NewLine();
   void ClearScreen();
   void SetCursor(int mode);
@@ -61,6 +67,8 @@ class Screen {
  private:
   int Index(int row, int col) const { return (row - 1) * cols_ + (col - 1); }
   void ScrollUp();
+  void PutCells(const Cell* cells, int count, std::string* cp437);
+  void MendWideNeighbours(int row, int first, int last, ColorAttr attr);
   void Touch(int row);
   void TouchAll();
 

@@ -8,6 +8,7 @@
 
 #include "console/console.h"
 #include "console/cp437.h"
+#include "console/unicode_text.h"
 #include "runtime/cp437_case.h"
 #include "runtime/utf8_path.h"
 
@@ -164,21 +165,39 @@ void AddBlockChar(ShapeSet& shapes, int ch, int attr, double x0, double y0) {
   }
 }
 
-void AppendEscaped(std::string& out, int ch) {
-  switch (ch) {
-    case '&':
-      out += "&amp;";
-      break;
-    case '<':
-      out += "&lt;";
-      break;
-    case '>':
-      out += "&gt;";
-      break;
-    default:
-      AppendUtf8(out, Cp437ToUnicode(static_cast<unsigned char>(ch)));
-      break;
+// The cell's text (its code page 437 glyph, its cluster, or nothing for the
+// second half of a wide cluster), escaped for XML.
+void AppendEscaped(std::string& out, int row, int col) {
+  for (const char c : ReadCellText(row, col)) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
+        break;
+    }
   }
+}
+
+// True when a cell shows its code page 437 glyph, not other text (or the
+// second half of a wide cluster).
+bool IsGlyphCell(int row, int col) {
+  std::string glyph;
+  AppendUtf8(glyph, Cp437ToUnicode(static_cast<unsigned char>(ReadCell(row, col))));
+  return ReadCellText(row, col) == glyph;
+}
+
+// The frame or block byte a cell shows as a drawn shape, or -1.
+int ShapeChar(int row, int col) {
+  const int ch = ReadCell(row, col);
+  return (IsFrameChar(ch) || IsBlockChar(ch)) && IsGlyphCell(row, col) ? ch : -1;
 }
 
 // The background colour most cells have, painted once under everything.
@@ -218,8 +237,9 @@ std::string Shapes(int rows, int cols) {
   ShapeSet shapes;
   for (int r = 1; r <= rows; ++r)
     for (int c = 1; c <= cols; ++c) {
-      const int ch = ReadCell(r, c), attr = ReadCellColor(r, c);
+      const int ch = ShapeChar(r, c), attr = ReadCellColor(r, c);
       const double x0 = (c - 1) * kCellWidth, y0 = (r - 1) * kCellHeight;
+      if (ch < 0) continue;
       if (IsFrameChar(ch))
         AddFrameChar(shapes[std::string("fill=\"") + Foreground(attr) + "\""], ch, x0, y0);
       else if (IsBlockChar(ch))
@@ -231,24 +251,26 @@ std::string Shapes(int rows, int cols) {
   return out;
 }
 
-// Runs of glyphs of one colour, each glyph placed on its own cell; blanks
-// belong to whichever run they are in.
+// Runs of glyphs of one colour, each glyph placed on its own cell (a wide
+// cluster at its first, spanning the second); blanks belong to whichever run
+// they are in.
 std::string Texts(int rows, int cols) {
   std::string out;
   for (int r = 1; r <= rows; ++r) {
     const std::string y = std::to_string((r - 1) * kCellHeight + kBaseline);
     for (int c = 1; c <= cols;) {
       const int ch = ReadCell(r, c);
-      if (IsBlank(ch) || IsFrameChar(ch) || IsBlockChar(ch)) {
+      if (IsBlank(ch) || ShapeChar(r, c) >= 0) {
         ++c;
         continue;
       }
       const int fg = ReadCellColor(r, c) & 15;
       int end = c;  // the last glyph of the run
-      for (int next = c + 1; next <= cols; ++next) {
-        const int n = ReadCell(r, next);
-        if (IsFrameChar(n) || IsBlockChar(n)) break;
-        if (IsBlank(n)) continue;
+      // A cell of other text is a run of its own, so that its cluster,
+      // however many characters, sits on its cell.
+      for (int next = c + 1; next <= cols && IsGlyphCell(r, c); ++next) {
+        if (ShapeChar(r, next) >= 0 || !IsGlyphCell(r, next)) break;
+        if (IsBlank(ReadCell(r, next))) continue;
         if ((ReadCellColor(r, next) & 15) != fg) break;
         end = next;
       }
@@ -256,7 +278,7 @@ std::string Texts(int rows, int cols) {
       for (int i = c; i <= end; ++i) {
         if (i > c) xs += ' ';
         xs += std::to_string((i - 1) * kCellWidth);
-        AppendEscaped(glyphs, ReadCell(r, i));
+        AppendEscaped(glyphs, r, i);
       }
       out += "<text x=\"" + xs + "\" y=\"" + y + "\" fill=\"" + kPalette[fg] + "\">" + glyphs +
              "</text>\n";
@@ -306,7 +328,7 @@ std::string ScreenHtml() {
       out += std::string("<span style=\"color:") + Foreground(attr) +
              ";background:" + Background(attr) + "\">";
       for (; c <= cols && ReadCellColor(r, c) == attr; ++c)
-        AppendEscaped(out, ReadCell(r, c));
+        AppendEscaped(out, r, c);
       out += "</span>";
     }
     out += '\n';

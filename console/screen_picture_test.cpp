@@ -14,6 +14,7 @@
 
 #include "console/console.h"
 #include "console/headless.h"
+#include "console/unicode_text.h"
 #include "runtime/utf8_path.h"
 #include "testing/scratch_dir.h"
 
@@ -73,6 +74,24 @@ TEST(ScreenPicture, SvgOfAFixedScreenIsStable) {
 TEST(ScreenPicture, HtmlOfAFixedScreenIsStable) {
   DrawSampleScreen();
   EXPECT_TRUE(MatchesGoldenFile(ScreenHtml(), "console/testdata/screen_picture.html"));
+}
+
+// Wide clusters (CJK, an emoji with a skin tone) spanning two cells, a
+// letter with a combining mark and Cyrillic, beside code page 437 text.
+void DrawUnicodeScreen() {
+  UseHeadlessConsole(12, 2);
+  SetColor(15, 1);
+  ClearScreen();
+  PrintUtf8("\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD <ok>");
+  Locate(2, 1);
+  SetColor(14, 1);
+  PrintUtf8("e\xCC\x81x \xD0\x96\xE2\x94\x84\xE2\x95\x90x");
+}
+
+TEST(ScreenPicture, WideAndCombinedClustersAreStable) {
+  DrawUnicodeScreen();
+  EXPECT_TRUE(MatchesGoldenFile(ScreenSvg(), "console/testdata/screen_picture_unicode.svg"));
+  EXPECT_TRUE(MatchesGoldenFile(ScreenHtml(), "console/testdata/screen_picture_unicode.html"));
 }
 
 struct Rect {

@@ -1,8 +1,10 @@
 #pragma once
 // The console's value types: keystrokes, colours, cells and the window record.
 
+#include <bit>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 namespace tarvana {
 
@@ -13,12 +15,30 @@ using KeyCode = std::string;
 // Background * 16 + foreground, each one of the sixteen text-mode colours.
 using ColorAttr = std::uint8_t;
 
-// One screen cell: a code page 437 character and its colour.
+// One screen cell: a code page 437 character and its colour, and for a
+// cluster that code page 437 lacks, its text. A cell showing a code page 437
+// glyph always has text 0 (so equal cells compare equal); a text cell keeps
+// in ch the byte that best stands for it, which every code page 437 reader
+// sees. A two-cell cluster marks its first cell kWideFirst and the second
+// kContinuation (text 0, ch ' ').
 struct Cell {
   std::uint8_t ch = ' ';
   ColorAttr attr = 7;
-  friend bool operator==(const Cell&, const Cell&) = default;
+  std::uint16_t flags = 0;  // two bytes, so that no byte of a cell is padding
+  char32_t text = 0;        // a scalar, or a stored cluster (console/cell_text.h)
+  // Every byte is a field, so cells compare as one word (the renderer and the
+  // screen compare many).
+  friend bool operator==(const Cell& a, const Cell& b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+  }
 };
+static_assert(sizeof(Cell) == 8 && std::has_unique_object_representations_v<Cell>);
+
+// Cell flags.
+namespace cell_flag {
+inline constexpr std::uint16_t kWideFirst = 1;
+inline constexpr std::uint16_t kContinuation = 2;
+}  // namespace cell_flag
 
 // A framed window: twelve one-byte fields in this order.
 struct WindowRec {

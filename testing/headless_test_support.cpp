@@ -1,5 +1,7 @@
 #include "testing/headless_test_support.h"
 
+#include "console/unicode_text.h"
+
 namespace tarvana::test_support {
 
 void EnableClicks() {
@@ -17,6 +19,14 @@ std::string ScreenText(int row, int col, int count) {
 
 std::string RowText(int row) {
   std::string text = ScreenText(row);
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+std::string RowUtf8(int row) {
+  std::string text;
+  for (int c = 1; c <= ScreenWidth(); ++c)
+    text += ReadCellText(row, c);
   text.erase(text.find_last_not_of(' ') + 1);
   return text;
 }

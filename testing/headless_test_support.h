@@ -25,6 +25,9 @@ void EnableClicks();
 std::string ScreenText(int row, int col = 1, int count = -1);
 // A whole row with trailing blanks removed.
 std::string RowText(int row);
+// A whole row's text as UTF-8 (each cell's ReadCellText), trailing blanks
+// removed.
+std::string RowUtf8(int row);
 // The characters of a column from row top to bottom.
 std::string ColumnText(int col, int top, int bottom);
 
