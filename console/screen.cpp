@@ -116,15 +116,7 @@ void Screen::PrintText(std::string_view text) {
       Touch(row_);
     }
     text.remove_prefix(n);
-    if (col_ + static_cast<int>(n) <= cols_) {
-      col_ += static_cast<int>(n);
-    } else if (row_ < rows_) {
-      ++row_;
-      col_ = 1;
-    } else {
-      col_ = 1;
-      pending_scroll_ = true;
-    }
+    AdvanceCursor(static_cast<int>(n));
   }
 }
 
@@ -156,6 +148,12 @@ void Screen::PutCells(const Cell* cells, int count, std::string* cp437) {
   if (cp437)
     for (int i = 0; i < count; ++i)
       cp437->push_back(static_cast<char>(cells[i].ch));
+  AdvanceCursor(count);
+}
+
+// Moves the cursor past count cells just written on its row: to the next row
+// after the last column, and past the bottom row only when more is written.
+void Screen::AdvanceCursor(int count) {
   if (col_ + count <= cols_) {
     col_ += count;
   } else if (row_ < rows_) {

@@ -67,6 +67,7 @@ class Screen {
  private:
   int Index(int row, int col) const { return (row - 1) * cols_ + (col - 1); }
   void ScrollUp();
+  void AdvanceCursor(int count);
   void PutCells(const Cell* cells, int count, std::string* cp437);
   void MendWideNeighbours(int row, int first, int last, ColorAttr attr);
   void Touch(int row);
