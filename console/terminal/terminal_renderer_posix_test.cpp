@@ -248,7 +248,17 @@ void ExpectTerminalShows(const TerminalEmulator& term, const Screen& screen,
       const auto shown = term.CellAt(row, col);
       if (cell.flags != 0 || cell.text != 0) {
         const TextWant want = TextWantAt(screen, row, col, caps, bottomRightUnwritable);
-        if (want.kind == TextWant::kCovered) continue;  // its head is checked
+        // Covered by its head on a terminal that has the cluster wide, blank on
+        // one that has it narrow; the head's look is checked with the head.
+        if (want.kind == TextWant::kCovered) {
+          const std::string text = term.CellText(row, col);
+          if (text != "" && text != " ") {
+            ADD_FAILURE() << context << ": cell " << row << "," << col
+                          << " is covered by its head, terminal shows " << text;
+            if (++mismatches == 5) return;
+          }
+          continue;
+        }
         if (want.kind == TextWant::kText) {
           const test_support::EmulatedCell look = LookOn(kind.emulator.colors, cell.attr);
           if (term.CellText(row, col) != want.text || shown.bg != look.bg || shown.fg != look.fg ||
@@ -472,8 +482,8 @@ void RandomStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
 void RandomUnicodeStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
   if (pick(0, 2) != 0) return RandomStep(screen, random, popUp);
-  static const char* const pieces[] = {"\u6F22\u5B57", "e\u0301", "\u041F\u0440\u0438",
-                                       "\U0001F600",   "ab ",     "\u00E9t\u00E9"};
+  static const char* const pieces[] = {"\u6F22\u5B57",         "e\u0301", "\u041F\u0440\u0438",
+                                       "\U0001F600\U0001F97A", "ab ",     "\u00E9t\u00E9"};
   screen.SetColor(pick(0, 15), pick(0, 15));
   screen.Locate(pick(1, screen.Height()), pick(1, screen.Width()));
   std::string text;
@@ -641,7 +651,8 @@ TEST(TerminalRendererTest, ShowsUnicodeTextOnEveryKindOfTerminal) {
          s.PrintUtf8("\u6F22z");
        },
        nullptr},
-      {"an emoji", [](Screen& s) { s.PrintUtf8("\U0001F600ab\U0001F600c"); }, nullptr},
+      // U+1F97A is narrow to libvterm, wide to the model.
+      {"emoji", [](Screen& s) { s.PrintUtf8("\U0001F97Aab\U0001F600c"); }, nullptr},
       {"half a wide cluster overwritten", [](Screen& s) { s.PrintUtf8("\u6F22\u5B57ab"); },
        [](Screen& s) {
          s.At(1, 2) = Cell{'X', 0x1E};  // the first one's second half
