@@ -270,6 +270,22 @@ EmulatedCell TerminalEmulator::CellAt(int row, int col) const {
   return out;
 }
 
+std::string TerminalEmulator::CellText(int row, int col) const {
+  VTermScreenCell cell;
+  std::string text;
+  if (!vterm_screen_get_cell(screen_, VTermPos{row - 1, col - 1}, &cell)) return text;
+  for (int i = 0; i < VTERM_MAX_CHARS_PER_CELL && cell.chars[i] != 0 && cell.chars[i] <= 0x10FFFF;
+       ++i)
+    AppendUtf8(text, static_cast<char32_t>(cell.chars[i]));
+  return text;
+}
+
+int TerminalEmulator::CellWidth(int row, int col) const {
+  VTermScreenCell cell;
+  if (!vterm_screen_get_cell(screen_, VTermPos{row - 1, col - 1}, &cell)) return 0;
+  return cell.width;
+}
+
 std::string TerminalEmulator::RowText(int row) const {
   std::string text;
   for (int col = 1; col <= cols_; ++col)

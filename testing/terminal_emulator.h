@@ -68,6 +68,10 @@ class TerminalEmulator {
   int Rows() const { return rows_; }
   // 1-based; an empty cell reads as a blank.
   EmulatedCell CellAt(int row, int col) const;
+  // A cell's whole cluster as UTF-8 ("" for an empty cell or the one a wide
+  // character covers), and the columns the terminal gives it.
+  std::string CellText(int row, int col) const;
+  int CellWidth(int row, int col) const;
   // A row as UTF-8, trailing blanks removed.
   std::string RowText(int row) const;
   // Every row, each followed by a line end.

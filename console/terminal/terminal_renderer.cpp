@@ -8,13 +8,21 @@
 #include <functional>
 #include <numeric>
 
+#include "console/cell_text.h"
 #include "console/cp437.h"
 #include "console/terminal/narrow_glyphs.h"
 
 namespace tarvana {
 namespace {
 
-constexpr std::uint32_t kUnknown = 0x10000;  // no character and colour packs to this
+using Look = std::uint64_t;
+constexpr Look kUnknown = 0x10000;  // no character and colour packs to this
+// A cell sent as its Unicode text (kept in the look's top half), the head of
+// a wide pair, and the second cell of a pair, which its head covers (its
+// look is the head's with this bit: either half changing changes both).
+constexpr Look kTextLook = 0x20000;
+constexpr Look kWideLook = 0x40000;
+constexpr Look kCoveredLook = 0x80000;
 constexpr int kDosToAnsi[8] = {0, 4, 2, 6, 1, 5, 3, 7};
 // The cost of what cannot be done; sums of a few stay far from overflow.
 constexpr int kNever = 1 << 24;
@@ -26,10 +34,10 @@ constexpr int kLuma[16] = {0,  19,  100, 119, 51,  70,  101, 170,
 bool IsBlank(std::uint8_t ch) {
   return ch == ' ' || ch == 0;
 }
-std::uint32_t PackBlank(int attr) {
-  return ' ' | static_cast<std::uint32_t>(attr) << 8;
+Look PackBlank(int attr) {
+  return ' ' | static_cast<Look>(attr) << 8;
 }
-bool PackedBlank(std::uint32_t packed) {
+bool PackedBlank(Look packed) {
   return (packed & 0xFF) == ' ';
 }
 ColorAttr Swapped(ColorAttr attr) {
@@ -134,9 +142,35 @@ TerminalRenderer::TerminalRenderer(const TerminalCaps& caps) : caps_(caps) {
   wrapsAtOnce_ = caps.autoMargins && caps.autoMarginsOff.empty() && !caps.eatsNewline;
 }
 
-std::uint32_t TerminalRenderer::Pack(Cell c) const {
+TerminalRenderer::Look TerminalRenderer::Pack(Cell c) const {
   const ColorAttr attr = swapped_[c.ch] ? Swapped(c.attr) : c.attr;
-  return shown_[c.ch] | std::uint32_t{lookAttr_[attr]} << 8;
+  return shown_[c.ch] | Look{lookAttr_[attr]} << 8;
+}
+
+TerminalRenderer::Look TerminalRenderer::PackText(const Cell* row, int i) const {
+  const Cell c = row[i];
+  const bool utf8 = caps_.encoding == TextEncoding::kUtf8;
+  const auto textLook = [&](Cell head) {
+    return Look{lookAttr_[head.attr]} << 8 | kTextLook | Look{head.text} << 32;
+  };
+  if (c.flags & cell_flag::kContinuation) {
+    const bool headed = i > 0 && (row[i - 1].flags & cell_flag::kWideFirst) &&
+                        !(row[i - 1].flags & cell_flag::kContinuation);
+    if (!headed) return Pack(Cell{' ', c.attr});
+    // Without Unicode the pair is its stand-in twice, so the columns stay right.
+    if (!utf8 || row[i - 1].text == 0 || SplitsAtEdge(row[i - 1].text, i + 1))
+      return Pack(Cell{row[i - 1].ch, row[i - 1].attr});
+    return textLook(row[i - 1]) | kWideLook | kCoveredLook;
+  }
+  if (!utf8 || c.text == 0) return Pack(c);
+  if (!(c.flags & cell_flag::kWideFirst))
+    return SplitsAtEdge(c.text, i + 1) ? Pack(c) : textLook(c);
+  const bool covered = i + 1 < cols_ && (row[i + 1].flags & cell_flag::kContinuation);
+  return covered && !SplitsAtEdge(c.text, i + 2) ? textLook(c) | kWideLook : Pack(c);
+}
+
+bool TerminalRenderer::SplitsAtEdge(char32_t text, int end) const {
+  return wrapsAtOnce_ && (text & kStoredClusterBit) && end >= termCols_;
 }
 
 bool TerminalRenderer::EraseShows(int attr) const {
@@ -145,7 +179,7 @@ bool TerminalRenderer::EraseShows(int attr) const {
   return look.bg < 0 || caps_.backColorErase;
 }
 
-std::uint32_t TerminalRenderer::ErasedCell() const {
+TerminalRenderer::Look TerminalRenderer::ErasedCell() const {
   return pen_ >= 0 && EraseShows(pen_) ? PackBlank(pen_) : kUnknown;
 }
 
@@ -180,7 +214,7 @@ void TerminalRenderer::Redraw(const Screen& screen, int termCols, int termRows, 
   // the fewest cells to draw.
   std::array<int, 256> blanks{};
   for (const Cell& c : screen.Cells())
-    if (const std::uint32_t p = Pack(c); PackedBlank(p)) ++blanks[p >> 8];
+    if (const Look p = Pack(c); PackedBlank(p)) ++blanks[p >> 8];
   const int most =
       static_cast<int>(std::max_element(blanks.begin(), blanks.end()) - blanks.begin());
   const int attr = blanks[most] == 0 ? lookAttr_[0x07] : most;
@@ -201,7 +235,7 @@ void TerminalRenderer::Redraw(const Screen& screen, int termCols, int termRows, 
   valid_ = true;
 }
 
-std::uint64_t TerminalRenderer::RowHash(const std::uint32_t* row) const {
+std::uint64_t TerminalRenderer::RowHash(const Look* row) const {
   std::uint64_t h = 14695981039346656037ULL;  // FNV-1a
   for (int c = 0; c < cols_; ++c)
     h = (h ^ row[c]) * 1099511628211ULL;
@@ -216,8 +250,13 @@ int TerminalRenderer::PackScreen(const Screen& screen) {
     // A row unchanged since it was shown costs nothing.
     if (packedStamp_[r] == screen.RowStamp(r)) continue;
     packedStamp_[r] = screen.RowStamp(r);
-    for (size_t i = static_cast<size_t>(r - 1) * cols_, end = i + cols_; i < end; ++i)
-      differ_[r] += (packed_[i] = Pack(cells_[i])) != front_[i];
+    const size_t start = static_cast<size_t>(r - 1) * cols_;
+    const Cell* row = cells_ + start;
+    for (int i = 0; i < cols_; ++i) {
+      const Cell c = row[i];
+      const Look look = (c.flags | c.text) == 0 ? Pack(c) : PackText(row, i);
+      differ_[r] += (packed_[start + i] = look) != front_[start + i];
+    }
     changedRows += differ_[r] > 0;
   }
   return changedRows;
@@ -256,7 +295,7 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
   if (!MarkCandidateShifts()) return;
   // Scrolling brings in blank lines in the pen's colour (or, without
   // background-colour erase, the terminal's).
-  const std::uint32_t blank = ErasedCell();
+  const Look blank = ErasedCell();
   const ScrollChoice best = BestScroll(blank);
   if (best.shift == 0) return;
   EmitScroll(best, out);
@@ -296,7 +335,7 @@ bool TerminalRenderer::SameRow(int backRow, int frontRow) const {
   return std::equal(back, back + cols_, front_.data() + static_cast<size_t>(frontRow - 1) * cols_);
 }
 
-int TerminalRenderer::DifferFromBlank(int row, std::uint32_t blank) {
+int TerminalRenderer::DifferFromBlank(int row, Look blank) {
   if (differFromBlank_[row] < 0) {
     const auto* cells = packed_.data() + static_cast<size_t>(row - 1) * cols_;
     differFromBlank_[row] = static_cast<int>(cols_ - std::count(cells, cells + cols_, blank));
@@ -304,7 +343,7 @@ int TerminalRenderer::DifferFromBlank(int row, std::uint32_t blank) {
   return differFromBlank_[row];
 }
 
-TerminalRenderer::ScrollChoice TerminalRenderer::BestScroll(std::uint32_t blank) {
+TerminalRenderer::ScrollChoice TerminalRenderer::BestScroll(Look blank) {
   ScrollChoice best;
   int bestGain = 0;
   // shift > 0: the lines moved up (row r shows what row r + shift showed).
@@ -361,7 +400,7 @@ void TerminalRenderer::EmitScroll(const ScrollChoice& scroll, std::string& out) 
   }
 }
 
-void TerminalRenderer::ScrollFront(const ScrollChoice& scroll, std::uint32_t blank) {
+void TerminalRenderer::ScrollFront(const ScrollChoice& scroll, Look blank) {
   // The band's lines move, blank ones come in.
   const int n = std::abs(scroll.shift), top = scroll.top, bottom = scroll.bottom;
   const auto rowStart = [&](int r) { return front_.begin() + static_cast<size_t>(r - 1) * cols_; };
@@ -382,19 +421,23 @@ void TerminalRenderer::ScrollFront(const ScrollChoice& scroll, std::uint32_t bla
 }
 
 void TerminalRenderer::RenderRow(int row, std::string& out) {
-  const std::uint32_t* back = packed_.data() + static_cast<size_t>(row - 1) * cols_;
-  std::uint32_t* front = front_.data() + static_cast<size_t>(row - 1) * cols_;
+  const Look* back = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+  Look* front = front_.data() + static_cast<size_t>(row - 1) * cols_;
   // Writing the bottom-right cell of a terminal that wraps at once would
   // scroll the whole screen: that cell is left as it is.
   const int end = wrapsAtOnce_ && row == termRows_ && cols_ == termCols_ ? cols_ - 1 : cols_;
   int c = 0;  // 0-based column
   while (c < end) {
-    const std::uint32_t packed = back[c];
+    const Look packed = back[c];
     if (front[c] == packed) {
       ++c;
       continue;
     }
     frontHashValid_[row] = false;
+    if (packed & kTextLook) {
+      c = PutText(row, c, end, out);
+      continue;
+    }
     const int attr = static_cast<int>(packed >> 8);
     if (PackedBlank(packed) && EraseShows(attr)) {
       // A run of the same blank may be erased in one go instead of written.
@@ -426,17 +469,64 @@ void TerminalRenderer::RenderRow(int row, std::string& out) {
     SetPen(attr, out);
     PutGlyph(static_cast<std::uint8_t>(packed), out);
     front[c] = packed;
-    ++c;
-    if (c < termCols_) {
-      curCol_ = c + 1;
-    } else if (wrapsAtOnce_) {
-      curRow_ = curCol_ = 0;  // on the next row, or scrolled: not relied on
-    } else {
-      // Without autowrap the cursor stays in the last column; with a delayed
-      // wrap it waits there. Leave it unknown rather than rely on either.
-      curCol_ = 0;
-    }
+    AfterGlyph(++c);
   }
+}
+
+void TerminalRenderer::AfterGlyph(int next) {
+  if (next < termCols_) {
+    curCol_ = next + 1;
+  } else if (wrapsAtOnce_) {
+    curRow_ = curCol_ = 0;  // on the next row, or scrolled: not relied on
+  } else {
+    // Without autowrap the cursor stays in the last column; with a delayed
+    // wrap it waits there. Leave it unknown rather than rely on either.
+    curCol_ = 0;
+  }
+}
+
+int TerminalRenderer::PutText(int row, int c, int end, std::string& out) {
+  const Look* back = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+  Look* front = front_.data() + static_cast<size_t>(row - 1) * cols_;
+  // A covered cell goes out with its head, which comes first.
+  if (back[c] & kCoveredLook) --c;
+  const Look look = back[c];
+  const bool wide = look & kWideLook;
+  const Cell cell = cells_[static_cast<size_t>(row - 1) * cols_ + c];
+  const int attr = static_cast<int>(look >> 8 & 0xFF);
+  if (wide && c + 1 >= end) {
+    // The covered cell is the bottom-right one, which cannot be written: the
+    // head shows its stand-in alone.
+    const Look standIn = Pack(cell);
+    MoveTo(row, c + 1, out);
+    SetPen(static_cast<int>(standIn >> 8), out);
+    PutGlyph(static_cast<std::uint8_t>(standIn), out);
+    front[c] = standIn;
+    AfterGlyph(c + 1);
+    return c + 1;
+  }
+  SetPen(attr, out);
+  if (acs_) {
+    out += caps_.acsOff;
+    acs_ = false;
+  }
+  if (wide) {
+    // A blank first in the covered cell: a terminal that thinks the cluster
+    // narrow leaves it, one that thinks it wide draws over it.
+    MoveTo(row, c + 2, out);
+    out += ' ';
+    AfterGlyph(c + 2);
+  }
+  MoveTo(row, c + 1, out);
+  out += CellTextUtf8(cell.text);
+  front[c] = look;
+  if (wide) front[c + 1] = back[c + 1];
+  // Terminals disagree on the widths of clusters: the column after one is
+  // not known. One scalar takes at most two columns, so short of the last
+  // ones the row is.
+  curCol_ = 0;
+  if ((cell.text & kStoredClusterBit) || c + 2 >= termCols_) curRow_ = 0;
+  return c + (wide ? 2 : 1);
 }
 
 void TerminalRenderer::PutGlyph(std::uint8_t ch, std::string& out) {
@@ -455,8 +545,9 @@ int TerminalRenderer::BridgeCost(int row, int fromCol, int toCol, int limit) con
   const size_t base = static_cast<size_t>(row - 1) * cols_;
   int cost = 0;
   for (int c = fromCol; c < toCol && cost < limit; ++c) {
-    const std::uint32_t packed = packed_[base + c - 1];
+    const Look packed = packed_[base + c - 1];
     const auto ch = static_cast<std::uint8_t>(packed);
+    // Text cells have flag bits above the attr, so they are never re-sent.
     if (static_cast<int>(packed >> 8) != pen_ || front_[base + c - 1] != packed) return kNever;
     if (glyphs_[ch].acs != acs_ && ch != ' ') return kNever;
     cost += glyphs_[ch].size;
@@ -549,7 +640,7 @@ inline void TerminalRenderer::EmitColumnMove(Horizontal how, int row, int col, s
     case Horizontal::kStay:
       break;
     case Horizontal::kBridge: {
-      const std::uint32_t* packed = packed_.data() + static_cast<size_t>(row - 1) * cols_;
+      const Look* packed = packed_.data() + static_cast<size_t>(row - 1) * cols_;
       for (int c = curCol_; c < col; ++c)
         PutGlyph(static_cast<std::uint8_t>(packed[c - 1]), out);
       break;

@@ -100,8 +100,20 @@ class TerminalRenderer {
     ColumnMove column;
   };
 
+  // What a cell shows, packed: the shown byte, the look attr << 8, and for
+  // a cell sent as Unicode text flag bits and the cell's text << 32.
+  using Look = std::uint64_t;
+
   void Redraw(const Screen& screen, int termCols, int termRows, std::string& out);
-  std::uint32_t Pack(Cell c) const;
+  Look Pack(Cell c) const;
+  // The look of the cell at column i (0-based) of a row that holds text or
+  // is half of a wide pair: orphan halves show their stand-in or a blank.
+  Look PackText(const Cell* row, int i) const;
+  // Whether a cluster of several scalars ending before column end (0-based)
+  // would be split: a terminal that wraps at once moves on after the last
+  // column, so the marks after a base there land on the next row. Such a
+  // cluster shows its stand-in.
+  bool SplitsAtEdge(char32_t text, int end) const;
   // Fills packed_ and differ_ from the screen's changed rows; returns the
   // rows that differ.
   int PackScreen(const Screen& screen);
@@ -116,16 +128,21 @@ class TerminalRenderer {
   // Whether the screen's row backRow shows what the terminal's frontRow does.
   bool SameRow(int backRow, int frontRow) const;
   // The cells of a screen row that differ from a scrolled-in line of blank.
-  int DifferFromBlank(int row, std::uint32_t blank);
+  int DifferFromBlank(int row, Look blank);
   // The scroll that saves the most bytes among the candidate shifts.
-  ScrollChoice BestScroll(std::uint32_t blank);
+  ScrollChoice BestScroll(Look blank);
   ScrollPlan PlanScroll(int top, int bottom, int lines, bool up) const;
   // Sends the scroll's bytes.
   void EmitScroll(const ScrollChoice& scroll, std::string& out);
   // Makes the front buffer and differ_ follow the scroll.
-  void ScrollFront(const ScrollChoice& scroll, std::uint32_t blank);
-  std::uint64_t RowHash(const std::uint32_t* row) const;
+  void ScrollFront(const ScrollChoice& scroll, Look blank);
+  std::uint64_t RowHash(const Look* row) const;
   void RenderRow(int row, std::string& out);
+  // Sends the text cell at column c (0-based) of a row, both cells of a wide
+  // pair; returns the column after what was sent.
+  int PutText(int row, int c, int end, std::string& out);
+  // Where the cursor is after a glyph ends before column next (0-based).
+  void AfterGlyph(int next);
   void MoveTo(int row, int col, std::string& out);
   // The cheapest way from the cursor to (row, col), known or not.
   CursorMove PlanMove(int row, int col) const;
@@ -142,7 +159,7 @@ class TerminalRenderer {
   // background-colour erase only the terminal's default colours do.
   bool EraseShows(int attr) const;
   // What an erase or a scrolled-in line leaves in the front buffer.
-  std::uint32_t ErasedCell() const;
+  Look ErasedCell() const;
   void PlaceCursor(const Screen& screen, std::string& out);
 
   TerminalCaps caps_;
@@ -164,14 +181,14 @@ class TerminalRenderer {
   int rows_ = 0;
   int termCols_ = 0;
   int termRows_ = 0;
-  // Cells as the terminal shows them (character | look attr << 8), kUnknown
-  // where the terminal's content is not known.
-  std::vector<std::uint32_t> front_;
+  // Cells as the terminal shows them (their looks), kUnknown where the
+  // terminal's content is not known.
+  std::vector<Look> front_;
   const Cell* cells_ = nullptr;  // the screen being rendered, during Render
   // Work space kept to save allocations: the screen packed like the front
   // buffer, and per row (1-based) the cells that differ from the front buffer
   // and from a blank line (-1: not counted yet), and the rows' hashes.
-  std::vector<std::uint32_t> packed_;
+  std::vector<Look> packed_;
   std::vector<int> differ_, differFromBlank_;
   std::vector<std::uint64_t> backHash_, frontHash_;
   std::vector<bool> frontHashValid_;  // frontHash_ still matches the front buffer's row

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "console/cell_text.h"
 #include "console/cp437.h"
 #include "console/terminal/narrow_glyphs.h"
 #include "testing/terminal_emulator.h"
@@ -197,6 +198,40 @@ std::pair<char32_t, int> Expected(Cell cell, const TerminalCaps& caps) {
   return {g.acs ? DecGraphic(g.byte) : char32_t{byte}, cell.attr};
 }
 
+// What a cell that holds text or is half of a wide pair must show as: its
+// cluster on a Unicode terminal (nothing of its own for the covered second
+// cell of a pair), else the plain cell whose glyph stands in for it; an
+// orphan half shows its stand-in or a blank. A terminal that wraps at once
+// would split a cluster of several scalars ending in its last column, so
+// that shows its stand-in too.
+struct TextWant {
+  enum { kPlain, kText, kCovered } kind = kPlain;
+  std::string text;
+  Cell plain;
+};
+TextWant TextWantAt(const Screen& screen, int row, int col, const TerminalCaps& caps,
+                    bool wrapsAtOnce) {
+  const Cell cell = screen.At(row, col);
+  const bool utf8 = caps.encoding == TextEncoding::kUtf8;
+  const auto split = [&](char32_t text, int lastCol) {
+    return wrapsAtOnce && (text & kStoredClusterBit) && lastCol == screen.Width();
+  };
+  if (cell.flags & cell_flag::kContinuation) {
+    const bool headed = col > 1 && (screen.At(row, col - 1).flags & cell_flag::kWideFirst);
+    if (!headed) return {TextWant::kPlain, "", Cell{' ', cell.attr}};
+    const Cell head = screen.At(row, col - 1);
+    if (utf8 && !split(head.text, col)) return {TextWant::kCovered, "", head};
+    return {TextWant::kPlain, "", Cell{head.ch, head.attr}};
+  }
+  const bool orphan =
+      (cell.flags & cell_flag::kWideFirst) &&
+      (col == screen.Width() || !(screen.At(row, col + 1).flags & cell_flag::kContinuation));
+  const bool wide = cell.flags & cell_flag::kWideFirst;
+  if (utf8 && cell.text != 0 && !orphan && !split(cell.text, wide ? col + 1 : col))
+    return {TextWant::kText, CellTextUtf8(cell.text), cell};
+  return {TextWant::kPlain, "", Cell{cell.ch, cell.attr}};
+}
+
 // Every cell of the model must show on the terminal with its glyph and look;
 // a blank shows only its background. A terminal that wraps at once, with
 // autowrap left on, cannot have its bottom-right cell written.
@@ -209,10 +244,36 @@ void ExpectTerminalShows(const TerminalEmulator& term, const Screen& screen,
   for (int row = 1; row <= screen.Height(); ++row)
     for (int col = 1; col <= screen.Width(); ++col) {
       if (bottomRightUnwritable && row == term.Rows() && col == term.Cols()) continue;
-      const Cell cell = screen.At(row, col);
+      Cell cell = screen.At(row, col);
+      const auto shown = term.CellAt(row, col);
+      if (cell.flags != 0 || cell.text != 0) {
+        const TextWant want = TextWantAt(screen, row, col, caps, bottomRightUnwritable);
+        // Covered by its head on a terminal that has the cluster wide, blank on
+        // one that has it narrow; the head's look is checked with the head.
+        if (want.kind == TextWant::kCovered) {
+          const std::string text = term.CellText(row, col);
+          if (text != "" && text != " ") {
+            ADD_FAILURE() << context << ": cell " << row << "," << col
+                          << " is covered by its head, terminal shows " << text;
+            if (++mismatches == 5) return;
+          }
+          continue;
+        }
+        if (want.kind == TextWant::kText) {
+          const test_support::EmulatedCell look = LookOn(kind.emulator.colors, cell.attr);
+          if (term.CellText(row, col) != want.text || shown.bg != look.bg || shown.fg != look.fg ||
+              shown.reverse != look.reverse || shown.bold != look.bold) {
+            ADD_FAILURE() << context << ": cell " << row << "," << col << " wants text "
+                          << want.text << " in " << Describe(look) << ", terminal shows "
+                          << term.CellText(row, col) << " " << Describe(shown);
+            if (++mismatches == 5) return;
+          }
+          continue;
+        }
+        cell = want.plain;
+      }
       const auto [glyph, attr] = Expected(cell, caps);
       const test_support::EmulatedCell look = LookOn(kind.emulator.colors, attr);
-      const auto shown = term.CellAt(row, col);
       const bool blank = glyph == U' ';
       if (shown.ch != glyph || shown.bg != look.bg || shown.reverse != look.reverse ||
           (!blank && (shown.fg != look.fg || shown.bold != look.bold))) {
@@ -416,6 +477,21 @@ void RandomStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
   }
 }
 
+// A random step as above, or Unicode text printed over the screen: wide,
+// combined, Cyrillic and emoji clusters among ASCII.
+void RandomUnicodeStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  if (pick(0, 2) != 0) return RandomStep(screen, random, popUp);
+  static const char* const pieces[] = {"\u6F22\u5B57",         "e\u0301", "\u041F\u0440\u0438",
+                                       "\U0001F600\U0001F97A", "ab ",     "\u00E9t\u00E9"};
+  screen.SetColor(pick(0, 15), pick(0, 15));
+  screen.Locate(pick(1, screen.Height()), pick(1, screen.Width()));
+  std::string text;
+  for (int n = pick(1, 12); n > 0; --n)
+    text += pieces[pick(0, static_cast<int>(std::size(pieces)) - 1)];
+  screen.PrintUtf8(text);
+}
+
 TEST(TerminalRendererTest, MapsDosColoursToTheAnsiPalette) {
   struct Case {
     int dos, ansi, fg, bg;
@@ -510,6 +586,118 @@ TEST(TerminalRendererTest, RandomUpdatesKeepTheTerminalEqualToTheModel) {
       ExpectTerminalShows(term, screen, kind, context);
       if (::testing::Test::HasFailure()) return;
     }
+  }
+}
+
+// A screen without text cells goes out byte for byte as it did before cells
+// could hold text: the bytes of the first random frames on every kind of
+// terminal, folded into one FNV-1a hash taken from the renderer of then.
+TEST(TerminalRendererTest, PlainScreensSendTheSameBytesAsBefore) {
+  std::uint64_t hash = 14695981039346656037ULL;
+  int seed = 7;
+  for (const TerminalKind& kind : TerminalKinds()) {
+    std::mt19937 random(seed++);
+    Screen screen(80, 25);
+    TerminalEmulator term(80, 25, kind.emulator);
+    TerminalRenderer renderer(kind.caps);
+    PopUp popUp;
+    for (int frame = 0; frame < 60; ++frame) {
+      for (int steps = std::uniform_int_distribution<int>(1, 4)(random); steps > 0; --steps)
+        RandomStep(screen, random, popUp);
+      for (const char b : Render(renderer, screen, term))
+        hash = (hash ^ static_cast<unsigned char>(b)) * 1099511628211ULL;
+    }
+  }
+  EXPECT_EQ(hash, 5676866384571107753ULL);
+}
+
+TEST(TerminalRendererTest, RandomUnicodeUpdatesKeepTheTerminalEqualToTheModel) {
+  int seed = 11;
+  for (const TerminalKind& kind : TerminalKinds()) {
+    std::mt19937 random(seed++);
+    Screen screen(80, 25);
+    TerminalEmulator term(80, 25, kind.emulator);
+    TakeOver(term, kind);
+    TerminalRenderer renderer(kind.caps);
+    PopUp popUp;
+    for (int frame = 0; frame < 200; ++frame) {
+      for (int steps = std::uniform_int_distribution<int>(1, 4)(random); steps > 0; --steps)
+        RandomUnicodeStep(screen, random, popUp);
+      const std::string context = kind.name + " frame " + std::to_string(frame);
+      ExpectOnlyWhatTheTerminalHas(Render(renderer, screen, term), kind.caps, context);
+      ExpectTerminalShows(term, screen, kind, context);
+      if (::testing::Test::HasFailure()) return;
+    }
+  }
+}
+
+// Unicode text on every kind of terminal: its clusters where the terminal
+// takes UTF-8, stand-ins one a cell elsewhere, and what follows each cluster
+// in its own cell. The cursor is left after the text, so it is checked too.
+TEST(TerminalRendererTest, ShowsUnicodeTextOnEveryKindOfTerminal) {
+  struct Case {
+    const char* what;
+    void (*draw)(Screen&);
+    void (*change)(Screen&);  // then shown again; may be null
+  };
+  const Case cases[] = {
+      {"CJK", [](Screen& s) { s.PrintUtf8("\u6F22\u5B57ab"); }, nullptr},
+      {"a combining mark", [](Screen& s) { s.PrintUtf8("xe\u0301y"); }, nullptr},
+      {"Cyrillic", [](Screen& s) { s.PrintUtf8("\u041F\u0440\u0438\u0432\u0435\u0442!"); },
+       nullptr},
+      {"a wide cluster at the next-to-last column",
+       [](Screen& s) {
+         s.Locate(2, 19);
+         s.PrintUtf8("\u6F22z");
+       },
+       nullptr},
+      // U+1F97A is narrow to libvterm, wide to the model.
+      {"emoji", [](Screen& s) { s.PrintUtf8("\U0001F97Aab\U0001F600c"); }, nullptr},
+      {"half a wide cluster overwritten", [](Screen& s) { s.PrintUtf8("\u6F22\u5B57ab"); },
+       [](Screen& s) {
+         s.At(1, 2) = Cell{'X', 0x1E};  // the first one's second half
+         s.At(1, 3) = Cell{'Y', 0x1E};  // the second one's first half
+       }},
+      {"a window restore that orphans halves", [](Screen& s) { s.PrintText("abcdef"); },
+       [](Screen& s) {
+         std::vector<Cell> under(2);
+         s.ReadRect(under.data(), 1, 3, 1, 2);
+         s.Locate(1, 2);
+         s.PrintUtf8("\u6F22\u5B57");
+         s.WriteRect(under.data(), 1, 3, 1, 2);
+       }},
+  };
+  for (const TerminalKind& kind : TerminalKinds())
+    for (const Case& c : cases) {
+      const std::string context = kind.name + ": " + c.what;
+      Screen screen(20, 4);
+      screen.SetColor(14, 1);
+      screen.ClearScreen();
+      c.draw(screen);
+      TerminalEmulator term(20, 4, kind.emulator);
+      TakeOver(term, kind);
+      TerminalRenderer renderer(kind.caps);
+      ExpectOnlyWhatTheTerminalHas(Render(renderer, screen, term), kind.caps, context);
+      ExpectTerminalShows(term, screen, kind, context);
+      if (c.change) {
+        c.change(screen);
+        ExpectOnlyWhatTheTerminalHas(Render(renderer, screen, term), kind.caps, context);
+        ExpectTerminalShows(term, screen, kind, context + ", changed");
+      }
+    }
+}
+
+// libvterm has the CJK clusters wide, as the model does: each covers its
+// second cell, which holds nothing of its own.
+TEST(TerminalRendererTest, WideClustersCoverTheirSecondCell) {
+  Screen screen(20, 4);
+  screen.PrintUtf8("\u6F22\u5B57");
+  TerminalEmulator term(20, 4);
+  TerminalRenderer renderer;
+  Render(renderer, screen, term);
+  for (const int col : {1, 3}) {
+    EXPECT_EQ(term.CellWidth(1, col), 2) << "column " << col;
+    EXPECT_EQ(term.CellText(1, col + 1), "") << "column " << col + 1;
   }
 }
 
