@@ -435,7 +435,8 @@ void TerminalRenderer::RenderRow(int row, std::string& out) {
     }
     frontHashValid_[row] = false;
     if (packed & kTextLook) {
-      c = PutText(row, c, end, out);
+      // Always onwards, even were a pair's halves ever packed apart.
+      c = std::max(PutText(row, c, end, out), c + 1);
       continue;
     }
     const int attr = static_cast<int>(packed >> 8);
