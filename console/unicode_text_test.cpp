@@ -52,6 +52,7 @@ struct PrintCase {
   std::vector<Expected> cells;
 };
 
+// One table of texts and the cells they give: whole, the cases read side by side.
 TEST(UnicodeText, ClustersLandInCellsAsExpected) {
   const std::string replacement = "\xEF\xBF\xBD";
   const std::vector<PrintCase> cases = {

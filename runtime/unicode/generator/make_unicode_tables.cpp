@@ -259,7 +259,14 @@ void WriteFoldTable(std::ostream& out, const std::vector<CaseFoldRange>& ranges)
   out << "\n};\n";
 }
 
-std::string Generate(const std::string& ucd) {
+// The tables the character database in ucd gives, with its versions.
+struct Tables {
+  std::string version, emojiVersion;
+  std::vector<UnicodeRange> width, grapheme;
+  std::vector<CaseFoldRange> folding;
+};
+
+Tables ReadTables(const std::string& ucd) {
   const UcdFile eastAsianFile = Read(ucd, "EastAsianWidth.txt");
   const UcdFile categoryFile = Read(ucd, "extracted/DerivedGeneralCategory.txt");
   const UcdFile emojiFile = Read(ucd, "emoji/emoji-data.txt");
@@ -297,18 +304,20 @@ std::string Generate(const std::string& ucd) {
                                ": the lookup's rule for LV no longer holds");
     breaks[c] = static_cast<std::uint8_t>(GraphemeBreak::kLVT);
   }
-  const auto widthRanges = Ranges(width);
-  const auto graphemeRanges = Ranges(breaks);
-  const auto foldRanges = FoldRanges(ReadSimpleFolding(foldingFile));
+  return {version, EmojiVersionOf(emojiFile), Ranges(width), Ranges(breaks),
+          FoldRanges(ReadSimpleFolding(foldingFile))};
+}
 
+std::string Generate(const std::string& ucd) {
+  const Tables t = ReadTables(ucd);
   std::ostringstream out;
-  out << "// Generated from the Unicode Character Database " << version << " (emoji data "
-      << EmojiVersionOf(emojiFile) << ") by\n"
+  out << "// Generated from the Unicode Character Database " << t.version << " (emoji data "
+      << t.emojiVersion << ") by\n"
       << "// runtime/unicode/generator/make_unicode_tables.cpp: do not edit. To regenerate, build\n"
       << "// the target make_unicode_tables and run it from the repository root:\n"
       << "//   make_unicode_tables /usr/share/unicode runtime/unicode/unicode_tables.cpp\n"
-      << "// " << widthRanges.size() << " width ranges and " << graphemeRanges.size()
-      << " grapheme ranges of " << sizeof(UnicodeRange) << " bytes, " << foldRanges.size()
+      << "// " << t.width.size() << " width ranges and " << t.grapheme.size()
+      << " grapheme ranges of " << sizeof(UnicodeRange) << " bytes, " << t.folding.size()
       << " case folding ranges of\n"
       << "// " << sizeof(CaseFoldRange) << " bytes; unicode_tables.h says what the values mean.\n"
       << "\n"
@@ -318,13 +327,13 @@ std::string Generate(const std::string& ucd) {
       << "namespace {\n"
       << "\n"
       << "// From EastAsianWidth.txt, DerivedGeneralCategory.txt and emoji-data.txt.\n";
-  WriteTable(out, "kWidth", widthRanges);
+  WriteTable(out, "kWidth", t.width);
   out << "\n"
       << "// From GraphemeBreakProperty.txt and emoji-data.txt.\n";
-  WriteTable(out, "kGrapheme", graphemeRanges);
+  WriteTable(out, "kGrapheme", t.grapheme);
   out << "\n"
       << "// From CaseFolding.txt: its simple foldings (statuses C and S).\n";
-  WriteFoldTable(out, foldRanges);
+  WriteFoldTable(out, t.folding);
   out << "\n"
       << "}  // namespace\n"
       << "\n"
