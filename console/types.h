@@ -1,8 +1,8 @@
 #pragma once
 // The console's value types: keystrokes, colours, cells and the window record.
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <type_traits>
 
@@ -29,7 +29,10 @@ struct Cell {
   // Every byte is a field, so cells compare as one word (the renderer and the
   // screen compare many).
   friend bool operator==(const Cell& a, const Cell& b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+    std::uint64_t x, y;
+    std::memcpy(&x, &a, sizeof x);
+    std::memcpy(&y, &b, sizeof y);
+    return x == y;
   }
 };
 static_assert(sizeof(Cell) == 8 && std::has_unique_object_representations_v<Cell>);
