@@ -566,11 +566,10 @@ TEST(TerminalRendererTest, ShowsEveryGlyphInEveryColour) {
   }
 }
 
-TEST(TerminalRendererTest, RandomUpdatesKeepTheTerminalEqualToTheModel) {
-  // Every kind of terminal, with autowrap off (as full screen sets it) and on
-  // (a terminal that ignored the request or cannot turn it off): nothing may
-  // wrap or scroll, and what is not there is never sent.
-  int seed = 7;
+// Random frames of steps on every kind of terminal, each kind from its own
+// seed: after each frame the terminal shows the model, and nothing it lacks
+// was sent.
+void ExpectRandomFramesShown(int seed, int frames, void (*step)(Screen&, std::mt19937&, PopUp&)) {
   for (const TerminalKind& kind : TerminalKinds()) {
     std::mt19937 random(seed++);
     Screen screen(80, 25);
@@ -578,15 +577,22 @@ TEST(TerminalRendererTest, RandomUpdatesKeepTheTerminalEqualToTheModel) {
     TakeOver(term, kind);
     TerminalRenderer renderer(kind.caps);
     PopUp popUp;
-    for (int frame = 0; frame < 400; ++frame) {
+    for (int frame = 0; frame < frames; ++frame) {
       for (int steps = std::uniform_int_distribution<int>(1, 4)(random); steps > 0; --steps)
-        RandomStep(screen, random, popUp);
+        step(screen, random, popUp);
       const std::string context = kind.name + " frame " + std::to_string(frame);
       ExpectOnlyWhatTheTerminalHas(Render(renderer, screen, term), kind.caps, context);
       ExpectTerminalShows(term, screen, kind, context);
       if (::testing::Test::HasFailure()) return;
     }
   }
+}
+
+TEST(TerminalRendererTest, RandomUpdatesKeepTheTerminalEqualToTheModel) {
+  // Every kind of terminal, with autowrap off (as full screen sets it) and on
+  // (a terminal that ignored the request or cannot turn it off): nothing may
+  // wrap or scroll, and what is not there is never sent.
+  ExpectRandomFramesShown(7, 400, RandomStep);
 }
 
 // A screen without text cells goes out byte for byte as it did before cells
@@ -612,23 +618,7 @@ TEST(TerminalRendererTest, PlainScreensSendTheSameBytesAsBefore) {
 }
 
 TEST(TerminalRendererTest, RandomUnicodeUpdatesKeepTheTerminalEqualToTheModel) {
-  int seed = 11;
-  for (const TerminalKind& kind : TerminalKinds()) {
-    std::mt19937 random(seed++);
-    Screen screen(80, 25);
-    TerminalEmulator term(80, 25, kind.emulator);
-    TakeOver(term, kind);
-    TerminalRenderer renderer(kind.caps);
-    PopUp popUp;
-    for (int frame = 0; frame < 200; ++frame) {
-      for (int steps = std::uniform_int_distribution<int>(1, 4)(random); steps > 0; --steps)
-        RandomUnicodeStep(screen, random, popUp);
-      const std::string context = kind.name + " frame " + std::to_string(frame);
-      ExpectOnlyWhatTheTerminalHas(Render(renderer, screen, term), kind.caps, context);
-      ExpectTerminalShows(term, screen, kind, context);
-      if (::testing::Test::HasFailure()) return;
-    }
-  }
+  ExpectRandomFramesShown(11, 200, RandomUnicodeStep);
 }
 
 // Unicode text on every kind of terminal: its clusters where the terminal
