@@ -382,6 +382,21 @@ void TakeOver(TerminalEmulator& term, const TerminalKind& kind) {
   term.Feed(EnterFullScreenSequence(caps));
 }
 
+// The random steps draw their numbers in a fixed order (a call's last
+// argument first, as the recorded frames' bytes were made), whatever order a
+// compiler evaluates a call's arguments in.
+template <class Pick>
+void RandomColor(Screen& screen, Pick& pick) {
+  const int bg = pick(0, 15);
+  screen.SetColor(pick(0, 15), bg);
+}
+
+template <class Pick>
+void RandomLocate(Screen& screen, Pick& pick) {
+  const int col = pick(1, screen.Width());
+  screen.Locate(pick(1, screen.Height()), col);
+}
+
 // A band of whole rows moved up or down, new text coming in, as a list or
 // viewer scrolls.
 template <class Pick>
@@ -408,7 +423,7 @@ void OpenOrClosePopUp(Screen& screen, Pick& pick, PopUp& popUp) {
     popUp = {pick(1, screen.Height()), pick(1, screen.Width()), pick(1, 12), pick(1, 40), {}};
     popUp.under.resize(static_cast<size_t>(popUp.rows) * popUp.cols);
     screen.ReadRect(popUp.under.data(), popUp.top, popUp.left, popUp.rows, popUp.cols);
-    screen.SetColor(pick(0, 15), pick(0, 15));
+    RandomColor(screen, pick);
     const int width = std::min(popUp.cols, screen.Width() - popUp.left + 1);
     for (int r = popUp.top; r < popUp.top + popUp.rows && r <= screen.Height(); ++r) {
       screen.Locate(r, popUp.left);
@@ -426,14 +441,14 @@ void RandomStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
   switch (pick(0, 11)) {
     case 0:
-      screen.SetColor(pick(0, 15), pick(0, 15));
+      RandomColor(screen, pick);
       screen.ClearScreen();
       break;
     case 1:
     case 2:
     case 3: {
-      screen.SetColor(pick(0, 15), pick(0, 15));
-      screen.Locate(pick(1, screen.Height()), pick(1, screen.Width()));
+      RandomColor(screen, pick);
+      RandomLocate(screen, pick);
       std::string text(pick(1, 100), ' ');
       for (char& c : text)
         c = static_cast<char>(pick(0, 3) == 0 ? pick(0, 255) : pick(32, 90));
@@ -446,19 +461,24 @@ void RandomStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
       const auto attr = static_cast<ColorAttr>(pick(0, 255));
       for (Cell& c : block)
         c = Cell{static_cast<std::uint8_t>(pick(0, 4) ? ' ' : 176), attr};
-      screen.WriteRect(block.data(), pick(1, screen.Height()), pick(1, screen.Width()), rows, cols);
+      const int left = pick(1, screen.Width());
+      const int top = pick(1, screen.Height());
+      screen.WriteRect(block.data(), top, left, rows, cols);
       break;
     }
-    case 5:
+    case 5: {
       // In screen order, so a run may go on into the next row.
-      screen.Recolor(pick(1, screen.Height()), pick(1, screen.Width()), pick(1, 120),
-                     static_cast<ColorAttr>(pick(0, 255)));
+      const auto attr = static_cast<ColorAttr>(pick(0, 255));
+      const int count = pick(1, 120);
+      const int col = pick(1, screen.Width());
+      screen.Recolor(pick(1, screen.Height()), col, count, attr);
       break;
+    }
     case 6:
       screen.SetCursor(pick(-1, 120));
       break;
     case 7:
-      screen.Locate(pick(1, screen.Height()), pick(1, screen.Width()));
+      RandomLocate(screen, pick);
       break;
     case 8:
       screen.Locate(screen.Height(), pick(1, screen.Width()));
@@ -470,10 +490,14 @@ void RandomStep(Screen& screen, std::mt19937& random, PopUp& popUp) {
     case 10:
       OpenOrClosePopUp(screen, pick, popUp);
       break;
-    default:
-      screen.At(pick(1, screen.Height()), pick(1, screen.Width())) =
-          Cell{static_cast<std::uint8_t>(pick(0, 255)), static_cast<ColorAttr>(pick(0, 255))};
+    default: {
+      const int col = pick(1, screen.Width());
+      const int row = pick(1, screen.Height());
+      const Cell cell{static_cast<std::uint8_t>(pick(0, 255)),
+                      static_cast<ColorAttr>(pick(0, 255))};
+      screen.At(row, col) = cell;
       break;
+    }
   }
 }
 
