@@ -268,7 +268,8 @@ std::string Texts(int rows, int cols) {
       int end = c;  // the last glyph of the run
       // A cell of other text is a run of its own, so that its cluster,
       // however many characters, sits on its cell.
-      for (int next = c + 1; next <= cols && IsGlyphCell(r, c); ++next) {
+      const bool glyphRun = IsGlyphCell(r, c);
+      for (int next = c + 1; next <= cols && glyphRun; ++next) {
         if (ShapeChar(r, next) >= 0 || !IsGlyphCell(r, next)) break;
         if (IsBlank(ReadCell(r, next))) continue;
         if ((ReadCellColor(r, next) & 15) != fg) break;

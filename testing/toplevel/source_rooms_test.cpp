@@ -23,17 +23,13 @@ const std::regex kPlatformHeader(R"(^(termios\.h|windows\.h|emscripten\.h|emscri
 // What the pure terminal protocol may not include beyond those.
 const std::regex kSystemHeader(
     R"(^(unistd\.h|fcntl\.h|poll\.h|pty\.h|signal\.h|langinfo\.h|sys/.*|io\.h|conio\.h)$)");
-const std::regex kDeviceHeader(R"(^console/(posix|windows|web)/)");
+const std::regex kDeviceFolder(R"(^console/(posix|windows|web)/)");
 const std::regex kPlatformName(R"(_(posix|windows|web)(_test)?\.(cpp|h)$)");
-
-bool InDeviceFolder(const std::string& path) {
-  return std::regex_search(path, std::regex(R"(^console/(posix|windows|web)/)"));
-}
 
 // The folder of a device header or file: "console/posix/" and so on.
 std::string DeviceFolder(const std::string& path) {
   std::smatch m;
-  return std::regex_search(path, m, kDeviceHeader) ? m.str(0) : "";
+  return std::regex_search(path, m, kDeviceFolder) ? m.str(0) : "";
 }
 
 // The breaches of the walls in the tree at root, one line each.
@@ -58,12 +54,12 @@ std::vector<std::string> WallBreaches(const fs::path& root) {
       const std::string header = m[2];
       const std::string where =
           path + ": #include " + m.str(1) + header + (m[1] == "<" ? ">" : "\"");
-      if (std::regex_search(header, kPlatformHeader) && !InDeviceFolder(path) &&
+      if (std::regex_search(header, kPlatformHeader) && DeviceFolder(path).empty() &&
           (path.rfind("console/", 0) == 0 || !std::regex_search(path, kPlatformName)))
         breaches.push_back(where + " outside a device folder or a platform file");
       if (protocol && std::regex_search(header, kSystemHeader))
         breaches.push_back(where + " in the terminal protocol, which is pure");
-      if (m[1] == "\"" && std::regex_search(header, kDeviceHeader) &&
+      if (m[1] == "\"" && !DeviceFolder(header).empty() &&
           DeviceFolder(header) != DeviceFolder(path))
         breaches.push_back(where + " from outside that device's folder");
     }
