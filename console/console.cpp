@@ -12,6 +12,7 @@
 #include "console/input_event.h"
 #include "console/key_translate.h"
 #include "console/terminal_backend.h"
+#include "console/text_input.h"
 #include "console/unicode_text.h"
 #include "runtime/system_clock.h"
 
@@ -43,6 +44,7 @@ struct ConsoleState {
   bool installed;  // false: the terminal, taken by the console itself
   bool fullScreen = false;
   double lastPresentMs = -1e9;
+  int textInput = 0;  // open TextInputScopes
 };
 
 constexpr std::uint64_t kRandomStart = 0x2545F4914F6CDD1DULL;
@@ -96,10 +98,17 @@ void PresentIfFrameDue(ConsoleState& s) {
 
 // Drops records that yield no KeyCode from the head of the queue; returns the
 // KeyCode of the head record (left in place) or an empty one.
+// The KeyCode a record yields; with text input on, a character code page 437
+// cannot show yields its stand-in "?" instead of nothing.
+KeyCode KeyOfRecord(const ConsoleState& s, const InputRecord& record, MouseState& mouse) {
+  if (record.kind == InputRecord::Kind::kUnshowable && s.textInput > 0) return KeyCode(1, '?');
+  return TranslateRecord(record, mouse);
+}
+
 KeyCode PeekKey(ConsoleState& s) {
   while (!s.queue.empty()) {
     MouseState trial = s.mouse;
-    KeyCode key = TranslateRecord(s.queue.front(), trial);
+    KeyCode key = KeyOfRecord(s, s.queue.front(), trial);
     if (!key.empty()) return key;
     if (s.queue.front().kind == InputRecord::Kind::kUnshowable) s.backend->Beep();
     s.mouse = trial;  // a skipped record still counts as read
@@ -111,7 +120,7 @@ KeyCode PeekKey(ConsoleState& s) {
 KeyCode TakeKey(ConsoleState& s) {
   KeyCode key = PeekKey(s);
   if (!key.empty()) {
-    TranslateRecord(s.queue.front(), s.mouse);
+    KeyOfRecord(s, s.queue.front(), s.mouse);
     s.queue.pop_front();
   }
   return key;
@@ -123,8 +132,12 @@ InputEvent TakeEvent(ConsoleState& s, bool withResize) {
   while (!s.queue.empty()) {
     const InputRecord record = s.queue.front();
     s.queue.pop_front();
-    const KeyCode key = TranslateRecord(record, s.mouse);
-    if (!key.empty()) return EventOfKey(key, s.mouse.row, s.mouse.col);
+    const KeyCode key = KeyOfRecord(s, record, s.mouse);
+    if (!key.empty()) {
+      InputEvent e = EventOfKey(key, s.mouse.row, s.mouse.col);
+      if (record.kind != InputRecord::Kind::kMouse) e.text = TypedText(record.key, key);
+      return e;
+    }
     if (record.kind == InputRecord::Kind::kUnshowable) s.backend->Beep();
     // The terminal's size change is the record of no other kind.
     if (withResize && record.kind == InputRecord::Kind::kOther) {
@@ -389,6 +402,15 @@ double Rnd() {
   x ^= x << 25;
   x ^= x >> 27;
   return static_cast<double>((x * 0x2545F4914F6CDD1DULL) >> 11) / 9007199254740992.0;
+}
+
+TextInputScope::TextInputScope() {
+  ++State().textInput;
+}
+
+TextInputScope::~TextInputScope() {
+  // The console may have been replaced while the scope lived.
+  if (StateSlot() && StateSlot()->textInput > 0) --StateSlot()->textInput;
 }
 
 void EnterFullScreen() {

@@ -3,7 +3,9 @@
 #include <map>
 #include <memory>
 
+#include "console/cp437_best_fit.h"
 #include "console/us_layout.h"
+#include "runtime/unicode/utf8_decode.h"
 
 namespace tarvana {
 namespace {
@@ -27,25 +29,18 @@ InputRecord ScanRecord(std::uint8_t scan) {
 const std::map<std::string, InputRecord, std::less<>>& NamedKeys() {
   static const auto* keys = [] {
     auto* m = new std::map<std::string, InputRecord, std::less<>>{
-        {"Esc", ScanRecord(usKey::kEsc)},
-        {"Enter", CharRecord('\r')},
-        {"Tab", CharRecord('\t')},
-        {"Space", CharRecord(' ')},
-        {"Backspace", CharRecord(8)},
-        {"Home", ScanRecord(scan::kHome)},
-        {"Up", ScanRecord(scan::kUp)},
-        {"PgUp", ScanRecord(scan::kPgUp)},
-        {"Left", ScanRecord(scan::kLeft)},
-        {"Right", ScanRecord(scan::kRight)},
-        {"End", ScanRecord(scan::kEnd)},
-        {"Down", ScanRecord(scan::kDown)},
-        {"PgDn", ScanRecord(scan::kPgDn)},
-        {"Ins", ScanRecord(scan::kIns)},
-        {"Del", ScanRecord(scan::kDel)},
-        {"F11", ScanRecord(scan::kF11)},
+        {"Esc", ScanRecord(usKey::kEsc)},  {"Enter", CharRecord('\r')},
+        {"Tab", CharRecord('\t')},         {"Space", CharRecord(' ')},
+        {"Backspace", CharRecord(8)},      {"Home", ScanRecord(scan::kHome)},
+        {"Up", ScanRecord(scan::kUp)},     {"PgUp", ScanRecord(scan::kPgUp)},
+        {"Left", ScanRecord(scan::kLeft)}, {"Right", ScanRecord(scan::kRight)},
+        {"End", ScanRecord(scan::kEnd)},   {"Down", ScanRecord(scan::kDown)},
+        {"PgDn", ScanRecord(scan::kPgDn)}, {"Ins", ScanRecord(scan::kIns)},
+        {"Del", ScanRecord(scan::kDel)},   {"F11", ScanRecord(scan::kF11)},
         {"F12", ScanRecord(scan::kF12)},
     };
-    for (int f = 1; f <= 10; ++f) m->emplace("F" + std::to_string(f), ScanRecord(58 + f));
+    for (int f = 1; f <= 10; ++f)
+      m->emplace("F" + std::to_string(f), ScanRecord(58 + f));
     InputRecord backTab = ScanRecord(scan::kBackTab);
     backTab.key.shift = true;
     m->emplace("Shift+Tab", backTab);
@@ -94,8 +89,20 @@ void HeadlessConsole::QueueKeys(std::string_view names) {
   }
 }
 
+void HeadlessConsole::QueueUtf8(std::string_view utf8) {
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const char32_t u = DecodeUtf8(utf8, pos);
+    const int ch = BestFitCp437(u);
+    InputRecord r = ch >= 0 ? CharRecord(static_cast<unsigned char>(ch)) : InputRecord{};
+    if (ch < 0) r.kind = InputRecord::Kind::kUnshowable;
+    r.key.text = u;
+    QueueRecord(r);
+  }
+}
+
 void HeadlessConsole::QueueText(std::string_view text) {
-  for (char c : text) QueueRecord(CharRecord(static_cast<unsigned char>(c)));
+  for (char c : text)
+    QueueRecord(CharRecord(static_cast<unsigned char>(c)));
 }
 
 void HeadlessConsole::QueueKeyCode(const KeyCode& key) {
@@ -103,7 +110,8 @@ void HeadlessConsole::QueueKeyCode(const KeyCode& key) {
     if (key[0] == 27) return QueueRecord(ScanRecord(usKey::kEsc));
     return QueueRecord(CharRecord(static_cast<unsigned char>(key[0])));
   }
-  if (key.size() == 2 && key[0] == 0) return QueueRecord(ScanRecord(static_cast<std::uint8_t>(key[1])));
+  if (key.size() == 2 && key[0] == 0)
+    return QueueRecord(ScanRecord(static_cast<std::uint8_t>(key[1])));
   throw std::invalid_argument("QueueKeyCode takes one- and two-byte KeyCodes; use QueueClick");
 }
 
@@ -117,9 +125,13 @@ void HeadlessConsole::QueueClick(int row, int col, int button) {
   QueueRecord(InputRecord::Mouse(m));
 }
 
-void HeadlessConsole::QueueRecord(const InputRecord& record) { input_.push_back(record); }
+void HeadlessConsole::QueueRecord(const InputRecord& record) {
+  input_.push_back(record);
+}
 
-void HeadlessConsole::SetClock(const ClockReading& reading) { clock_ = reading; }
+void HeadlessConsole::SetClock(const ClockReading& reading) {
+  clock_ = reading;
+}
 
 void HeadlessConsole::InitialSize(int& cols, int& rows) {
   cols = cols_;

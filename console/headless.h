@@ -25,6 +25,9 @@ class HeadlessConsole : public ConsoleBackend {
   void QueueKeys(std::string_view names);
   // Queues each byte of the text as a typed character.
   void QueueText(std::string_view text);
+  // Queues UTF-8 text as a terminal types it: each character as its code page
+  // 437 stand-in (or a character that has none) with the character kept.
+  void QueueUtf8(std::string_view utf8);
   // Queues a KeyCode as the record that yields it.
   void QueueKeyCode(const KeyCode& key);
   // Queues a press and a release of a button (1 left, 2 right, 4 middle) at a

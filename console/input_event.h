@@ -15,6 +15,9 @@ struct InputEvent {
   Kind kind = Kind::kNone;
   // The KeyCode the low-level layer reads: the key, or the mouse KeyCode.
   KeyCode key;
+  // A typed character as UTF-8 ("a", "ж", "漢"), where key holds its code
+  // page 437 stand-in; "" for other keys and for Alt or Ctrl with a key.
+  std::string text;
   // Mouse events: the button (1 left, 2 right, 4 middle) and the 1-based cell.
   int button = 0;
   int row = 0;

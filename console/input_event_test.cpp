@@ -8,6 +8,7 @@
 
 #include "console/console.h"
 #include "console/headless.h"
+#include "console/text_input.h"
 #include "testing/headless_test_support.h"
 
 namespace tarvana {
@@ -79,6 +80,46 @@ TEST(InputEventTest, ASizeChangeIsAnEventButNoKey) {
   console.QueueKeys("x");
   EXPECT_EQ(WaitEvent().kind, InputEvent::Kind::kResize);
   EXPECT_EQ(WaitKeyEvent().Name(), "x");
+}
+
+TEST(InputEventTest, TypedCharactersCarryTheirTextBesideTheirStandIn) {
+  HeadlessConsole& console = UseHeadlessConsole();
+  const TextInputScope textInput;
+  const struct {
+    const char* typed;  // queued as UTF-8, or by key name after "key:"
+    KeyCode key;
+    const char* text;
+  } cases[] = {
+      {"a", "a", "a"},
+      {"\xc3\xa9", "\x82", "\xc3\xa9"},  // e acute: its own byte
+      {"\xd0\xb6", "?", "\xd0\xb6"},
+      {"\xe6\xbc\xa2", "?", "\xe6\xbc\xa2"},
+      {"\xf0\x9f\x9a\x80", "?", "\xf0\x9f\x9a\x80"},
+      {"key:Enter", "\r", ""},
+      {"key:Alt+L", ExtendedKey(38), ""},
+      {"key:Ctrl+Y", "\x19", ""},
+      {"key:Space", " ", " "},
+  };
+  for (const auto& c : cases) {
+    const std::string typed = c.typed;
+    if (typed.rfind("key:", 0) == 0)
+      console.QueueKeys(typed.substr(4));
+    else
+      console.QueueUtf8(typed);
+    const InputEvent e = WaitKeyEvent();
+    EXPECT_EQ(e.key, c.key) << typed;
+    EXPECT_EQ(e.text, c.text) << typed;
+  }
+  EXPECT_EQ(console.Beeps(), 0);
+}
+
+TEST(InputEventTest, WithoutTextInputACharacterWithoutStandInBeepsAsBefore) {
+  HeadlessConsole& console = UseHeadlessConsole();
+  console.QueueUtf8(
+      "\xe6\xbc\xa2"
+      "a");
+  EXPECT_EQ(WaitKey(), "a");
+  EXPECT_EQ(console.Beeps(), 1);
 }
 
 }  // namespace

@@ -14,6 +14,9 @@ struct KeyRecord {
   bool ctrl = false;
   bool shift = false;
   bool capsLock = false;
+  // The Unicode character typed, when the device knows it (0: take it from
+  // ch); a typed character's record carries it even where ch is a stand-in.
+  char32_t text = 0;
 };
 
 struct MouseRecord {
@@ -30,7 +33,8 @@ struct MouseRecord {
 
 struct InputRecord {
   // kUnshowable: a typed character that code page 437 cannot show, not even
-  // by a stand-in; it yields no KeyCode, and the console beeps for it.
+  // by a stand-in (its key.text holds it); it yields no KeyCode, and the
+  // console beeps for it unless text input is on (console.h).
   enum class Kind { kKey, kMouse, kOther, kUnshowable };
   Kind kind = Kind::kOther;
   KeyRecord key;

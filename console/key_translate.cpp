@@ -1,5 +1,8 @@
 #include "console/key_translate.h"
 
+#include "console/cp437.h"
+#include "runtime/utf8.h"
+
 namespace tarvana {
 namespace {
 
@@ -15,9 +18,9 @@ struct DualKey {
   char shifted;
 };
 constexpr DualKey kDualKeys[] = {
-    {2, '1', '!'},   {3, '2', '@'},  {4, '3', '#'},  {5, '4', '$'},   {6, '5', '%'},
-    {7, '6', '^'},   {8, '7', '&'},  {9, '8', '*'},  {10, '9', '('},  {11, '0', ')'},
-    {12, '-', '_'},  {13, '=', '+'}, {26, '[', '{'}, {27, ']', '}'},  {39, ';', ':'},
+    {2, '1', '!'},   {3, '2', '@'},  {4, '3', '#'},   {5, '4', '$'},  {6, '5', '%'},
+    {7, '6', '^'},   {8, '7', '&'},  {9, '8', '*'},   {10, '9', '('}, {11, '0', ')'},
+    {12, '-', '_'},  {13, '=', '+'}, {26, '[', '{'},  {27, ']', '}'}, {39, ';', ':'},
     {40, '\'', '"'}, {41, '`', '~'}, {43, '\\', '|'}, {51, ',', '<'}, {52, '.', '>'},
     {53, '/', '?'},
 };
@@ -81,6 +84,21 @@ KeyCode TranslateRecord(const InputRecord& record, MouseState& mouse) {
       break;
   }
   return {};
+}
+
+std::string TypedText(const KeyRecord& k, const KeyCode& key) {
+  if (key.size() != 1) return "";
+  const auto control = [](char32_t u) { return u < 0x20 || (u >= 0x7F && u < 0xA0); };
+  char32_t typed = k.text;
+  if (typed == 0) {
+    if (k.alt || k.ctrl) return "";
+    typed = Cp437ToUnicode(static_cast<unsigned char>(key[0]));
+    if (control(static_cast<unsigned char>(key[0]))) return "";
+  }
+  if (control(typed)) return "";
+  std::string out;
+  AppendUtf8(out, typed);
+  return out;
 }
 
 }  // namespace tarvana

@@ -19,5 +19,9 @@ struct MouseState {
 // The KeyCode a record yields, or an empty KeyCode when the record is skipped.
 // Updates the mouse state as reading the record does.
 KeyCode TranslateRecord(const InputRecord& record, MouseState& mouse);
+// The character a key record typed, as UTF-8, given the KeyCode it yielded:
+// its text, or the code page 437 glyph of a one-byte KeyCode; "" for control
+// keys, extended keys and characters typed with Alt or Ctrl.
+std::string TypedText(const KeyRecord& k, const KeyCode& key);
 
 }  // namespace tarvana

@@ -501,10 +501,12 @@ KeyDecoder::Step KeyDecoder::ParseAt(std::string_view s, double nowMs) {
   const Utf8 u = DecodeText(s, latin1Text_);
   if (u.kind == Utf8::Kind::kNeedMore) return Need();
   if (u.kind == Utf8::Kind::kInvalid) return Drop(u.length);
-  // A character code page 437 lacks is typed as its stand-in, or beeps.
+  // A character code page 437 lacks is typed as its stand-in, or beeps; the
+  // record keeps the character itself for readers of text.
   const int ch = BestFitCp437(u.code);
-  if (ch < 0) return UnshowableStep(u.length);
-  return KeyStep(u.length, CharKey(ch));
+  DStep step = ch < 0 ? UnshowableStep(u.length) : KeyStep(u.length, CharKey(ch));
+  step.record.key.text = u.code;
+  return step;
 }
 
 KeyDecoder::Step KeyDecoder::ParseEscape(std::string_view s, double nowMs) {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "console/terminal/fuzz/key_decoder_check.h"
 #include "console/key_translate.h"
+#include "console/terminal/fuzz/key_decoder_check.h"
 #include "testing/input_records.h"
 
 namespace tarvana {
@@ -413,6 +413,23 @@ TEST(KeyDecoder, Utf8TextBecomesCodePage437) {
        "a"},                                // emoji: no stand-in
       {"\xe2\x98\xba", {kUnshowable}, ""},  // smiley: CP437 1 stands for Ctrl+A, never a glyph
   });
+}
+
+TEST(KeyDecoder, TypedCharactersKeepTheirUnicodeText) {
+  const struct {
+    const char* bytes;
+    char32_t text;
+  } cases[] = {{"\xc3\xa9", 0xE9},
+               {"\xd0\xb6", 0x436},
+               {"\xe6\xbc\xa2", 0x6F22},
+               {"\xf0\x9f\x9a\x80", 0x1F680},
+               {"\xe2\x82\xac", 0x20AC}};
+  for (const auto& c : cases) {
+    KeyDecoder d;
+    const std::vector<InputRecord> records = d.Feed(c.bytes, 0);
+    ASSERT_EQ(records.size(), 1u) << c.bytes;
+    EXPECT_EQ(records[0].key.text, c.text) << c.bytes;
+  }
 }
 
 TEST(KeyDecoder, InvalidUtf8IsDropped) {
