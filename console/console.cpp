@@ -216,13 +216,17 @@ int ReadCell(int row, int col) {
 }
 
 void PrintUtf8(std::string_view utf8) {
+  PrintCells(CellString::FromUtf8(utf8));
+}
+
+void PrintCells(const CellString& cells) {
   ConsoleState& s = State();
   if (s.fullScreen) {
-    s.screen.PrintUtf8(utf8);
+    s.screen.PrintCells(cells.Cells());
     return;
   }
   std::string cp437;
-  s.screen.PrintUtf8(utf8, &cp437);
+  s.screen.PrintCells(cells.Cells(), &cp437);
   if (!cp437.empty()) s.backend->StreamText(cp437);
 }
 

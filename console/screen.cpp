@@ -3,14 +3,7 @@
 #include <algorithm>
 #include <atomic>
 
-#include "console/cell_text.h"
-#include "console/cp437.h"
-#include "console/cp437_best_fit.h"
-#include "runtime/unicode/code_point_properties.h"
-#include "runtime/unicode/grapheme.h"
-#include "runtime/unicode/text_width.h"
-#include "runtime/unicode/utf8_decode.h"
-#include "runtime/utf8.h"
+#include "console/cell_string.h"
 
 namespace tarvana {
 namespace {
@@ -24,42 +17,6 @@ std::uint64_t NewStamp() {
 // The last of count places from first that lies within 1..size.
 int LastIn(int first, int count, int size) {
   return static_cast<int>(std::min<std::int64_t>(std::int64_t{first} + count - 1, size));
-}
-
-bool IsBidiControl(char32_t c) {
-  return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
-         c == 0x200F || c == 0x061C;
-}
-
-// The text as valid UTF-8 without bidirectional controls, which could
-// reorder or hide what the screen shows.
-std::string PrintableUtf8(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    const char32_t c = DecodeUtf8(utf8, pos);
-    if (!IsBidiControl(c)) AppendUtf8(out, c);
-  }
-  return out;
-}
-
-// The code page 437 byte whose glyph is c, control-code glyphs included;
-// -1 for none.
-int Cp437GlyphOf(char32_t c) {
-  if (const int b = UnicodeToCp437(c); b >= 0) return b;
-  for (int b = 0; b < 32; ++b)
-    if (Cp437ToUnicode(static_cast<unsigned char>(b)) == c) return b;
-  return Cp437ToUnicode(127) == c ? 127 : -1;
-}
-
-// The byte a code page 437 reader sees for a text cell whose first scalar is c.
-std::uint8_t StandInByte(char32_t c) {
-  const int b = BestFitCp437(c);
-  return b >= 32 && b != 127 ? static_cast<std::uint8_t>(b) : '?';
-}
-
-Cell TextCell(std::string_view cluster, char32_t first, ColorAttr attr) {
-  return Cell{StandInByte(first), attr, 0, CellTextOfCluster(cluster)};
 }
 
 }  // namespace
@@ -132,17 +89,23 @@ void Screen::MendWideNeighbours(int row, int first, int last, ColorAttr attr) {
     cells[last] = Cell{' ', attr};
 }
 
-// Writes count cells (1 or 2, fitting in the row) at the cursor and moves on
-// as PrintText does.
-void Screen::PutCells(const Cell* cells, int count, std::string* cp437) {
+// Writes count cells (fitting in the row) at the cursor in colour attr and
+// moves on as PrintText does.
+void Screen::PutCells(const Cell* cells, int count, ColorAttr attr, std::string* cp437) {
   if (pending_scroll_) {
     ScrollUp();
     pending_scroll_ = false;
   }
   Cell* to = &cells_[Index(row_, col_)];
-  if (!std::equal(cells, cells + count, to)) {
-    std::copy_n(cells, count, to);
-    MendWideNeighbours(row_, col_, col_ + count - 1, cells[0].attr);
+  bool changed = false;
+  for (int i = 0; i < count; ++i) {
+    Cell now = cells[i];
+    now.attr = attr;
+    changed |= !(to[i] == now);
+    to[i] = now;
+  }
+  if (changed) {
+    MendWideNeighbours(row_, col_, col_ + count - 1, attr);
     Touch(row_);
   }
   if (cp437)
@@ -165,65 +128,33 @@ void Screen::AdvanceCursor(int count) {
   }
 }
 
-// Each cluster is shown as follows:
-// - ill-formed bytes: U+FFFD for each maximal subpart;
-// - C0 controls and DEL: their code page 437 glyphs, a cell each, as PrintText
-//   shows the same bytes; C1 and every other control or format character
-//   (U+200B, U+FEFF, ...): U+FFFD, so nothing invisible hides in the text;
-// - bidirectional controls (U+202A-U+202E, U+2066-U+2069, U+200E, U+200F,
-//   U+061C): left out, taking no cell;
-// - a cluster that starts with a mark, taking no cell of its own: on U+25CC
-//   DOTTED CIRCLE, one cell;
-// - a two-cell cluster that would start in the last column: that cell gets a
-//   space and the cluster goes to the next row, as a terminal's wrap does; on
-//   a screen one column wide it is a space.
-void Screen::PrintUtf8(std::string_view utf8, std::string* cp437) {
-  const std::string text = PrintableUtf8(utf8);
-  const std::string_view all = text;
+// A two-cell cluster that would start in the last column leaves a space
+// there and goes to the next row, as a terminal's wrap does; on a screen one
+// column wide it is a space.
+void Screen::PrintCells(std::span<const Cell> cells, std::string* cp437) {
   const ColorAttr attr = CurrentAttr();
-  for (std::size_t pos = 0; pos < all.size();) {
-    const std::size_t end = NextClusterEnd(all, pos);
-    std::string_view cluster = all.substr(pos, end - pos);
-    pos = end;
-    std::size_t at = 0;
-    const char32_t first = DecodeUtf8(cluster, at);
-    const GraphemeBreak kind = GraphemeBreakOf(first);
-    if (first < 0x20 || first == 0x7F) {
-      for (const char b : cluster) {  // CR LF is one cluster of two cells
-        const Cell cell{static_cast<std::uint8_t>(b), attr};
-        PutCells(&cell, 1, cp437);
-      }
+  const Cell blank{' ', 0};
+  while (!cells.empty()) {
+    if (pending_scroll_) {
+      ScrollUp();
+      pending_scroll_ = false;
+    }
+    // The part that fits on the cursor's row, in one go, unless it would end
+    // on the first half of a wide cluster.
+    std::size_t n = std::min<std::size_t>(cells.size(), cols_ - col_ + 1);
+    if (cells[n - 1].flags & cell_flag::kWideFirst) --n;
+    if (n == 0) {
+      PutCells(&blank, 1, attr, cp437);
+      if (cols_ < 2) cells = cells.subspan(std::min<std::size_t>(2, cells.size()));
       continue;
     }
-    if (kind == GraphemeBreak::kControl) {
-      const Cell cell = TextCell("\xEF\xBF\xBD", kReplacementCharacter, attr);
-      PutCells(&cell, 1, cp437);
-      continue;
-    }
-    const int width = ClusterWidth(cluster);
-    if (width == 0) {
-      const std::string based = "\xE2\x97\x8C" + std::string(cluster);  // U+25CC
-      const Cell cell = TextCell(based, 0x25CC, attr);
-      PutCells(&cell, 1, cp437);
-      continue;
-    }
-    if (width == 1) {
-      const int glyph = at == cluster.size() ? Cp437GlyphOf(first) : -1;
-      const Cell cell = glyph >= 0 ? Cell{static_cast<std::uint8_t>(glyph), attr}
-                                   : TextCell(cluster, first, attr);
-      PutCells(&cell, 1, cp437);
-      continue;
-    }
-    const Cell blank{' ', attr};
-    if (cols_ < 2) {
-      PutCells(&blank, 1, cp437);
-      continue;
-    }
-    if (col_ == cols_) PutCells(&blank, 1, cp437);
-    Cell pair[2] = {TextCell(cluster, first, attr), Cell{' ', attr, cell_flag::kContinuation}};
-    pair[0].flags = cell_flag::kWideFirst;
-    PutCells(pair, 2, cp437);
+    PutCells(cells.data(), static_cast<int>(n), attr, cp437);
+    cells = cells.subspan(n);
   }
+}
+
+void Screen::PrintUtf8(std::string_view utf8, std::string* cp437) {
+  PrintCells(CellString::FromUtf8(utf8).Cells(), cp437);
 }
 
 void Screen::NewLine() {

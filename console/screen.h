@@ -3,6 +3,7 @@
 // Everything the console draws lands here first; backends show it.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,10 +47,11 @@ class Screen {
   void Locate(int row, int col);
   void SetColor(int fg, int bg);
   void PrintText(std::string_view text);
-  // Prints UTF-8 text a cluster at a time in the current colour, each taking
-  // one or two cells, wrapping and scrolling as PrintText does for the same
-  // cells; appends to cp437 (when given) the byte of each cell written. See
-  // screen.cpp for ill-formed bytes, controls and a wide cluster at the edge.
+  // Prints cells (a CellString's) in the current colour, wrapping and
+  // scrolling as PrintText does; appends to cp437 (when given) the byte of
+  // each cell written. See screen.cpp for a wide cluster at the edge.
+  void PrintCells(std::span<const Cell> cells, std::string* cp437 = nullptr);
+  // Prints the cells of CellString::FromUtf8(utf8) as PrintCells does.
   void PrintUtf8(std::string_view utf8, std::string* cp437 = nullptr);
   void NewLine();
   void ClearScreen();
@@ -68,7 +70,7 @@ class Screen {
   int Index(int row, int col) const { return (row - 1) * cols_ + (col - 1); }
   void ScrollUp();
   void AdvanceCursor(int count);
-  void PutCells(const Cell* cells, int count, std::string* cp437);
+  void PutCells(const Cell* cells, int count, ColorAttr attr, std::string* cp437);
   void MendWideNeighbours(int row, int first, int last, ColorAttr attr);
   void Touch(int row);
   void TouchAll();

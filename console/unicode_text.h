@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/cell_string.h"
 #include "runtime/unicode/text_width.h"  // TextWidth, CutToWidth, PadToWidth
 
 namespace tarvana {
@@ -15,6 +16,9 @@ namespace tarvana {
 // their code page 437 glyphs, bidirectional controls nothing; a wide cluster
 // that would start in the last column starts the next row.
 void PrintUtf8(std::string_view utf8);
+// Prints cells at the cursor in the current colour, as PrintUtf8 does; the
+// cells of CellString::FromCp437(text) as PrintText(text) does.
+void PrintCells(const CellString& cells);
 // The text of one cell as UTF-8: the glyph of a code page 437 cell, the
 // cluster of a text cell, "" for the second half of a wide cluster or a cell
 // outside the screen.

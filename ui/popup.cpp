@@ -1,7 +1,7 @@
 #include "ui/popup.h"
 
 #include "console/console.h"
-#include "console/cp437_best_fit.h"
+#include "console/unicode_text.h"
 #include "ui/placement.h"
 #include "window/window.h"
 
@@ -13,7 +13,7 @@ Popup::Popup(int rows, int cols, std::string_view title, const Scheme& scheme, i
   if (cols < 1) internal::Refuse("Popup", "cols " + std::to_string(cols) + " is below 1");
   window_ = internal::PlaceWindow(scheme, row, col, static_cast<std::size_t>(rows) + 2,
                                   static_cast<std::size_t>(cols) + 2, "Popup");
-  OpenWindow(window_, Utf8ToCp437(title), save_);
+  OpenWindow(window_, CellString::FromUtf8(title), save_);
 }
 
 Popup::~Popup() {
@@ -22,10 +22,9 @@ Popup::~Popup() {
 
 void Popup::Print(int row, int col, std::string_view text) const {
   if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
-  const std::string cells = Utf8ToCp437(text);
   UseColor(window_.FillColor);
   Locate(Top() + row, Left() + col);
-  PrintText(std::string_view(cells).substr(0, static_cast<std::size_t>(cols_ - col)));
+  PrintCells(CellString::FromUtf8(text).Slice(0, cols_ - col));
 }
 
 void Popup::Clear() const {

@@ -1,6 +1,5 @@
 #pragma once
-// UTF-8 text on the screen: each character in one cell, shown through the
-// best-fit table into code page 437 (console/cp437_best_fit.h).
+// UTF-8 text on the screen, a grapheme cluster per cell (two for a wide one).
 
 #include <string_view>
 
@@ -8,9 +7,10 @@
 
 namespace tarvana::ui {
 
-// Prints UTF-8 text at the cursor in the current colour, as PrintText does.
+// Prints UTF-8 text at the cursor in the current colour, as PrintUtf8 does.
 void Print(std::string_view text);
-// Prints UTF-8 text at a 1-based row and column in a colour, as PrintAt does.
+// Prints UTF-8 text at a 1-based row and column in a colour, wrapping as
+// PrintAt does.
 void Print(int row, int col, std::string_view text, ColorAttr color);
 
 }  // namespace tarvana::ui

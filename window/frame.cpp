@@ -11,6 +11,10 @@ using internal::PrintClipped;
 using internal::ScreenCells;
 
 void DrawFrame(const WindowRec& rec, std::string_view title) {
+  DrawFrame(rec, CellString::FromCp437(title));
+}
+
+void DrawFrame(const WindowRec& rec, const CellString& title) {
   if (rec.Frame == 255 || !WindowHasInterior(rec)) return;
   UseColor(rec.FrameColor);
   const std::string chars = FrameChars(rec.Frame);

@@ -3,6 +3,10 @@
 namespace tarvana {
 
 void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save) {
+  OpenWindow(rec, CellString::FromCp437(title), save);
+}
+
+void OpenWindow(const WindowRec& rec, const CellString& title, ScreenSave& save) {
   save = SaveScreen();
   if (!WindowHasInterior(rec)) return;
   DrawFrame(rec, title);
@@ -11,6 +15,10 @@ void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save) 
 }
 
 void OpenWindowArea(const WindowRec& rec, std::string_view title, ScreenSave& save) {
+  OpenWindowArea(rec, CellString::FromCp437(title), save);
+}
+
+void OpenWindowArea(const WindowRec& rec, const CellString& title, ScreenSave& save) {
   save = SaveWindowArea(rec);
   if (!WindowHasInterior(rec)) return;
   DrawFrame(rec, title);

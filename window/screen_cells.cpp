@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/unicode_text.h"
 
 namespace tarvana::internal {
 
@@ -21,6 +22,15 @@ void PrintClipped(int row, int col, std::string_view text) {
   if (static_cast<long long>(text.size()) > room) text = text.substr(0, room);
   Locate(row, static_cast<int>(first));
   PrintText(text);
+}
+
+void PrintClipped(int row, int col, const CellString& text) {
+  if (row < 1 || row > ScreenHeight()) return;
+  const long long skip = col < 1 ? 1LL - col : 0;
+  const long long first = col + skip, room = ScreenWidth() - first + 1;
+  if (skip >= text.Width() || room <= 0) return;
+  Locate(row, static_cast<int>(first));
+  PrintCells(text.Slice(static_cast<int>(skip), static_cast<int>(room)));
 }
 
 void PrintRun(int row, int col, char ch, long long count) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/cell_string.h"
 #include "console/types.h"
 
 namespace tarvana::internal {
@@ -14,6 +15,9 @@ namespace tarvana::internal {
 // Prints text from (row, col) rightwards in the current colour, leaving out
 // the characters that would fall off the screen; nothing wraps to another row.
 void PrintClipped(int row, int col, std::string_view text);
+// Prints cells in the same way; a wide cluster cut by the screen's edge
+// leaves a space for its half.
+void PrintClipped(int row, int col, const CellString& text);
 // Prints count copies of ch in the same way.
 void PrintRun(int row, int col, char ch, long long count);
 

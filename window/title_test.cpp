@@ -1,5 +1,6 @@
 // Title placement and cutting on the frame, with and without the marker.
 
+#include "console/unicode_text.h"
 #include "testing/headless_test_support.h"
 #include "window/window.h"
 #include "window/window_test_support.h"
@@ -93,6 +94,35 @@ TEST_F(TitleTest, LeftTitleBesideMarkerOverwritesOnlyItsLineCharacter) {
   EXPECT_EQ(test_support::ScreenText(6, 4, 14), "[\xFE] Demo \xCD\xCD\xCD\xCD\xBB");
   for (int col = 4; col <= 6; ++col)
     EXPECT_EQ(ReadCellColor(6, col), 0x1F) << col;
+}
+
+TEST_F(TitleTest, TitlesOfAnyScriptAreCutBetweenClusters) {
+  const struct {
+    int right, pos;
+    const char* title;
+    int row, col;
+    const char* shown;  // from (row, col), rightwards or down, as UTF-8
+  } cases[] = {
+      {17, 2, "Привет", 6, 7, " Привет "},
+      {13, 1, "漢字テスト", 6, 5, " 漢字 "},    // room 4: two wide clusters, not two and a half
+      {14, 1, "漢字テスト", 6, 5, " 漢字 "},    // room 5: the third would be split
+      {17, 8, "漢e\u0301", 9, 17, "?e\u0301"},  // down a side: a wide one by its stand-in
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    UseHeadlessConsole(80, 25);
+    WindowRec rec;
+    rec.Top = 6, rec.Left = 4, rec.Bottom = 13, rec.Right = c.right;
+    rec.Frame = 1, rec.TitlePos = c.pos;
+    rec.FrameColor = 0x1F, rec.TitleColor = kTitleColor;
+    DrawFrame(rec, CellString::FromUtf8(c.title));
+    std::string shown;
+    const bool down = c.pos >= 7;
+    for (int i = 0; ReadCellColor(c.row + (down ? i : 0), c.col + (down ? 0 : i)) == kTitleColor;
+         ++i)
+      shown += ReadCellText(c.row + (down ? i : 0), c.col + (down ? 0 : i));
+    EXPECT_EQ(shown, c.shown);
+  }
 }
 
 }  // namespace

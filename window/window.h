@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/cell_string.h"
 #include "console/screen_save.h"
 #include "console/types.h"
 
@@ -30,13 +31,18 @@ std::string FrameChars(int style);
 // at FillColor, or ShadowColor for the block shadows 5-8. A window without an
 // interior is saved but not drawn.
 void OpenWindow(const WindowRec& rec, std::string_view title, ScreenSave& save);
+// OpenWindow with a title of any script (CellString::FromUtf8).
+void OpenWindow(const WindowRec& rec, const CellString& title, ScreenSave& save);
 // Saves only the window and its shadow margin, then draws frame and title,
 // shadow and interior (nothing for a window without an interior). Close it
 // with RestoreWindowArea(rec, save).
 void OpenWindowArea(const WindowRec& rec, std::string_view title, ScreenSave& save);
+void OpenWindowArea(const WindowRec& rec, const CellString& title, ScreenSave& save);
 // Frame, close-box marker and title; nothing at all for frame 255 or a window
 // without an interior. A title longer than the frame side is cut to fit.
 void DrawFrame(const WindowRec& rec, std::string_view title);
+// DrawFrame with a title of cells, cut between clusters.
+void DrawFrame(const WindowRec& rec, const CellString& title);
 // Makes attr the current colour and blanks rows top..bottom, columns
 // left..right, one print per row.
 void ClearBox(int top, int left, int bottom, int right, ColorAttr attr);
