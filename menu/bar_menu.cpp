@@ -5,7 +5,7 @@
 
 #include "console/console.h"
 #include "console/screen_save.h"
-#include "menu/menu_unit.h"
+#include "menu/menu_cells.h"
 #include "window/screen_cells.h"
 
 namespace tarvana {
@@ -14,8 +14,8 @@ namespace {
 // The bar row is on the screen and the last entry's text ends on it.
 bool BarFits(const MenuItems& items, int barRow) {
   std::int64_t end = 0;
-  for (const std::string& text : items.texts)
-    end += static_cast<std::int64_t>(text.size()) + 2;
+  for (const CellString& text : items.texts)
+    end += std::int64_t{text.Width()} + 2;
   // Texts start at column 2 with two columns between them.
   return barRow >= 1 && barRow <= ScreenHeight() && end - 1 <= ScreenWidth();
 }
@@ -27,7 +27,7 @@ void DrawBarMenu(MenuUnit& unit, const MenuItems& items, int barRow) {
   internal::PrintClipped(barRow, 1, std::string(80, ' '));
   int start = 2;
   for (int i = unit.first; i <= unit.last; ++i) {
-    const int length = static_cast<int>(items.texts[i].size());
+    const int length = items.texts[i].Width();
     MenuPlace& place = unit.places[i - unit.first];
     place.row = barRow;
     place.col = start;
@@ -72,8 +72,15 @@ int BarMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>
             int barRow, int helpRow, std::uint8_t& choice, ColorAttr highlightColor,
             ColorAttr normalColor, ColorAttr hotKeyColor, ColorAttr disabledColor,
             ColorAttr helpColor) {
-  const MenuItems menu{items, hotKeys, helpTexts, disabled};
-  if (!MenuArraysCover(menu) || !BarFits(menu, barRow)) return -2;
+  if (!MenuArraysCover(items, hotKeys, helpTexts, disabled)) return -2;
+  return BarMenuCells(Cp437MenuItems(items, hotKeys, helpTexts, disabled), barRow, helpRow, choice,
+                      highlightColor, normalColor, hotKeyColor, disabledColor, helpColor);
+}
+
+int BarMenuCells(const MenuItems& menu, int barRow, int helpRow, std::uint8_t& choice,
+                 ColorAttr highlightColor, ColorAttr normalColor, ColorAttr hotKeyColor,
+                 ColorAttr disabledColor, ColorAttr helpColor) {
+  if (!BarFits(menu, barRow)) return -2;
   MenuUnit unit = MakeMenuUnit(
       menu, {normalColor, highlightColor, hotKeyColor, disabledColor, helpColor}, helpRow);
   return RunMenuCycle(

@@ -4,7 +4,7 @@
 
 #include "console/console.h"
 #include "console/screen_save.h"
-#include "menu/menu_unit.h"
+#include "menu/menu_cells.h"
 #include "window/window.h"
 
 namespace tarvana {
@@ -12,9 +12,9 @@ namespace {
 
 // The longest entry's length, at least 1.
 std::int64_t LongestEntry(const MenuItems& items) {
-  std::size_t width = 1;
-  for (const std::string& text : items.texts)
-    width = std::max(width, text.size());
+  int width = 1;
+  for (const CellString& text : items.texts)
+    width = std::max(width, text.Width());
   return static_cast<std::int64_t>(width);
 }
 
@@ -29,7 +29,7 @@ bool BoxFits(const MenuItems& items, const WindowRec& window) {
 
 // Sizes the box from the longest entry, draws it and lays the entries out.
 void DrawBoxMenu(MenuUnit& unit, const MenuItems& items, WindowRec& window,
-                 std::string_view title) {
+                 const CellString& title) {
   const int width = static_cast<int>(LongestEntry(items));
   const int count = unit.last - unit.first + 1;
   window.Bottom = static_cast<std::uint8_t>(window.Top + count + 1);
@@ -72,8 +72,16 @@ int BoxMenu(const BasedArray<std::string>& items, const BasedArray<std::uint8_t>
             std::uint8_t& choice, WindowRec& window, std::string_view title, int helpRow,
             ColorAttr hotKeyColor, ColorAttr disabledColor, ColorAttr helpColor,
             ColorAttr barColor) {
-  const MenuItems menu{items, hotKeys, helpTexts, disabled};
-  if (!MenuArraysCover(menu) || !BoxFits(menu, window)) return -2;
+  if (!MenuArraysCover(items, hotKeys, helpTexts, disabled)) return -2;
+  return BoxMenuCells(Cp437MenuItems(items, hotKeys, helpTexts, disabled), choice, window,
+                      CellString::FromCp437(title), helpRow, hotKeyColor, disabledColor, helpColor,
+                      barColor);
+}
+
+int BoxMenuCells(const MenuItems& menu, std::uint8_t& choice, WindowRec& window,
+                 const CellString& title, int helpRow, ColorAttr hotKeyColor,
+                 ColorAttr disabledColor, ColorAttr helpColor, ColorAttr barColor) {
+  if (!BoxFits(menu, window)) return -2;
   MenuUnit unit = MakeMenuUnit(
       menu, {window.FillColor, barColor, hotKeyColor, disabledColor, helpColor}, helpRow);
   return RunMenuCycle(

@@ -3,8 +3,12 @@
 #include <algorithm>
 
 #include "console/console.h"
+#include "console/cp437.h"
 #include "console/screen_save.h"
+#include "console/unicode_text.h"
 #include "runtime/cp437_case.h"
+#include "runtime/unicode/case_folding.h"
+#include "runtime/unicode/utf8_decode.h"
 #include "window/screen_cells.h"
 
 namespace tarvana {
@@ -13,7 +17,7 @@ namespace {
 const MenuPlace& PlaceOf(const MenuUnit& unit, int entry) {
   return unit.places[entry - unit.first];
 }
-const std::string& HotKeyOf(const MenuUnit& unit, int entry) {
+const CellString& HotKeyOf(const MenuUnit& unit, int entry) {
   return unit.hotKeys[entry - unit.first];
 }
 
@@ -34,12 +38,34 @@ bool Covers(int first, int last, int lower, int upper) {
 
 }  // namespace
 
-bool MenuArraysCover(const MenuItems& items) {
-  const int first = items.texts.LBound(), last = items.texts.UBound();
-  return !items.texts.Empty() &&
-         Covers(first, last, items.hotKeyPositions.LBound(), items.hotKeyPositions.UBound()) &&
-         Covers(first, last, items.helpTexts.LBound(), items.helpTexts.UBound()) &&
-         Covers(first, last, items.disabled.LBound(), items.disabled.UBound());
+bool MenuArraysCover(const BasedArray<std::string>& texts,
+                     const BasedArray<std::uint8_t>& hotKeyPositions,
+                     const BasedArray<std::string>& helpTexts,
+                     const BasedArray<std::uint8_t>& disabled) {
+  const int first = texts.LBound(), last = texts.UBound();
+  return !texts.Empty() &&
+         Covers(first, last, hotKeyPositions.LBound(), hotKeyPositions.UBound()) &&
+         Covers(first, last, helpTexts.LBound(), helpTexts.UBound()) &&
+         Covers(first, last, disabled.LBound(), disabled.UBound());
+}
+
+MenuItems Cp437MenuItems(const BasedArray<std::string>& texts,
+                         const BasedArray<std::uint8_t>& hotKeyPositions,
+                         const BasedArray<std::string>& helpTexts,
+                         const BasedArray<std::uint8_t>& disabled) {
+  const int first = texts.LBound(), count = texts.Count();
+  std::vector<CellString> cells, helps;
+  std::vector<std::uint8_t> positions, flags;
+  for (int i = first; i - first < count; ++i) {
+    cells.push_back(CellString::FromCp437(texts[i]));
+    helps.push_back(CellString::FromCp437(helpTexts[i]));
+    positions.push_back(hotKeyPositions[i]);
+    flags.push_back(disabled[i]);
+  }
+  return {{first, std::move(cells)},
+          {first, std::move(positions)},
+          {first, std::move(helps)},
+          {first, std::move(flags)}};
 }
 
 MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow) {
@@ -49,11 +75,19 @@ MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int help
   unit.first = items.texts.LBound();
   unit.last = items.texts.UBound();
   for (int i = unit.first; i <= unit.last; ++i) {
-    const std::string& text = items.texts[i];
+    const CellString& text = items.texts[i];
     const int pos = items.hotKeyPositions[i];
-    unit.hotKeys.push_back(pos >= 1 && pos <= static_cast<int>(text.size())
-                               ? std::string(1, static_cast<char>(UpperChar(text[pos - 1])))
-                               : std::string());
+    CellString hot;
+    char32_t folded = 0;
+    if (pos >= 1 && pos <= text.Width() && !(text[pos - 1].flags & cell_flag::kContinuation)) {
+      const int cells = text[pos - 1].flags & cell_flag::kWideFirst ? 2 : 1;
+      hot = items.asGiven ? text.Slice(pos - 1, cells)
+                          : CellString::FromCp437(
+                                std::string(1, static_cast<char>(UpperChar(text[pos - 1].ch))));
+      folded = text.FoldedScalar(pos - 1);
+    }
+    unit.hotKeys.push_back(std::move(hot));
+    unit.foldedHotKeys.push_back(folded);
   }
   unit.places.resize(unit.hotKeys.size());
   return unit;
@@ -68,11 +102,11 @@ void DrawMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry) {
   const bool disabled = MenuEntryDisabled(items, entry);
   UseColor(disabled ? unit.colors.disabled : unit.colors.normal);
   Locate(place.row, place.col);
-  PrintText(items.texts[entry]);
-  if (disabled || HotKeyOf(unit, entry).empty()) return;
+  PrintCells(items.texts[entry]);
+  if (disabled || HotKeyOf(unit, entry).Empty()) return;
   UseColor(unit.colors.hotKey);
   Locate(place.row, HotKeyCol(unit, items, entry));
-  PrintText(HotKeyOf(unit, entry));
+  PrintCells(HotKeyOf(unit, entry));
 }
 
 bool StartMenu(MenuUnit& unit, const MenuItems& items, int choice) {
@@ -103,8 +137,9 @@ void UnhighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entr
   const MenuPlace& place = PlaceOf(unit, entry);
   RecolorRun(place.row, place.barCol, place.barWidth, unit.colors.normal);
   // An entry without a hot key has no letter cell to repaint.
-  if (!HotKeyOf(unit, entry).empty())
-    RecolorRun(place.row, HotKeyCol(unit, items, entry), 1, unit.colors.hotKey);
+  if (!HotKeyOf(unit, entry).Empty())
+    RecolorRun(place.row, HotKeyCol(unit, items, entry), HotKeyOf(unit, entry).Width(),
+               unit.colors.hotKey);
 }
 
 MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& action, int& chosen) {
@@ -142,9 +177,10 @@ MenuStep StepMenu(MenuUnit& unit, const MenuItems& items, const MenuAction& acti
       return MenuStep::kCancelled;
     case MenuAction::kLetter:
       for (int i = unit.first; i <= unit.last; ++i) {
-        const std::string& hot = HotKeyOf(unit, i);
-        if (hot.size() == 1 && static_cast<unsigned char>(hot[0]) == action.letter &&
-            !MenuEntryDisabled(items, i)) {
+        const CellString& hot = HotKeyOf(unit, i);
+        const bool match = items.asGiven ? unit.foldedHotKeys[i - unit.first] == action.folded
+                                         : !hot.Empty() && hot[0].ch == action.letter;
+        if (!hot.Empty() && match && !MenuEntryDisabled(items, i)) {
           MoveTo(unit, items, i);
           chosen = i;
           return MenuStep::kChosen;
@@ -218,6 +254,9 @@ MenuAction ReadMenuAction(const InputEvent& event, const MenuKeys& keys,
   } else {
     action.kind = MenuAction::kLetter;
     action.letter = UpperChar(c);
+    std::size_t at = 0;
+    action.folded =
+        SimpleCaseFold(event.text.empty() ? Cp437ToUnicode(c) : DecodeUtf8(event.text, at));
   }
   return action;
 }

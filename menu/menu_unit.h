@@ -8,18 +8,24 @@
 #include <string>
 #include <vector>
 
+#include "console/cell_string.h"
 #include "console/input_event.h"
 #include "console/types.h"
 #include "runtime/based_array.h"
 
 namespace tarvana {
 
-// The caller's four parallel arrays, indexed by the same entry numbers.
+// A menu's entries, indexed by the caller's entry numbers: texts and help
+// texts as cells, hot-key positions (1-based cells) and disabled flags.
+// The code page 437 menus upper-case a hot-key letter and match the key's
+// byte; a modern menu (asGiven) shows its letter as given and matches any
+// script's letter by case folding.
 struct MenuItems {
-  const BasedArray<std::string>& texts;
-  const BasedArray<std::uint8_t>& hotKeyPositions;
-  const BasedArray<std::string>& helpTexts;
-  const BasedArray<std::uint8_t>& disabled;
+  BasedArray<CellString> texts;
+  BasedArray<std::uint8_t> hotKeyPositions;
+  BasedArray<CellString> helpTexts;
+  BasedArray<std::uint8_t> disabled;
+  bool asGiven = false;
 };
 
 // Where an entry is drawn: its text, its highlight run and its hot-key cell.
@@ -42,7 +48,8 @@ struct MenuColors {
 struct MenuUnit {
   int first = 1;
   int last = 0;
-  std::vector<std::string> hotKeys;  // upper-cased hot-key letter per entry, empty for none
+  std::vector<CellString> hotKeys;      // the hot-key letter's cells per entry, empty for none
+  std::vector<char32_t> foldedHotKeys;  // for asGiven items: the letter case-folded
   std::vector<MenuPlace> places;
   MenuColors colors;
   int helpRow = 0;
@@ -55,6 +62,7 @@ struct MenuAction {
   enum Kind { kPrevious, kNext, kFirst, kLast, kEnter, kEsc, kLetter, kEntry, kOther, kIgnore };
   Kind kind = kIgnore;
   unsigned char letter = 0;  // kLetter: the key, upper-cased
+  char32_t folded = 0;       // kLetter: the character typed, case-folded
   int entry = 0;             // kEntry: the entry clicked
 };
 
@@ -63,12 +71,21 @@ enum class MenuStep { kGoing, kChosen, kCancelled };
 
 // True when there is at least one entry and the hot-key, help and disabled
 // arrays each hold an element for every entry number of the item texts.
-bool MenuArraysCover(const MenuItems& items);
-// First and last entry, the upper-cased hot-key table (a position of 0 or past
-// the end of the text gives no hot key) and places sized for every entry.
+bool MenuArraysCover(const BasedArray<std::string>& texts,
+                     const BasedArray<std::uint8_t>& hotKeyPositions,
+                     const BasedArray<std::string>& helpTexts,
+                     const BasedArray<std::uint8_t>& disabled);
+// The code page 437 arrays, which MenuArraysCover accepted, as items.
+MenuItems Cp437MenuItems(const BasedArray<std::string>& texts,
+                         const BasedArray<std::uint8_t>& hotKeyPositions,
+                         const BasedArray<std::string>& helpTexts,
+                         const BasedArray<std::uint8_t>& disabled);
+// First and last entry, the hot-key table (a position of 0 or past the end of
+// the text, or on a wide cluster's second half, gives no hot key) and places
+// sized for every entry.
 MenuUnit MakeMenuUnit(const MenuItems& items, const MenuColors& colors, int helpRow);
 // The entry's text in the disabled colour, or in the normal colour with its
-// hot-key letter upper-cased in the hot-key colour.
+// hot-key letter in the hot-key colour (upper-cased unless asGiven).
 void DrawMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry);
 bool MenuEntryDisabled(const MenuItems& items, int entry);
 // Makes `choice` current, moving forward past disabled entries; false when
@@ -93,7 +110,8 @@ struct MenuKeys {
 };
 
 // The action of a key or click: the menu's movement keys; any other extended
-// key beeps; Esc cancels, Enter chooses, other characters are hot-key letters;
+// key beeps; Esc cancels, Enter chooses, other characters (with the text
+// typed, when the event carries one) are hot-key letters;
 // a released right button cancels; a released left button is judged by
 // leftClick(row, col) with the cell the event carries; every other mouse
 // event is ignored.

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "console/console.h"
-#include "console/cp437.h"
+#include "console/unicode_text.h"
 
 namespace tarvana::test_support {
 namespace {
@@ -29,7 +29,7 @@ std::string ScreenPicture() {
   for (int r = 1; r <= rows; ++r) {
     out += '|';
     for (int c = 1; c <= cols; ++c)
-      AppendUtf8(out, Cp437ToUnicode(ReadCell(r, c)));
+      out += ReadCellText(r, c);  // a wide cluster once, over its two cells
     out += "|\n";
   }
   std::map<int, char> letters;

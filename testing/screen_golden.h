@@ -1,5 +1,6 @@
 #pragma once
-// Whole-screen golden files: the characters as UTF-8 text, then a colour map
+// Whole-screen golden files: the cells' text as UTF-8 (a wide cluster written
+// once, taking its two columns as a terminal shows it), then a colour map
 // with one letter per cell and a legend of the colour attributes. On a
 // mismatch the observed screen is written beside the golden file.
 

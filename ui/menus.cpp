@@ -1,11 +1,9 @@
 #include "ui/menus.h"
 
-#include <cctype>
-
+#include "console/cell_string.h"
 #include "console/console.h"
-#include "console/cp437_best_fit.h"
-#include "menu/bar_menu.h"
-#include "menu/box_menu.h"
+#include "console/text_input.h"
+#include "menu/menu_cells.h"
 #include "ui/placement.h"
 
 namespace tarvana::ui {
@@ -13,13 +11,25 @@ namespace {
 
 using internal::Refuse;
 
-// The menu routines' four parallel arrays, indexed from 1, and the entry to start on.
+// The entries as the menus' cells, indexed from 1, and the entry to start on.
 struct MenuArrays {
-  BasedArray<std::string> texts, help;
-  BasedArray<std::uint8_t> hotKeys, disabled;
+  MenuItems items;
   std::uint8_t choice = 1;
   int helpRow = 0;
 };
+
+// The 1-based cell of the first character of text that folds as the hot key
+// does; 0 when there is none.
+std::uint8_t HotKeyCell(const CellString& text, const HotKey& key, std::size_t entry,
+                        std::string_view routine) {
+  if (key.text.empty()) return 0;
+  const CellString letter = CellString::FromUtf8(key.text);
+  const char32_t wanted = letter.Empty() ? 0 : letter.FoldedScalar(0);
+  for (int at = 0; at < text.Width() && at < 255; ++at)
+    if (wanted != 0 && text.FoldedScalar(at) == wanted) return static_cast<std::uint8_t>(at + 1);
+  Refuse(routine, "entries[" + std::to_string(entry) + "].hotKey '" + key.text +
+                      "' is not a letter of its text");
+}
 
 MenuArrays Arrays(std::span<const MenuEntry> entries, const MenuOptions& options,
                   std::string_view routine) {
@@ -29,33 +39,25 @@ MenuArrays Arrays(std::span<const MenuEntry> entries, const MenuOptions& options
   if (options.initial >= n)
     Refuse(routine, "options.initial " + std::to_string(options.initial) +
                         " is past the last entry " + std::to_string(n - 1));
-  MenuArrays a{BasedArray<std::string>(1, static_cast<int>(n)),
-               BasedArray<std::string>(1, static_cast<int>(n)),
-               BasedArray<std::uint8_t>(1, static_cast<int>(n)),
-               BasedArray<std::uint8_t>(1, static_cast<int>(n))};
+  std::vector<CellString> texts, help;
+  std::vector<std::uint8_t> hotKeys, disabled;
   bool anyEnabled = false, anyHelp = false;
   for (std::size_t i = 0; i < n; ++i) {
     const MenuEntry& e = entries[i];
-    const int k = static_cast<int>(i) + 1;
-    a.texts[k] = Utf8ToCp437(e.text);
-    a.help[k] = Utf8ToCp437(e.help);
-    a.disabled[k] = e.enabled ? 0 : 1;
+    texts.push_back(CellString::FromUtf8(e.text));
+    help.push_back(CellString::FromUtf8(e.help));
+    hotKeys.push_back(HotKeyCell(texts.back(), e.hotKey, i, routine));
+    disabled.push_back(e.enabled ? 0 : 1);
     anyEnabled = anyEnabled || e.enabled;
     anyHelp = anyHelp || !e.help.empty();
-    if (e.hotKey != 0) {
-      const auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
-      const std::string& text = a.texts[k];
-      std::size_t at = 0;
-      while (at < text.size() && upper(text[at]) != upper(e.hotKey))
-        ++at;
-      if (at == text.size() || at >= 255)
-        Refuse(routine, "entries[" + std::to_string(i) + "].hotKey '" + std::string(1, e.hotKey) +
-                            "' is not a letter of its text");
-      a.hotKeys[k] = static_cast<std::uint8_t>(at + 1);
-    }
   }
   if (!anyEnabled) Refuse(routine, "entries has no enabled entry");
-  // BoxMenu and BarMenu look for an enabled entry only forwards from the choice.
+  MenuArrays a{{{1, std::move(texts)},
+                {1, std::move(hotKeys)},
+                {1, std::move(help)},
+                {1, std::move(disabled)},
+                /*asGiven=*/true}};
+  // The menus look for an enabled entry only forwards from the choice.
   std::size_t start = options.initial;
   while (start < n && !entries[start].enabled)
     ++start;
@@ -80,13 +82,17 @@ std::optional<std::size_t> ShowMenu(std::span<const MenuEntry> entries,
   const Scheme& s = options.scheme;
   // The box is as wide as its widest entry: entries padded to the title's
   // width keep the title whole on the frame.
-  const std::string title = Utf8ToCp437(options.title);
-  for (std::string& text : a.texts)
-    if (text.size() < title.size() + 2) text.resize(title.size() + 2, ' ');
+  const CellString title = CellString::FromUtf8(options.title);
+  int widest = 0;
+  for (CellString& text : a.items.texts) {
+    if (text.Width() < title.Width() + 2) text = text.Padded(title.Width() + 2);
+    widest = std::max(widest, text.Width());
+  }
   WindowRec window = internal::PlaceWindow(s, options.row, options.col, entries.size() + 2,
-                                           internal::Widest(a.texts) + 4, "ShowMenu");
-  const int entry = BoxMenu(a.texts, a.hotKeys, a.help, a.disabled, a.choice, window, title,
-                            a.helpRow, s.hotKey, s.disabled, s.help, s.bar);
+                                           static_cast<std::size_t>(widest) + 4, "ShowMenu");
+  TextInputScope typing;
+  const int entry = BoxMenuCells(a.items, a.choice, window, title, a.helpRow, s.hotKey, s.disabled,
+                                 s.help, s.bar);
   return Chosen(entry);
 }
 
@@ -95,8 +101,9 @@ std::optional<std::size_t> ShowMenuBar(std::span<const MenuEntry> entries,
   MenuArrays a = Arrays(entries, options, "ShowMenuBar");
   const Scheme& s = options.scheme;
   const int row = options.row > 0 ? options.row : 1;
-  const int entry = BarMenu(a.texts, a.hotKeys, a.help, a.disabled, row, a.helpRow, a.choice, s.bar,
-                            s.text, s.hotKey, s.disabled, s.help);
+  TextInputScope typing;
+  const int entry =
+      BarMenuCells(a.items, row, a.helpRow, a.choice, s.bar, s.text, s.hotKey, s.disabled, s.help);
   if (entry == -2) Refuse("ShowMenuBar", "the entries do not fit on row " + std::to_string(row));
   return Chosen(entry);
 }

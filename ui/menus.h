@@ -6,15 +6,26 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "ui/scheme.h"
 
 namespace tarvana::ui {
 
+// A character of an entry's text that chooses it, matched in either case by
+// Unicode simple case folding: a char ('r') or UTF-8 ("ж"); empty for none.
+struct HotKey {
+  HotKey() = default;
+  HotKey(char c) : text(c == 0 ? "" : std::string(1, c)) {}
+  HotKey(const char* utf8) : text(utf8 == nullptr ? "" : utf8) {}
+  HotKey(std::string utf8) : text(std::move(utf8)) {}
+  std::string text;
+};
+
 struct MenuEntry {
+  // Shown as given, the hot key's letter marked by colour.
   std::string text{};
-  // A letter of the text that chooses the entry (either case); 0 for none.
-  char hotKey = 0;
+  HotKey hotKey{};
   // Shown on the help row while the entry is highlighted.
   std::string help{};
   bool enabled = true;

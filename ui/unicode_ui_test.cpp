@@ -1,0 +1,52 @@
+// The modern layer with text of any script: menus, dialogs, lists and forms
+// size, cut and match by cells and case folding, and show texts as given.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "console/headless.h"
+#include "testing/headless_test_support.h"
+#include "testing/screen_golden.h"
+#include "ui/menus.h"
+
+namespace tarvana::ui {
+namespace {
+
+using test_support::HeadlessTest;
+using test_support::ScreenMatchesGolden;
+
+class UnicodeUiTest : public HeadlessTest {};
+
+const std::vector<MenuEntry> kScripts = {
+    {"rocket 🚀", 'r', "Launch"}, {"Привет мир", "п"}, {"漢字テスト", "字"}, {"Größe", "ö"}};
+
+TEST_F(UnicodeUiTest, MenusShowTextsAsGivenAndTheirHotKeysByColour) {
+  EXPECT_THROW(ShowMenu(kScripts, {.title = "Меню"}), HeadlessInputExhausted);
+  EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/menu_scripts.txt"));
+  UseHeadlessConsole(80, 25);
+  EXPECT_THROW(ShowMenuBar(kScripts), HeadlessInputExhausted);
+  EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/menu_bar_scripts.txt"));
+}
+
+TEST_F(UnicodeUiTest, HotKeysOfAnyScriptChooseInEitherCase) {
+  const struct {
+    const char* typed;
+    std::size_t chosen;
+  } cases[] = {{"R", 0}, {"П", 1}, {"п", 1}, {"字", 2}, {"Ö", 3}, {"ö", 3}};
+  for (const auto& c : cases) {
+    console->QueueUtf8(c.typed);
+    EXPECT_EQ(ShowMenu(kScripts), c.chosen) << c.typed;
+    console->QueueUtf8(c.typed);
+    EXPECT_EQ(ShowMenuBar(kScripts), c.chosen) << c.typed;
+  }
+  // A letter no entry has beeps nothing and chooses nothing.
+  console->QueueUtf8("ж");
+  console->QueueKeys("Esc");
+  EXPECT_EQ(ShowMenu(kScripts), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tarvana::ui
