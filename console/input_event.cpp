@@ -1,5 +1,8 @@
 #include "console/input_event.h"
 
+#include "runtime/unicode/case_folding.h"
+#include "runtime/unicode/utf8_decode.h"
+
 namespace tarvana {
 namespace {
 
@@ -125,6 +128,12 @@ std::string InputEvent::Name() const {
       return "move to " + std::to_string(row) + "," + std::to_string(col);
   }
   return "";
+}
+
+char32_t FoldedTypedChar(const InputEvent& event) {
+  if (event.text.empty()) return 0;
+  std::size_t at = 0;
+  return SimpleCaseFold(DecodeUtf8(event.text, at));
 }
 
 }  // namespace tarvana

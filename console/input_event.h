@@ -37,5 +37,9 @@ struct InputEvent {
 std::string KeyName(const KeyCode& key);
 // The event of a KeyCode; a mouse KeyCode's event carries the cell given.
 InputEvent EventOfKey(const KeyCode& key, int row, int col);
+// The character an event types, case-folded by Unicode simple case folding,
+// as hot keys and answers of any script compare it; 0 for an event without
+// text.
+char32_t FoldedTypedChar(const InputEvent& event);
 
 }  // namespace tarvana

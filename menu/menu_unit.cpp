@@ -3,12 +3,9 @@
 #include <algorithm>
 
 #include "console/console.h"
-#include "console/cp437.h"
 #include "console/screen_save.h"
 #include "console/unicode_text.h"
 #include "runtime/cp437_case.h"
-#include "runtime/unicode/case_folding.h"
-#include "runtime/unicode/utf8_decode.h"
 #include "window/screen_cells.h"
 
 namespace tarvana {
@@ -254,9 +251,7 @@ MenuAction ReadMenuAction(const InputEvent& event, const MenuKeys& keys,
   } else {
     action.kind = MenuAction::kLetter;
     action.letter = UpperChar(c);
-    std::size_t at = 0;
-    action.folded =
-        SimpleCaseFold(event.text.empty() ? Cp437ToUnicode(c) : DecodeUtf8(event.text, at));
+    action.folded = FoldedTypedChar(event);
   }
   return action;
 }

@@ -1,20 +1,19 @@
 #include "ui/dialogs.h"
 
-#include <cctype>
 #include <vector>
 
-#include "console/cp437_best_fit.h"
-#include "tools/dialog.h"
+#include "console/cell_string.h"
+#include "tools/dialog_cells.h"
 #include "ui/placement.h"
 
 namespace tarvana::ui {
 namespace {
 
-std::vector<std::string> Lines(std::string_view text) {
-  std::vector<std::string> lines;
+std::vector<CellString> Lines(std::string_view text) {
+  std::vector<CellString> lines;
   for (;;) {
     const std::size_t end = text.find('\n');
-    lines.push_back(Utf8ToCp437(text.substr(0, end)));
+    lines.push_back(CellString::FromUtf8(text.substr(0, end)));
     if (end == std::string_view::npos) return lines;
     text.remove_prefix(end + 1);
   }
@@ -22,48 +21,52 @@ std::vector<std::string> Lines(std::string_view text) {
 
 // The dialog box's window for the lines: a blank row above and below them
 // and two columns on each side.
-WindowRec DialogWindow(const BasedArray<std::string>& lines, const Scheme& scheme,
+WindowRec DialogWindow(const std::vector<CellString>& lines, const Scheme& scheme,
                        std::string_view routine) {
-  return internal::PlaceWindow(scheme, 0, 0, static_cast<std::size_t>(lines.Count()) + 4,
-                               internal::Widest(lines) + 4, routine);
+  int widest = 0;
+  for (const CellString& line : lines)
+    widest = std::max(widest, line.Width());
+  return internal::PlaceWindow(scheme, 0, 0, lines.size() + 4, static_cast<std::size_t>(widest) + 4,
+                               routine);
 }
 
 }  // namespace
 
 void ShowMessage(std::string_view message, const DialogOptions& options) {
-  const BasedArray<std::string> lines(1, Lines(message));
-  DialogWait(lines, DialogWindow(lines, options.scheme, "ShowMessage"), Utf8ToCp437(options.title));
+  const std::vector<CellString> lines = Lines(message);
+  DialogWaitCells(lines, DialogWindow(lines, options.scheme, "ShowMessage"),
+                  CellString::FromUtf8(options.title));
 }
 
 std::optional<std::size_t> Ask(std::string_view question, std::span<const std::string> answers,
                                const DialogOptions& options) {
   if (answers.empty()) internal::Refuse("Ask", "answers is empty");
-  std::vector<std::string> keys;
-  std::string answerLine;
+  std::vector<char32_t> letters;
+  CellString answerLine;
   for (std::size_t i = 0; i < answers.size(); ++i) {
-    const std::string text = Utf8ToCp437(answers[i]);
-    const auto upper = [](char c) {
-      return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    };
-    if (text.empty() || text[0] == ' ')
+    const CellString text = CellString::FromUtf8(answers[i]);
+    const char32_t letter = text.Empty() ? 0 : text.FoldedScalar(0);
+    if (letter == 0 || letter == ' ')
       internal::Refuse("Ask", "answers[" + std::to_string(i) + "] does not start with a letter");
-    for (const std::string& key : keys)
-      if (upper(key[0]) == upper(text[0]))
+    for (const char32_t earlier : letters)
+      if (earlier == letter)
         internal::Refuse("Ask", "answers[" + std::to_string(i) +
                                     "] starts with the same letter as an earlier answer");
-    keys.push_back(text.substr(0, 1));
-    if (!answerLine.empty()) answerLine += "   ";
-    answerLine += "[" + text.substr(0, 1) + "]" + text.substr(1);
+    letters.push_back(letter);
+    // The first cluster in brackets: one cell, or two for a wide one.
+    const int first = text[0].flags & cell_flag::kWideFirst ? 2 : 1;
+    if (!answerLine.Empty()) answerLine.AppendSpaces(3);
+    answerLine.Append(CellString::FromCp437("["));
+    answerLine.Append(text.Slice(0, first));
+    answerLine.Append(CellString::FromCp437("]"));
+    answerLine.Append(text.Slice(first, text.Width()));
   }
-  keys.push_back("\x1b");
-  std::vector<std::string> lines = Lines(question);
-  lines.push_back("");
-  lines.push_back(answerLine);
-  const BasedArray<std::string> box(1, std::move(lines));
-  const int position =
-      DialogChoice(box, DialogWindow(box, options.scheme, "Ask"), Utf8ToCp437(options.title),
-                   BasedArray<std::string>(1, std::move(keys)));
-  if (position < 1 || position > static_cast<int>(answers.size())) return std::nullopt;
+  std::vector<CellString> lines = Lines(question);
+  lines.emplace_back();
+  lines.push_back(std::move(answerLine));
+  const int position = DialogLetterChoice(lines, DialogWindow(lines, options.scheme, "Ask"),
+                                          CellString::FromUtf8(options.title), letters);
+  if (position < 1) return std::nullopt;
   return static_cast<std::size_t>(position - 1);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "console/headless.h"
 #include "testing/headless_test_support.h"
 #include "testing/screen_golden.h"
+#include "ui/dialogs.h"
 #include "ui/menus.h"
 
 namespace tarvana::ui {
@@ -26,7 +29,7 @@ const std::vector<MenuEntry> kScripts = {
 TEST_F(UnicodeUiTest, MenusShowTextsAsGivenAndTheirHotKeysByColour) {
   EXPECT_THROW(ShowMenu(kScripts, {.title = "Меню"}), HeadlessInputExhausted);
   EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/menu_scripts.txt"));
-  UseHeadlessConsole(80, 25);
+  console = &UseHeadlessConsole(80, 25);
   EXPECT_THROW(ShowMenuBar(kScripts), HeadlessInputExhausted);
   EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/menu_bar_scripts.txt"));
 }
@@ -46,6 +49,26 @@ TEST_F(UnicodeUiTest, HotKeysOfAnyScriptChooseInEitherCase) {
   console->QueueUtf8("ж");
   console->QueueKeys("Esc");
   EXPECT_EQ(ShowMenu(kScripts), std::nullopt);
+}
+
+TEST_F(UnicodeUiTest, DialogsCentreLinesByCellsAndTakeAnswersInAnyScript) {
+  const std::string answers[] = {"Да", "Нет", "漢字"};
+  EXPECT_THROW(Ask("Удалить файл?\n漢字テスト 🚀", answers, {.title = "Вопрос"}),
+               HeadlessInputExhausted);
+  EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/ask_scripts.txt"));
+  const struct {
+    const char* typed;
+    std::optional<std::size_t> answer;
+  } cases[] = {{"д", 0}, {"Н", 1}, {"漢", 2}, {"", std::nullopt}};
+  for (const auto& c : cases) {
+    console = &UseHeadlessConsole(80, 25);
+    console->QueueUtf8("x");  // no answer's letter: passed over
+    if (*c.typed == 0) console->QueueKeys("Esc");
+    console->QueueUtf8(c.typed);
+    EXPECT_EQ(Ask("?", answers), c.answer) << c.typed;
+  }
+  const std::string sameLetter[] = {"Да", "да"};
+  EXPECT_THROW(Ask("?", sameLetter), std::invalid_argument);
 }
 
 }  // namespace
