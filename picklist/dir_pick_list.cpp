@@ -56,7 +56,8 @@ std::string ListOnce(WindowRec& window, std::string_view title, std::uint8_t scr
   if (shown.Right == 0 && shown.Left + lines.longest + 3 > static_cast<size_t>(ScreenWidth()))
     shown.Right = static_cast<std::uint8_t>(std::min(ScreenWidth(), 255));
   internal::ListView view;
-  if (!internal::OpenList(view, std::move(lines), shown, title, scrollBarStyle, barColor))
+  if (!internal::OpenList(view, std::move(lines), shown, CellString::FromCp437(title),
+                          scrollBarStyle, barColor))
     return {};
   const std::int32_t chosen = internal::RunList(view, withMouse);
   if (chosen < 0) return {};

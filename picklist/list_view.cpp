@@ -5,7 +5,11 @@
 #include <numeric>
 
 #include "console/console.h"
+#include "console/unicode_text.h"
 #include "runtime/cp437_case.h"
+#include "runtime/unicode/case_folding.h"
+#include "runtime/unicode/grapheme.h"
+#include "window/screen_cells.h"
 #include "window/window.h"
 
 namespace tarvana::internal {
@@ -77,6 +81,7 @@ void EndSearch(ListView& v) {
   ErasePrefix(v);
   v.typing = false;
   v.prefix.clear();
+  v.typed.clear();
 }
 
 bool StartsWithPrefix(std::string_view item, const std::string& prefix) {
@@ -87,36 +92,66 @@ bool StartsWithPrefix(std::string_view item, const std::string& prefix) {
   return true;
 }
 
+// A UTF-8 item whose case folding starts with the folded prefix, ending
+// between two of its clusters.
+bool StartsWithFoldedPrefix(std::string_view item, const std::string& folded) {
+  const std::string text = FoldCase(item);
+  if (!std::string_view(text).starts_with(folded)) return false;
+  std::size_t end = 0;
+  while (end < folded.size())
+    end = NextClusterEnd(text, end);
+  return end == folded.size();
+}
+
 // The first display position in from..to whose item starts with P, or -1.
 // The items' upper-cased first bytes lie in one array in display order, so
 // the scan touches an item's text only when its first letter matches.
 Pos FindPrefix(const ListView& v, Pos from, Pos to) {
   if (from > to || v.prefix.empty()) return -1;
   const unsigned char* firsts = v.firstUpper.data() - v.first;
-  const unsigned char want = static_cast<unsigned char>(v.prefix[0]);
+  // P of UTF-8 texts is folded, not upper-cased, as their folded first bytes.
+  const unsigned char first = static_cast<unsigned char>(v.prefix[0]);
+  const unsigned char want = v.utf8 ? UpperChar(first) : first;
   std::string scratch;
   for (Pos k = from; k <= to; ++k) {
     const void* hit = std::memchr(firsts + k, want, static_cast<size_t>(to - k + 1));
     if (!hit) return -1;
     k = static_cast<const unsigned char*>(hit) - firsts;
-    if (StartsWithPrefix(v.Item(k, scratch), v.prefix)) return k;
+    const std::string_view item = v.Item(k, scratch);
+    if (v.utf8 ? StartsWithFoldedPrefix(item, v.prefix) : StartsWithPrefix(item, v.prefix))
+      return k;
   }
   return -1;
 }
 
-void TypeAhead(ListView& v, unsigned char ch) {
-  const char upper = static_cast<char>(UpperChar(ch));
-  if (v.typing) {
-    v.prefix += upper;
-  } else {
+// Adds the character typed to P and shows P on the bottom frame.
+void ExtendPrefix(ListView& v, const ListInput& in) {
+  if (!v.typing) {
     v.typing = true;
-    v.prefix.assign(1, upper);
+    v.prefix.clear();
+    v.typed.clear();
   }
   // The prefix stays clear of the arrows: at most W - 2 cells, which holds
   // every prefix that can match an item of an automatic-width list.
-  v.shownPrefix = std::min<int>(v.prefix.size(), std::max(0, v.width - 2));
+  const int room = std::max(0, v.width - 2);
   UseColor(v.win.FrameColor);
-  PrintAt(Bottom(v), Left(v) + 1, std::string_view(v.prefix).substr(0, v.shownPrefix));
+  if (!v.utf8) {
+    v.prefix += static_cast<char>(UpperChar(in.ch));
+    v.shownPrefix = std::min<int>(v.prefix.size(), room);
+    PrintAt(Bottom(v), Left(v) + 1, std::string_view(v.prefix).substr(0, v.shownPrefix));
+    return;
+  }
+  v.typed += in.text.empty() ? std::string(1, static_cast<char>(in.ch)) : in.text;
+  v.prefix = FoldCase(v.typed);
+  ErasePrefix(v);
+  const CellString shown = CellString::FromUtf8(v.typed).Cut(room);
+  v.shownPrefix = shown.Width();
+  UseColor(v.win.FrameColor);
+  PrintClipped(Bottom(v), Left(v) + 1, shown);
+}
+
+void TypeAhead(ListView& v, const ListInput& in) {
+  ExtendPrefix(v, in);
 
   Pos found = FindPrefix(v, v.current, v.last);
   if (found < 0) found = FindPrefix(v, v.first, v.current - 1);
@@ -282,16 +317,18 @@ bool OpenList(ListView& v, const BasedArray<std::string>& items, int sortOrder,
   list.order = DisplayOrder(items, sortOrder, &list.firstUpper);
   for (const std::string& item : items)
     list.longest = std::max(list.longest, item.size());
-  return OpenList(v, std::move(list), window, title, scrollBarStyle, barColor);
+  return OpenList(v, std::move(list), window, CellString::FromCp437(title), scrollBarStyle,
+                  barColor);
 }
 
-bool OpenList(ListView& v, ListItems items, const WindowRec& window, std::string_view title,
+bool OpenList(ListView& v, ListItems items, const WindowRec& window, const CellString& title,
               std::uint8_t scrollBarStyle, ColorAttr barColor) {
   const size_t count = static_cast<size_t>(std::max<std::int64_t>(items.count, 0));
   if (count == 0 || !items.text || items.order.size() != count ||
       items.firstUpper.size() != count || !ListWindowFits(window))
     return false;
   v.text = std::move(items.text);
+  v.utf8 = items.utf8;
   v.first = items.lower;
   v.last = items.lower + items.count - 1;
   v.win = window;
@@ -312,6 +349,7 @@ bool OpenList(ListView& v, ListItems items, const WindowRec& window, std::string
   v.top = v.current = v.first;
   v.row = 1;
   v.prefix.clear();
+  v.typed.clear();
   v.typing = false;
   v.shownPrefix = 0;
 
@@ -341,6 +379,13 @@ void DrawViewRow(const ListView& v, int r) {
   // Blank before the text (or the mark), the text, blanks to the right frame:
   // W cells, one print, the text cut at the right frame when it is longer.
   std::string line, scratch;
+  if (v.utf8) {
+    CellString cells = CellString::FromCp437(selected ? std::string_view(v.mark) : " ");
+    cells.Append(CellString::FromUtf8(v.Item(k, scratch)));
+    UseColor(selected ? v.markColor : v.win.FillColor);
+    PrintClipped(Top(v) + r, Left(v) + 1, cells.Padded(v.width));
+    return;
+  }
   line.reserve(v.width);
   line += selected ? std::string_view(v.mark) : std::string_view(" ");
   line += v.Item(k, scratch).substr(0, std::max<size_t>(v.width, line.size()) - line.size());
@@ -422,9 +467,10 @@ ListInput ReadListInput(const ListView& v, const InputEvent& event, bool withMou
   } else if (c == 8) {
     in.action = ListAction::kClearPrefix;
     in.endsSearch = true;
-  } else if (c >= 32 && c <= 126) {
+  } else if ((c >= 32 && c <= 126) || (v.utf8 && c >= 32 && !event.text.empty())) {
     in.action = ListAction::kType;
     in.ch = c;
+    if (v.utf8) in.text = event.text;
   } else {
     in.action = ListAction::kOther;
   }
@@ -463,7 +509,7 @@ ListStep StepList(ListView& v, const ListInput& in, std::int32_t& chosen) {
     case ListAction::kEsc:
       return ListStep::kCancelled;
     case ListAction::kType:
-      TypeAhead(v, in.ch);
+      TypeAhead(v, in);
       break;
     case ListAction::kClearPrefix:
       break;  // the search has ended above

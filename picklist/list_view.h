@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/cell_string.h"
 #include "console/input_event.h"
 #include "console/screen_save.h"
 #include "console/types.h"
@@ -50,7 +51,10 @@ std::vector<std::int32_t> DisplayOrder(const BasedArray<std::string>& items, int
 
 // What OpenList shows: count items numbered from lower, their texts, the
 // index array, each display item's upper-cased first byte (0 for an empty
-// one) and the length of the longest text.
+// one) and the cells of the longest text. Texts are code page 437 bytes, or
+// UTF-8 (utf8: the modern layer's lists), drawn a cluster per cell and
+// searched by case folding; the first bytes are then those of the folded
+// texts.
 struct ListItems {
   ItemText text;
   std::int32_t lower = 1;
@@ -58,6 +62,7 @@ struct ListItems {
   std::vector<std::int32_t> order;
   std::vector<unsigned char> firstUpper;
   std::size_t longest = 0;
+  bool utf8 = false;
 };
 
 struct ListView {
@@ -74,7 +79,9 @@ struct ListView {
   Pos top = 0;              // T: display position on the first row
   Pos current = 0;          // C: the highlighted display position
   int row = 1;              // R: 1..V, C = T + R - 1
-  std::string prefix;       // P, upper-cased
+  std::string prefix;       // P, upper-cased; for UTF-8 texts, case-folded
+  std::string typed;        // UTF-8 texts: P as typed, as it is shown
+  bool utf8 = false;        // the texts are UTF-8
   bool typing = false;
   int shownPrefix = 0;         // cells of P shown on the bottom frame
   std::uint8_t frameChar = 0;  // the bottom frame's character, read back once
@@ -116,6 +123,7 @@ enum class ListAction {
 struct ListInput {
   ListAction action = ListAction::kIgnore;
   unsigned char ch = 0;
+  std::string text;  // kType: the character as UTF-8, for lists of UTF-8 texts
   int row = 0;
   bool endsSearch = false;  // extended keys and Backspace end a type-ahead search
 };
@@ -136,7 +144,7 @@ bool OpenList(ListView& view, const BasedArray<std::string>& items, int sortOrde
               ColorAttr barColor);
 // OpenList of items already in display order, with texts that may be made on
 // demand; the array's OpenList comes down to this one.
-bool OpenList(ListView& view, ListItems items, const WindowRec& window, std::string_view title,
+bool OpenList(ListView& view, ListItems items, const WindowRec& window, const CellString& title,
               std::uint8_t scrollBarStyle, ColorAttr barColor);
 // Leaves the bar colour current, restores the screen and releases the arrays.
 void CloseList(ListView& view);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "console/cell_string.h"
 #include "console/console.h"
-#include "console/cp437_best_fit.h"
-#include "picklist/multi_pick_list.h"
-#include "picklist/pick_list.h"
+#include "console/text_input.h"
+#include "picklist/list_view.h"
+#include "runtime/unicode/case_folding.h"
+#include "runtime/unicode/text_width.h"
 #include "ui/placement.h"
 
 namespace tarvana::ui {
@@ -17,51 +19,94 @@ int SortCode(SortOrder order) {
   return order == SortOrder::kAscending ? 1 : order == SortOrder::kDescending ? -1 : 0;
 }
 
+// The caller's strings as the list's items, indexed from 0 so that the list
+// answers with the caller's index: drawn as UTF-8, sorted and searched by
+// their case folding.
+tarvana::internal::ListItems Items(std::span<const std::string> items, SortOrder order) {
+  tarvana::internal::ListItems list;
+  list.text = [items](std::int32_t index, std::string&) {
+    return std::string_view(items[static_cast<std::size_t>(index)]);
+  };
+  list.lower = 0;
+  list.count = static_cast<std::int64_t>(items.size());
+  list.utf8 = true;
+  std::vector<std::string> folded;
+  folded.reserve(items.size());
+  for (const std::string& item : items) {
+    folded.push_back(FoldCase(item));
+    list.longest = std::max<std::size_t>(list.longest, TextWidth(item));
+  }
+  list.order = tarvana::internal::DisplayOrder(
+      0, list.count,
+      [&folded](std::int32_t index) {
+        return std::string_view(folded[static_cast<std::size_t>(index)]);
+      },
+      SortCode(order), &list.firstUpper);
+  return list;
+}
+
 // The pick list's window for the items, and whether a scroll bar is needed.
-WindowRec ListWindow(const BasedArray<std::string>& items, const ListOptions& options,
+WindowRec ListWindow(const tarvana::internal::ListItems& items, const ListOptions& options,
                      std::string_view routine, std::uint8_t& scrollBar) {
-  if (items.Empty()) internal::Refuse(routine, "items is empty");
+  if (items.count == 0) internal::Refuse(routine, "items is empty");
   if (options.rows < 0) internal::Refuse(routine, "options.rows is negative");
+  if (items.count > INT32_MAX)
+    internal::Refuse(routine, "items holds more than " + std::to_string(INT32_MAX) + " items");
+  const int count = static_cast<int>(items.count);
   const int room = std::max(1, ScreenHeight() - 2);
   const int wanted = options.rows > 0 ? options.rows : std::min(kDefaultRows, room);
-  const int shown = std::min(wanted, items.Count());
-  scrollBar = shown < items.Count() ? 1 : 0;
+  const int shown = std::min(wanted, count);
+  scrollBar = shown < count ? 1 : 0;
   // Wide enough for the title on the frame too.
-  const std::size_t cols =
-      std::min<std::size_t>(std::max(internal::Widest(items) + 4, Utf8Length(options.title) + 6),
-                            std::max(ScreenWidth(), 5));
+  const std::size_t cols = std::min<std::size_t>(
+      std::max<std::size_t>(items.longest + 4,
+                            static_cast<std::size_t>(TextWidth(options.title)) + 6),
+      std::max(ScreenWidth(), 5));
   return internal::PlaceWindow(options.scheme, options.row, options.col,
                                static_cast<std::size_t>(shown) + 2, std::max<std::size_t>(cols, 5),
                                routine);
 }
 
+// Opens the list and runs it to its end; the caller's index chosen, or -1.
+std::int32_t RunList(tarvana::internal::ListView& view, tarvana::internal::ListItems items,
+                     const WindowRec& window, const ListOptions& options, std::uint8_t scrollBar) {
+  TextInputScope typing;
+  if (!tarvana::internal::OpenList(view, std::move(items), window,
+                                   CellString::FromUtf8(options.title), scrollBar,
+                                   options.scheme.bar))
+    return -1;
+  return tarvana::internal::RunList(view, true);
+}
+
 }  // namespace
 
 std::optional<std::size_t> PickOne(std::span<const std::string> items, const ListOptions& options) {
-  // Indexed from 0, the pick list answers with the caller's index.
-  const BasedArray<std::string> list = internal::Cp437Array(items, 0);
+  tarvana::internal::ListItems list = Items(items, options.order);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickOne", scrollBar);
-  const std::int32_t index = PickList(list, SortCode(options.order), window,
-                                      Utf8ToCp437(options.title), scrollBar, options.scheme.bar);
+  tarvana::internal::ListView view;
+  const std::int32_t index = RunList(view, std::move(list), window, options, scrollBar);
   if (index < 0) return std::nullopt;
   return static_cast<std::size_t>(index);
 }
 
 std::vector<std::size_t> PickMany(std::span<const std::string> items,
                                   std::span<const std::size_t> marked, const ListOptions& options) {
-  const BasedArray<std::string> list = internal::Cp437Array(items, 0);
+  tarvana::internal::ListItems list = Items(items, options.order);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickMany", scrollBar);
-  BasedArray<std::int16_t> flags(0, list.Count() - 1);
+  BasedArray<std::int16_t> flags(0, static_cast<int>(items.size()) - 1);
   for (const std::size_t i : marked) {
     if (i >= items.size())
       internal::Refuse("PickMany", "marked index " + std::to_string(i) + " is past the last item " +
                                        std::to_string(items.size() - 1));
     flags[static_cast<int>(i)] = -1;
   }
-  MultiPickList(list, flags, SortCode(options.order), window, Utf8ToCp437(options.title), scrollBar,
-                options.scheme.bar, options.scheme.hotKey, "\xFB");
+  tarvana::internal::ListView view;
+  view.flags = &flags;
+  view.markColor = options.scheme.hotKey;
+  view.mark = "\xFB";
+  RunList(view, std::move(list), window, options, scrollBar);
   std::vector<std::size_t> chosen;
   for (int i = 0; i < flags.Count(); ++i)
     if (flags[i] != 0) chosen.push_back(static_cast<std::size_t>(i));

@@ -13,6 +13,7 @@
 #include "testing/headless_test_support.h"
 #include "testing/screen_golden.h"
 #include "ui/dialogs.h"
+#include "ui/lists.h"
 #include "ui/menus.h"
 
 namespace tarvana::ui {
@@ -69,6 +70,33 @@ TEST_F(UnicodeUiTest, DialogsCentreLinesByCellsAndTakeAnswersInAnyScript) {
   }
   const std::string sameLetter[] = {"Да", "да"};
   EXPECT_THROW(Ask("?", sameLetter), std::invalid_argument);
+}
+
+const std::vector<std::string> kNames = {"Привет", "漢字テスト", "rocket 🚀", "Größe", "żółw"};
+
+TEST_F(UnicodeUiTest, ListsSortByFoldingAndSearchByClustersOfAnyScript) {
+  console->QueueKeys("Down");
+  console->QueueUtf8("Żó");  // shown on the bottom frame as typed
+  EXPECT_THROW(PickOne(kNames, {.title = "Имена", .order = SortOrder::kAscending}),
+               HeadlessInputExhausted);
+  EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/pick_one_scripts.txt"));
+  const struct {
+    const char* typed;
+    std::size_t chosen;
+  } cases[] = {{"пр", 0}, {"ПРИ", 0}, {"漢字", 1}, {"ROCKET", 2}, {"grö", 3}, {"Ż", 4}};
+  for (const auto& c : cases) {
+    console = &UseHeadlessConsole(80, 25);
+    console->QueueUtf8(c.typed);
+    console->QueueKeys("Enter");
+    EXPECT_EQ(PickOne(kNames, {.order = SortOrder::kDescending}), c.chosen) << c.typed;
+  }
+  // Marks of any script's items, toggled by Enter.
+  console = &UseHeadlessConsole(80, 25);
+  console->QueueUtf8("漢");
+  console->QueueKeys("Enter");
+  console->QueueUtf8("ż");
+  console->QueueKeys("Enter Esc");
+  EXPECT_EQ(PickMany(kNames), (std::vector<std::size_t>{1, 4}));
 }
 
 }  // namespace
