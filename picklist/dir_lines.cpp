@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "runtime/unicode/case_folding.h"
+#include "runtime/unicode/text_width.h"
+
 namespace tarvana::internal {
 namespace {
 
@@ -116,6 +119,25 @@ ListItems DirListItems(const DirListing& listing, std::uint8_t infoFlags,
       1, items.count, [&](std::int32_t i) { return listing.Name(i).substr(0, nameWidth); }, 1,
       &items.firstUpper, byLines);
   items.longest = LongestLine(listing, infoFlags, separator, nameWidth);
+  return items;
+}
+
+ListItems DirNameItems(const DirListing& listing, int nameWidth) {
+  ListItems items;
+  items.lower = 1;
+  items.count = listing.Count();
+  items.utf8 = true;
+  items.text = [&listing](std::int32_t i, std::string&) { return listing.Name(i); };
+  std::vector<std::string> folded;
+  folded.reserve(static_cast<std::size_t>(items.count));
+  for (std::int32_t i = 1; i <= listing.Count(); ++i) {
+    folded.push_back(FoldCase(listing.Name(i)));
+    items.longest = std::max<std::size_t>(
+        items.longest, std::min(TextWidth(listing.Name(i)), std::max(nameWidth, 1)));
+  }
+  items.order = DisplayOrder(
+      1, items.count, [&](std::int32_t i) { return std::string_view(folded[i - 1]); }, 1,
+      &items.firstUpper);
   return items;
 }
 

@@ -37,27 +37,26 @@ std::string ShownName(std::string_view name) {
   return Utf8ToCp437(name);
 }
 
-// Lists the directory once; "" on Esc, or, drawing nothing, when it cannot be
-// listed.
-std::string ListOnce(WindowRec& window, std::string_view title, std::uint8_t scrollBarStyle,
-                     std::string_view fileSpec, std::uint8_t infoFlags, std::string_view separator,
-                     ColorAttr barColor, std::uint8_t nameWidth, bool withMouse) {
+// Lists the directory once, its lines made by `lines`; "" on Esc, or,
+// drawing nothing, when it cannot be listed.
+std::string ListOnce(WindowRec& window, const CellString& title, std::uint8_t scrollBarStyle,
+                     std::string_view fileSpec, const internal::DirLineMaker& lines,
+                     ColorAttr barColor, bool withMouse) {
   internal::DirListing listing;
   if (!internal::ReadDirectory(fileSpec, listing)) return {};
   // The lines are made as they are drawn: only the listing is held.
-  internal::ListItems lines = internal::DirListItems(listing, infoFlags, separator, nameWidth);
+  internal::ListItems items = lines(listing);
   // A window taller than the list is lowered to fit it, in the caller's record.
-  if (window.Bottom - window.Top - 1 > lines.count)
-    window.Bottom = static_cast<std::uint8_t>(window.Top + lines.count + 1);
+  if (window.Bottom - window.Top - 1 > items.count)
+    window.Bottom = static_cast<std::uint8_t>(window.Top + items.count + 1);
   // Lines grow with the names (the short-name column is the whole name here),
   // so an automatic width that would pass the screen's right edge gives way
   // to a window reaching that edge, in which longer lines are cut.
   WindowRec shown = window;
-  if (shown.Right == 0 && shown.Left + lines.longest + 3 > static_cast<size_t>(ScreenWidth()))
+  if (shown.Right == 0 && shown.Left + items.longest + 3 > static_cast<size_t>(ScreenWidth()))
     shown.Right = static_cast<std::uint8_t>(std::min(ScreenWidth(), 255));
   internal::ListView view;
-  if (!internal::OpenList(view, std::move(lines), shown, CellString::FromCp437(title),
-                          scrollBarStyle, barColor))
+  if (!internal::OpenList(view, std::move(items), shown, title, scrollBarStyle, barColor))
     return {};
   const std::int32_t chosen = internal::RunList(view, withMouse);
   if (chosen < 0) return {};
@@ -68,14 +67,12 @@ std::string RunDirPickList(WindowRec& window, std::string_view title, std::uint8
                            std::string_view fileSpec, std::uint8_t infoFlags,
                            std::string_view separator, ColorAttr barColor, std::uint8_t nameWidth,
                            bool withMouse) {
-  if (!internal::ListWindowFits(window)) return {};
-  for (;;) {
-    const std::string name = ListOnce(window, title, scrollBarStyle, fileSpec, infoFlags, separator,
-                                      barColor, nameWidth, withMouse);
-    // An entry removed while the list was up is not handed back: the list
-    // shows the directory as it is now, and ends when it is gone.
-    if (name.empty() || internal::StillListed(fileSpec, name)) return name;
-  }
+  return internal::RunDirList(
+      window, CellString::FromCp437(title), scrollBarStyle, fileSpec,
+      [&](const internal::DirListing& listing) {
+        return internal::DirListItems(listing, infoFlags, separator, nameWidth);
+      },
+      barColor, withMouse);
 }
 
 }  // namespace
@@ -131,4 +128,20 @@ std::string KeyDirPickList(WindowRec& window, std::string_view title, std::uint8
                         nameWidth, false);
 }
 
+namespace internal {
+
+std::string RunDirList(WindowRec& window, const CellString& title, std::uint8_t scrollBarStyle,
+                       std::string_view fileSpec, const DirLineMaker& lines, ColorAttr barColor,
+                       bool withMouse) {
+  if (!ListWindowFits(window)) return {};
+  for (;;) {
+    const std::string name =
+        ListOnce(window, title, scrollBarStyle, fileSpec, lines, barColor, withMouse);
+    // An entry removed while the list was up is not handed back: the list
+    // shows the directory as it is now, and ends when it is gone.
+    if (name.empty() || StillListed(fileSpec, name)) return name;
+  }
+}
+
+}  // namespace internal
 }  // namespace tarvana

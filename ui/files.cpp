@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <system_error>
 
+#include "console/cell_string.h"
 #include "console/console.h"
-#include "console/cp437_best_fit.h"
-#include "picklist/dir_pick_list.h"
+#include "console/text_input.h"
+#include "picklist/dir_lines.h"
 #include "text/file_viewer.h"
 #include "ui/placement.h"
 #include "window/window.h"
@@ -27,9 +28,14 @@ std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& o
     WindowRec window = internal::PlaceWindow(options.scheme, options.row, options.col, rows + 2,
                                              kNameWidth + 4, "PickFile");
     window.Right = 0;
-    const std::string name =
-        DirPickList(window, Utf8ToCp437(options.title), 1, (folder / options.pattern).string(), 0,
-                    dir_info::kName, " ", options.scheme.bar, kNameWidth);
+    // Names as UTF-8, a cluster per cell, searched ahead by case folding.
+    TextInputScope typing;
+    const std::string name = tarvana::internal::RunDirList(
+        window, CellString::FromUtf8(options.title), 1, (folder / options.pattern).string(),
+        [](const tarvana::internal::DirListing& listing) {
+          return tarvana::internal::DirNameItems(listing, kNameWidth);
+        },
+        options.scheme.bar, true);
     if (name.empty()) return std::nullopt;
     const fs::path chosen = (folder / name).lexically_normal();
     if (!fs::is_directory(chosen, error)) return chosen;

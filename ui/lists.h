@@ -13,6 +13,10 @@
 
 namespace tarvana::ui {
 
+// Sorting compares the items' Unicode simple case foldings code point by code
+// point, with a-z compared as A-Z as the code page 437 lists do; items that
+// compare equal keep their order. A language's collation is the caller's:
+// pass the items in its order with kAsGiven.
 enum class SortOrder { kAsGiven, kAscending, kDescending };
 
 struct ListOptions {
@@ -26,6 +30,8 @@ struct ListOptions {
   Scheme scheme = schemes::kBlue;
 };
 
+// Items are UTF-8, drawn a cluster per cell; typing searches ahead for an
+// item starting with the clusters typed, in either case (case folding).
 // Lets the user pick one item (Enter, or a click on the highlighted row) and
 // returns its index, or nothing on Esc or a right click. Throws
 // std::invalid_argument naming the argument when items is empty or the window

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -11,8 +13,10 @@
 #include "console/console.h"
 #include "console/headless.h"
 #include "testing/headless_test_support.h"
+#include "testing/scratch_dir.h"
 #include "testing/screen_golden.h"
 #include "ui/dialogs.h"
+#include "ui/files.h"
 #include "ui/lists.h"
 #include "ui/menus.h"
 
@@ -97,6 +101,21 @@ TEST_F(UnicodeUiTest, ListsSortByFoldingAndSearchByClustersOfAnyScript) {
   console->QueueUtf8("ż");
   console->QueueKeys("Enter Esc");
   EXPECT_EQ(PickMany(kNames), (std::vector<std::size_t>{1, 4}));
+}
+
+TEST_F(UnicodeUiTest, FileNamesOfAnyScriptAreListedAndFoundByTyping) {
+  const test_support::ScratchDir scratch("tarvana-names-");
+  ASSERT_FALSE(scratch.Path().empty());
+  for (const char8_t* name : {u8"Привет.txt", u8"漢字テスト.txt", u8"b.txt"})
+    std::ofstream(scratch.Path() / std::filesystem::path(name)) << "x";
+  EXPECT_THROW(PickFile(scratch.Path(), {.title = "Файлы"}), HeadlessInputExhausted);
+  EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/pick_file_scripts.txt"));
+  console = &UseHeadlessConsole(80, 25);
+  console->QueueUtf8("пр");
+  console->QueueKeys("Enter");
+  const std::optional<std::filesystem::path> chosen = PickFile(scratch.Path());
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(test_support::ScratchDir::Utf8(chosen->filename()), "Привет.txt");
 }
 
 }  // namespace
