@@ -141,8 +141,10 @@ void HeadlessConsole::InitialSize(int& cols, int& rows) {
 void HeadlessConsole::ReadInput(std::deque<InputRecord>& queue, int timeoutMs) {
   if (input_.empty()) {
     if (!queue.empty()) return;  // the console still holds input: no empty poll
-    if (timeoutMs < 0)
+    if (timeoutMs < 0) {
+      if (onExhausted_) onExhausted_();
       throw HeadlessInputExhausted("headless console: waiting for a key, but no input is queued");
+    }
     if (++emptyPolls_ > pollLimit_)
       throw HeadlessInputExhausted("headless console: polled for input " +
                                    std::to_string(pollLimit_) +

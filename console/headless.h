@@ -3,6 +3,7 @@
 // clock is set by the test, and beeps are counted. A wait for input with
 // nothing queued throws HeadlessInputExhausted instead of hanging.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -42,6 +43,9 @@ class HeadlessConsole : public ConsoleBackend {
   // How many polls of an empty queue (InKey, KeyWaiting) may happen in a row
   // before the console decides the test forgot to queue input.
   void SetPollLimit(int polls) { pollLimit_ = polls; }
+  // Runs when a wait finds nothing queued, just before it throws: a test's
+  // look at a screen that a scope puts back as the exception passes.
+  void OnExhausted(std::function<void()> look) { onExhausted_ = std::move(look); }
   bool MouseReporting() const { return mouseReporting_; }
   bool FullScreen() const { return fullScreen_; }
   // Plain-line output sent while not full screen.
@@ -67,6 +71,7 @@ class HeadlessConsole : public ConsoleBackend {
   ClockReading clock_{2004, 5, 15, 9, 30, 0, 0};
   double monotonicMs_ = 0;
   int emptyPolls_ = 0;
+  std::function<void()> onExhausted_;
   int pollLimit_ = 100000;
   bool mouseReporting_ = false;
   bool fullScreen_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "console/console.h"
+#include "console/unicode_text.h"
 #include "tools/prompt_utils.h"
 
 namespace tarvana::internal {
@@ -29,6 +30,13 @@ int ShowPrompt(const FieldRec& field, std::string_view prompt) {
 void DrawAt(int row, int col, std::string_view text, ColorAttr color) {
   SetCursor(0);
   PrintAt(text, row, col, color);
+}
+
+void DrawAt(int row, int col, const CellString& cells, ColorAttr color) {
+  SetCursor(0);
+  UseColor(color);
+  Locate(row, col);
+  PrintCells(cells);
 }
 
 }  // namespace tarvana::internal

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/cell_string.h"
 #include "console/types.h"
 #include "entry/field_rec.h"
 
@@ -75,5 +76,7 @@ int ShowPrompt(const FieldRec& field, std::string_view prompt);
 
 // Hides the cursor and prints text at (row, col) in colour.
 void DrawAt(int row, int col, std::string_view text, ColorAttr color);
+// The same for cells.
+void DrawAt(int row, int col, const CellString& cells, ColorAttr color);
 
 }  // namespace tarvana::internal

@@ -8,6 +8,8 @@
 #include "console/console.h"
 #include "console/cp437.h"
 #include "console/cp437_best_fit.h"
+#include "console/text_input.h"
+#include "console/unicode_text.h"
 #include "datetime/dates.h"
 #include "entry/calc_field.h"
 #include "entry/decimal_field.h"
@@ -15,6 +17,8 @@
 #include "entry/field_editing.h"
 #include "entry/template_field.h"
 #include "entry/text_field.h"
+#include "entry/text_field_state.h"
+#include "runtime/unicode/grapheme.h"
 #include "ui/placement.h"
 #include "ui/popup.h"
 
@@ -34,17 +38,24 @@ constexpr char kDigitSlot = field_type::kDigits;
 constexpr char kLetterSlot = field_type::kUpperLetters;
 constexpr char kAnySlot = field_type::kAnyCharacter;
 
-// One field's working copy: the field record and what its editor
-// reads and writes, in code page 437.
+// The most clusters a text field holds (or its value given, when longer):
+// a value wider than the field scrolls sideways.
+constexpr int kTextCapacity = 1000;
+
+// One field's working copy: the field record and what its editor reads and
+// writes: UTF-8 for a text field, code page 437 for the others. The label is
+// drawn by the form, in any script; the field follows it.
 struct Slot {
   const FormField* field = nullptr;
   FieldRec rec;
-  std::string prompt;
+  CellString label;             // padded to the labels' width and a blank
   std::string templ;            // template and date fields
   std::string value;            // text, calculator, template and date fields
   std::string original;         // the value given, as the editor first holds it
   std::string whole, fraction;  // decimal fields
   std::uint8_t cursor = 0;
+  int textCursor = 0;  // text fields, in clusters
+  int capacity = 0;    // text fields
 };
 
 std::string Trim(std::string text) {
@@ -96,15 +107,13 @@ void CheckField(const FormField& f, std::size_t i) {
     internal::Refuse("FillForm", name + ".pattern has no '#', 'A' or '?' to type in");
 }
 
-Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, const Scheme& s) {
+Slot MakeSlot(const FormField& f, int labelWidth, int row, int col, const Scheme& s) {
   Slot slot;
   slot.field = &f;
-  std::string label = Utf8ToCp437(f.label);
-  label.resize(labelWidth, ' ');
-  slot.prompt = label + " ";
+  slot.label = CellString::FromUtf8(f.label).Padded(labelWidth + 1);
   FieldRec& r = slot.rec;
   r.Row = static_cast<std::uint8_t>(row);
-  r.Col = static_cast<std::uint8_t>(col);
+  r.Col = static_cast<std::uint8_t>(col + slot.label.Width());
   r.Length = static_cast<std::uint8_t>(std::max(f.width, 0));
   r.FieldType = f.kind == FieldKind::kUpperCase    ? field_type::kUpperLetters
                 : f.kind == FieldKind::kCalculator ? field_type::kUnsignedDecimal
@@ -112,7 +121,9 @@ Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, cons
   r.PromptColor = s.text;
   r.NormalColor = s.field;
   r.EditColor = s.editing;
-  const std::string value = Utf8ToCp437(f.value);
+  const std::string value = f.kind == FieldKind::kText ? f.value : Utf8ToCp437(f.value);
+  if (f.kind == FieldKind::kText)
+    slot.capacity = std::max<int>(kTextCapacity, CellString::FromUtf8(f.value).Width());
   if (f.kind == FieldKind::kDecimal) {
     const std::size_t point = value.find('.');
     slot.whole = Trim(value.substr(0, point));
@@ -124,8 +135,7 @@ Slot MakeSlot(const FormField& f, std::size_t labelWidth, int row, int col, cons
   if (f.kind == FieldKind::kDate) slot.templ = EditorTemplate(kDatePattern);
   // The template editor completes a value to its template; the first value
   // it holds is the one given.
-  if (!slot.templ.empty())
-    DrawTemplate(r, col + static_cast<int>(slot.prompt.size()), slot.templ, slot.value);
+  if (!slot.templ.empty()) DrawTemplate(r, r.Col, slot.templ, slot.value);
   if (f.kind == FieldKind::kCalculator && slot.value.empty()) slot.value = "0";
   slot.original = slot.value + slot.whole + "." + slot.fraction;
   return slot;
@@ -138,14 +148,13 @@ KeyCode Edit(Slot& slot, std::uint8_t mode, std::string_view exitKeys, std::int1
   switch (slot.field->kind) {
     case FieldKind::kTemplate:
     case FieldKind::kDate:
-      return TemplateField(r, slot.prompt, slot.templ, slot.value, exitKeys);
+      return TemplateField(r, "", slot.templ, slot.value, exitKeys);
     case FieldKind::kCalculator:
-      return CalcField(r, slot.prompt, slot.value, exitKeys);
+      return CalcField(r, "", slot.value, exitKeys);
     case FieldKind::kDecimal:
       if (mode == edit_mode::kDisplayOnly) {
         // The decimal editor always edits; drawn as it shows a number.
-        const int at = r.Col + static_cast<int>(slot.prompt.size());
-        DrawAt(r.Row, r.Col, slot.prompt, r.PromptColor);
+        const int at = r.Col;
         DrawAt(r.Row, at, RightAlign(slot.whole, slot.field->width), r.NormalColor);
         if (slot.field->decimals > 0) {
           std::string fraction = slot.fraction;
@@ -155,11 +164,17 @@ KeyCode Edit(Slot& slot, std::uint8_t mode, std::string_view exitKeys, std::int1
         }
         return tarvana::internal::kEnterKey;
       }
-      return DecimalField(r, slot.prompt, static_cast<std::int16_t>(slot.field->width),
+      return DecimalField(r, "", static_cast<std::int16_t>(slot.field->width),
                           static_cast<std::int16_t>(slot.field->decimals), slot.whole,
                           slot.fraction, exitKeys);
+    case FieldKind::kText: {
+      // Drawn when left from its start; edited where the cursor was left.
+      if (mode == edit_mode::kDisplayOnly) slot.textCursor = 0;
+      return tarvana::internal::Utf8TextField(r, "", slot.value, exitKeys, slot.textCursor,
+                                              insertMode, slot.capacity);
+    }
     default:
-      return TextField(r, slot.prompt, slot.value, exitKeys, slot.cursor, insertMode);
+      return TextField(r, "", slot.value, exitKeys, slot.cursor, insertMode);
   }
 }
 
@@ -182,6 +197,8 @@ std::string Value(const Slot& slot) {
       return Trim(slot.value);
     case FieldKind::kDate:
       return BlankDate(slot.value) ? "" : slot.value;
+    case FieldKind::kText:
+      return slot.value;
     default:
       return Cp437ToUtf8(slot.value);
   }
@@ -201,18 +218,21 @@ std::string Refusal(const Slot& slot) {
 }
 
 // The message's lines of at most width cells (width above 0), broken at
-// blanks and at '\n'; a word longer than a line is cut over several lines.
-std::vector<std::string> MessageLines(std::string_view text, std::size_t width) {
+// blanks and at '\n'; a word wider than a line is cut over several lines
+// between its clusters.
+std::vector<std::string> MessageLines(std::string_view text, int width) {
   std::vector<std::string> lines(1);
   for (std::size_t start = 0;;) {
     const std::size_t end = std::min(text.find_first_of(" \n", start), text.size());
     for (std::string_view word = text.substr(start, end - start); !word.empty();) {
       std::string& line = lines.back();
-      if (line.empty() && word.size() > width) {
-        line = word.substr(0, width);
-        word.remove_prefix(width);
+      if (line.empty() && TextWidth(word) > width) {
+        std::string_view part = CutToWidth(word, width);
+        if (part.empty()) part = word.substr(0, NextClusterEnd(word, 0));  // wider than a line
+        line = part;
+        word.remove_prefix(part.size());
         lines.emplace_back();
-      } else if (line.empty() || line.size() + 1 + word.size() <= width) {
+      } else if (line.empty() || TextWidth(line) + 1 + TextWidth(word) <= width) {
         line += (line.empty() ? "" : " ") + std::string(word);
         break;
       } else {
@@ -231,7 +251,7 @@ std::vector<std::string> MessageLines(std::string_view text, std::size_t width) 
 // message rows below a blank row; it grows when a message needs more rows.
 class FormWindow {
  public:
-  FormWindow(std::span<const FormField> fields, std::size_t labelWidth, int width,
+  FormWindow(std::span<const FormField> fields, int labelWidth, int width,
              const FormOptions& options)
       : n_(static_cast<int>(fields.size())), width_(width), options_(options), recs_(0, n_ - 1) {
     popup_.emplace(n_ + 1 + messageRows_, width_, options.title, options.scheme, options.row,
@@ -264,19 +284,18 @@ class FormWindow {
   // The hint, or an error wrapped over as many rows as it needs; only a screen
   // too short for the whole message cuts it.
   void ShowMessage(const std::string& error) {
-    const std::size_t cells = static_cast<std::size_t>(width_ - 2);
+    const int cells = width_ - 2;
     std::vector<std::string> lines =
-        error.empty() ? std::vector<std::string>{kHint} : MessageLines(Utf8ToCp437(error), cells);
+        error.empty() ? std::vector<std::string>{kHint} : MessageLines(error, cells);
     const int room = std::max(messageRows_, std::min(ScreenHeight(), 255) - 2 - (n_ + 1));
     if (static_cast<int>(lines.size()) > room) lines.resize(static_cast<std::size_t>(room));
     if (static_cast<int>(lines.size()) > messageRows_) Grow(static_cast<int>(lines.size()));
     const Scheme& s = options_.scheme;
     for (int k = 0; k < messageRows_; ++k) {
       const bool shown = k < static_cast<int>(lines.size());
-      std::string text = shown ? lines[static_cast<std::size_t>(k)] : "";
-      text.resize(cells, ' ');
-      DrawAt(popup_->Top() + n_ + 1 + k, popup_->Left() + 1, text,
-             shown && !error.empty() ? s.error : s.text);
+      const std::string text = shown ? lines[static_cast<std::size_t>(k)] : "";
+      DrawAt(popup_->Top() + n_ + 1 + k, popup_->Left() + 1,
+             CellString::FromUtf8(text).Padded(cells), shown && !error.empty() ? s.error : s.text);
     }
   }
 
@@ -297,8 +316,9 @@ class FormWindow {
     for (int i = 0; i < n_; ++i) {
       Slot& slot = At(i);
       slot.rec.Row = static_cast<std::uint8_t>(popup_->Top() + i);
-      slot.rec.Col = static_cast<std::uint8_t>(popup_->Left() + 1);
+      slot.rec.Col = static_cast<std::uint8_t>(popup_->Left() + 1 + slot.label.Width());
       recs_[i] = slot.rec;
+      DrawAt(slot.rec.Row, popup_->Left() + 1, slot.label, options_.scheme.text);
       Edit(slot, edit_mode::kDisplayOnly, "", insertMode_);
     }
   }
@@ -319,16 +339,16 @@ std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fiel
                                                  const FormOptions& options) {
   if (fields.empty()) internal::Refuse("FillForm", "fields is empty");
   if (fields.size() > 200) internal::Refuse("FillForm", "fields holds more than 200 fields");
-  std::size_t labelWidth = 0;
+  int labelWidth = 0;
   int cells = 0;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     CheckField(fields[i], i);
-    labelWidth = std::max(labelWidth, Utf8Length(fields[i].label));
+    labelWidth = std::max(labelWidth, TextWidth(fields[i].label));
     cells = std::max(cells, Cells(fields[i]));
   }
   const int n = static_cast<int>(fields.size());
-  const int width =
-      std::max(static_cast<int>(labelWidth) + 1 + cells + 2, static_cast<int>(kHint.size()) + 2);
+  const int width = std::max(labelWidth + 1 + cells + 2, static_cast<int>(kHint.size()) + 2);
+  TextInputScope typing;
   FormWindow form(fields, labelWidth, width, options);
 
   const std::string exitKeys = tarvana::internal::kNavigationKeys + kEsc + kF10;

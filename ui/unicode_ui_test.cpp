@@ -17,6 +17,7 @@
 #include "testing/screen_golden.h"
 #include "ui/dialogs.h"
 #include "ui/files.h"
+#include "ui/form.h"
 #include "ui/lists.h"
 #include "ui/menus.h"
 
@@ -116,6 +117,51 @@ TEST_F(UnicodeUiTest, FileNamesOfAnyScriptAreListedAndFoundByTyping) {
   const std::optional<std::filesystem::path> chosen = PickFile(scratch.Path());
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(test_support::ScratchDir::Utf8(chosen->filename()), "Привет.txt");
+}
+
+TEST_F(UnicodeUiTest, FormFieldsKeepAnyScriptAsTypedAndEditByClusters) {
+  const struct {
+    const char* value;
+    const char* keys;   // first
+    const char* typed;  // then
+    const char* after;  // then
+    const char* result;
+  } cases[] = {
+      {"Привет", "End", " ok", "", "Привет ok"},          // the value edited is kept
+      {"Привет", "", "漢字🚀", "", "漢字🚀"},               // typed first: replaces
+      {"", "", "cafe\u0301!", "Left Backspace", "caf!"},  // e and its accent: a cluster
+      {"a👍🏽b", "Home Right Del", "", "", "ab"},     // a skin-toned emoji too
+      {"Größe", "Ctrl+Y", "", "", ""},                    // cleared
+      {"漢字テスト漢字テスト", "End", "x", "", "漢字テスト漢字テストx"},  // wider than the field
+  };
+  for (const auto& c : cases) {
+    console = &UseHeadlessConsole(80, 25);
+    if (*c.keys) console->QueueKeys(c.keys);
+    console->QueueUtf8(c.typed);
+    if (*c.after) console->QueueKeys(c.after);
+    console->QueueKeys("Enter");
+    const std::vector<FormField> fields = {{"Имя", FieldKind::kText, 8, c.value}};
+    const auto values = FillForm(fields);
+    ASSERT_TRUE(values.has_value()) << c.value;
+    EXPECT_EQ(values->at(0), c.result) << c.value << " + " << c.keys << " " << c.typed;
+  }
+}
+
+TEST_F(UnicodeUiTest, FormLabelsAndMessagesOfAnyScriptAndAFieldScrolledByCells) {
+  const std::vector<FormField> fields = {
+      {"Имя", FieldKind::kText, 7, "漢字テスト漢字"},
+      {.label = "Город", .width = 12, .value = "Zürich", .validator = [](const std::string&) {
+         return std::string("Слишком далеко: 遠すぎる");
+       }}};
+  // The form puts the screen back as the exception passes: looked at before.
+  console->QueueKeys("End");  // the first field scrolls to its end
+  console->OnExhausted([] { EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/form_scripts.txt")); });
+  EXPECT_THROW(FillForm(fields, {.title = "Анкета"}), HeadlessInputExhausted);
+  console = &UseHeadlessConsole(80, 25);
+  console->QueueKeys("Enter Enter");
+  console->OnExhausted(
+      [] { EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/form_scripts_message.txt")); });
+  EXPECT_THROW(FillForm(fields, {.title = "Анкета"}), HeadlessInputExhausted);
 }
 
 }  // namespace
