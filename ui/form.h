@@ -14,8 +14,8 @@
 namespace tarvana::ui {
 
 enum class FieldKind {
-  kText,        // any characters
-  kUpperCase,   // letters and spaces, upper-cased as they are typed
+  kText,        // any characters of any script, kept as typed
+  kUpperCase,   // letters and spaces of code page 437, upper-cased as they are typed
   kTemplate,    // laid out by FormField::pattern
   kDecimal,     // width whole digits (and a minus sign), a point, `decimals` digits
   kCalculator,  // a number entered from the right, as on a calculator
@@ -25,8 +25,9 @@ enum class FieldKind {
 struct FormField {
   std::string label{};
   FieldKind kind = FieldKind::kText;
-  // Cells of a text, upper-case or calculator field; whole digits of a decimal
-  // field; templates and dates take their pattern's width.
+  // Cells of a text, upper-case or calculator field (a longer text scrolls
+  // sideways); whole digits of a decimal field; templates and dates take
+  // their pattern's width.
   int width = 20;
   // The value at the start (a template's characters in every position; a
   // decimal as "123.45"; a date as MM-DD-YYYY).
