@@ -226,7 +226,23 @@ void Screen::WriteRect(const Cell* in, int top, int left, int rows, int cols) {
     // screen) keeps its stamp.
     if (std::equal(from, from + (c1 - c0 + 1), to)) continue;
     std::copy_n(from, c1 - c0 + 1, to);
+    BlankBrokenPairs(row, c0, c1);
     Touch(row);
+  }
+}
+
+// Blanks, keeping its colour, each half of a wide cluster in or beside
+// columns first..last whose partner is gone: a rectangle that cut a cluster
+// leaves no half glyph where it is put back, nor beside it.
+void Screen::BlankBrokenPairs(int row, int first, int last) {
+  Cell* cells = &cells_[Index(row, 1)];
+  for (int col = std::max(first - 1, 1); col <= std::min(last + 1, cols_); ++col) {
+    Cell& c = cells[col - 1];
+    const bool brokenHead = (c.flags & cell_flag::kWideFirst) &&
+                            (col == cols_ || !(cells[col].flags & cell_flag::kContinuation));
+    const bool brokenTail = (c.flags & cell_flag::kContinuation) &&
+                            (col == 1 || !(cells[col - 2].flags & cell_flag::kWideFirst));
+    if (brokenHead || brokenTail) c = Cell{' ', c.attr};
   }
 }
 

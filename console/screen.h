@@ -59,7 +59,8 @@ class Screen {
   // Resizes, keeping the top-left cells; new cells are blank light grey on black.
   void Resize(int cols, int rows);
   // Copies a rectangle (1-based top-left) out of or into a row-by-row buffer;
-  // cells outside the screen are skipped.
+  // cells outside the screen are skipped. Half a wide cluster left without
+  // its partner, in the rectangle written or beside it, becomes a blank.
   void ReadRect(Cell* out, int top, int left, int rows, int cols) const;
   void WriteRect(const Cell* in, int top, int left, int rows, int cols);
   // Gives count cells from (row, col) onwards, in screen order, the colour
@@ -72,6 +73,7 @@ class Screen {
   void AdvanceCursor(int count);
   void PutCells(const Cell* cells, int count, ColorAttr attr, std::string* cp437);
   void MendWideNeighbours(int row, int first, int last, ColorAttr attr);
+  void BlankBrokenPairs(int row, int first, int last);
   void Touch(int row);
   void TouchAll();
 

@@ -186,6 +186,30 @@ TEST(UnicodeText, OverwritingHalfAWideClusterBlanksTheOtherHalf) {
   }
 }
 
+TEST(UnicodeText, ARectangleThatCutsAWideClusterLeavesNoHalfOnTheScreen) {
+  const struct {
+    int readCol, cols;  // a rectangle of row 1 read back
+    int writeCol;       // and written back at (2, writeCol) over 中文 of row 2
+    const char* row2;
+  } cases[] = {
+      {2, 2, 6, "中文"},  // two halves alone: blanks, nothing beside them changed
+      {1, 2, 1, "中文"},  // a whole cluster over the same one
+      {1, 2, 2, " 中"},   // a whole cluster over two halves: both partners blank
+      {3, 1, 1, "文文"},  // a head over a head: it pairs with the second half there
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row2);
+    UseHeadlessConsole(10, 2);
+    PrintUtf8("\xE4\xB8\xAD\xE6\x96\x87");  // 中文
+    Locate(2, 1);
+    PrintUtf8("\xE4\xB8\xAD\xE6\x96\x87");
+    std::vector<Cell> rect(static_cast<std::size_t>(c.cols));
+    ReadScreenRect(rect, 1, c.readCol, 1, c.cols);
+    WriteScreenRect(rect, 2, c.writeCol, 1, c.cols);
+    EXPECT_EQ(test_support::RowUtf8(2), c.row2);
+  }
+}
+
 TEST(UnicodeText, NothingLeftHalfAtTheEdgeOfAResizedScreen) {
   UseHeadlessConsole(10, 2);
   PrintUtf8("abcd\xE4\xB8\xAD");
