@@ -21,20 +21,20 @@ std::vector<CellString> Lines(std::string_view text) {
 
 // The dialog box's window for the lines: a blank row above and below them
 // and two columns on each side.
-WindowRec DialogWindow(const std::vector<CellString>& lines, const Scheme& scheme,
+WindowRec DialogWindow(const std::vector<CellString>& lines, const DialogOptions& options,
                        std::string_view routine) {
   int widest = 0;
   for (const CellString& line : lines)
     widest = std::max(widest, line.Width());
-  return internal::PlaceWindow(scheme, 0, 0, lines.size() + 4, static_cast<std::size_t>(widest) + 4,
-                               routine);
+  return internal::PlaceWindow(options.scheme, 0, 0, lines.size() + 4,
+                               static_cast<std::size_t>(widest) + 4, routine, options.title);
 }
 
 }  // namespace
 
 void ShowMessage(std::string_view message, const DialogOptions& options) {
   const std::vector<CellString> lines = Lines(message);
-  DialogWaitCells(lines, DialogWindow(lines, options.scheme, "ShowMessage"),
+  DialogWaitCells(lines, DialogWindow(lines, options, "ShowMessage"),
                   CellString::FromUtf8(options.title));
 }
 
@@ -64,7 +64,7 @@ std::optional<std::size_t> Ask(std::string_view question, std::span<const std::s
   std::vector<CellString> lines = Lines(question);
   lines.emplace_back();
   lines.push_back(std::move(answerLine));
-  const int position = DialogLetterChoice(lines, DialogWindow(lines, options.scheme, "Ask"),
+  const int position = DialogLetterChoice(lines, DialogWindow(lines, options, "Ask"),
                                           CellString::FromUtf8(options.title), letters);
   if (position < 1) return std::nullopt;
   return static_cast<std::size_t>(position - 1);

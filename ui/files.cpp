@@ -26,7 +26,7 @@ std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& o
     constexpr int kNameWidth = 40;
     // The directory list lowers Bottom to its entries and sizes Right to them.
     WindowRec window = internal::PlaceWindow(options.scheme, options.row, options.col, rows + 2,
-                                             kNameWidth + 4, "PickFile");
+                                             kNameWidth + 4, "PickFile", options.title);
     window.Right = 0;
     // Names as UTF-8, a cluster per cell, searched ahead by case folding.
     TextInputScope typing;
@@ -44,7 +44,8 @@ std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& o
 }
 
 bool ViewTextFile(const fs::path& file, const ViewOptions& options) {
-  WindowRec window = internal::PlaceWindow(options.scheme, 1, 1, 3, 3, "ViewTextFile");
+  WindowRec window = internal::PlaceWindow(options.scheme, 1, 1, 3, 3, "ViewTextFile",
+                                           "titled by the viewer with the file's name");
   window.Top = static_cast<std::uint8_t>(std::clamp(options.top > 0 ? options.top : 1, 0, 255));
   window.Left = static_cast<std::uint8_t>(std::clamp(options.left > 0 ? options.left : 1, 0, 255));
   window.Bottom = static_cast<std::uint8_t>(

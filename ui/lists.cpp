@@ -64,7 +64,7 @@ WindowRec ListWindow(const tarvana::internal::ListItems& items, const ListOption
       std::max(ScreenWidth(), 5));
   return internal::PlaceWindow(options.scheme, options.row, options.col,
                                static_cast<std::size_t>(shown) + 2, std::max<std::size_t>(cols, 5),
-                               routine);
+                               routine, options.title);
 }
 
 // Opens the list and runs it to its end; the caller's index chosen, or -1.

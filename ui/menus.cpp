@@ -88,8 +88,9 @@ std::optional<std::size_t> ShowMenu(std::span<const MenuEntry> entries,
     if (text.Width() < title.Width() + 2) text = text.Padded(title.Width() + 2);
     widest = std::max(widest, text.Width());
   }
-  WindowRec window = internal::PlaceWindow(s, options.row, options.col, entries.size() + 2,
-                                           static_cast<std::size_t>(widest) + 4, "ShowMenu");
+  WindowRec window =
+      internal::PlaceWindow(s, options.row, options.col, entries.size() + 2,
+                            static_cast<std::size_t>(widest) + 4, "ShowMenu", options.title);
   TextInputScope typing;
   const int entry = BoxMenuCells(a.items, a.choice, window, title, a.helpRow, s.hotKey, s.disabled,
                                  s.help, s.bar);

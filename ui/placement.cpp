@@ -10,7 +10,7 @@
 namespace tarvana::ui::internal {
 
 WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, std::size_t cols,
-                      std::string_view what) {
+                      std::string_view what, std::string_view title) {
   const std::int64_t height = ScreenHeight(), width = ScreenWidth();
   const std::int64_t r = static_cast<std::int64_t>(rows), c = static_cast<std::int64_t>(cols);
   const std::int64_t top = row > 0 ? row : std::max<std::int64_t>(1, (height - r) / 2 + 1);
@@ -28,7 +28,7 @@ WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, 
   w.Bottom = static_cast<std::uint8_t>(bottom);
   w.Right = static_cast<std::uint8_t>(right);
   w.Frame = scheme.frameStyle;
-  w.TitlePos = 2;
+  w.TitlePos = title.empty() ? 0 : 2;
   w.Shadow = scheme.shadowType;
   w.ShadowColor = scheme.shadow;
   w.FillColor = scheme.text;

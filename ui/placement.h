@@ -16,10 +16,11 @@ namespace tarvana::ui::internal {
 
 // A framed window of rows by cols cells, frame included, with its top-left
 // corner at (row, col), or centred on the screen in each coordinate given as
-// 0. Throws std::invalid_argument (naming `what`) when it would not lie on the
-// screen.
+// 0, titled at the top's centre unless the title is empty (a whole top
+// frame). Throws std::invalid_argument (naming `what`) when it would not lie
+// on the screen.
 WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, std::size_t cols,
-                      std::string_view what);
+                      std::string_view what, std::string_view title);
 // Throws std::invalid_argument with "routine: message".
 [[noreturn]] void Refuse(std::string_view routine, const std::string& message);
 // UTF-8 texts as code page 437 in an array indexed from lower.

@@ -12,7 +12,7 @@ Popup::Popup(int rows, int cols, std::string_view title, const Scheme& scheme, i
   if (rows < 1) internal::Refuse("Popup", "rows " + std::to_string(rows) + " is below 1");
   if (cols < 1) internal::Refuse("Popup", "cols " + std::to_string(cols) + " is below 1");
   window_ = internal::PlaceWindow(scheme, row, col, static_cast<std::size_t>(rows) + 2,
-                                  static_cast<std::size_t>(cols) + 2, "Popup");
+                                  static_cast<std::size_t>(cols) + 2, "Popup", title);
   OpenWindow(window_, CellString::FromUtf8(title), save_);
 }
 

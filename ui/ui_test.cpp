@@ -216,5 +216,30 @@ TEST_F(UiTest, AskAnswersByFirstLetterAndEscIsNothing) {
   ExpectScreenRestored();
 }
 
+TEST_F(UiTest, WithoutATitleTheTopFrameIsWhole) {
+  const std::vector<std::string> items = {"one", "two"};
+  const std::function<void()> opens[] = {
+      [] { Confirm("Leave?"); },
+      [&] { PickOne(items); },
+      [] { ShowMenu(kEntries); },
+      [] {
+        Popup popup(2, 10);
+        WaitKey();
+      },
+  };
+  for (const auto& open : opens) {
+    console = &UseHeadlessConsole(80, 25);
+    int top = 0;
+    console->OnExhausted([&] {
+      for (top = 1; top <= 25 && ReadCell(top, 40) != 0xC4; ++top) {
+      }
+      // A title's place would show as the frame line broken by blanks.
+      EXPECT_EQ(RowText(top).find("\xC4 "), std::string::npos) << RowText(top);
+    });
+    EXPECT_THROW(open(), HeadlessInputExhausted);
+    EXPECT_LE(top, 25);
+  }
+}
+
 }  // namespace
 }  // namespace tarvana::ui
