@@ -1,12 +1,23 @@
 #include "console/console_api.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "console/cp437.h"
+#include "console/cp437_best_fit.h"
 #include "console/us_layout.h"
 
 namespace tarvana {
 namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsHighSurrogate(char32_t u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 // The scan code of a virtual key that types no character (or whose character
 // the scan code must not depend on); 0 for keys the toolbox does not know.
@@ -68,26 +79,49 @@ std::uint8_t ScanOfVirtualKey(std::uint16_t vk) {
 
 }  // namespace
 
-void MapConsoleKeyEvent(const ConsoleKeyEvent& event, std::vector<InputRecord>& out) {
+void MapConsoleKeyEvent(const ConsoleKeyEvent& event, ConsoleKeyState& state,
+                        std::vector<InputRecord>& out) {
   // Releases yield no key: they are not queued, so they wake nobody.
   if (!event.keyDown) return;
+  char32_t u = event.unicodeChar;
+  if (state.highSurrogate != 0) {
+    const char32_t high = std::exchange(state.highSurrogate, 0);
+    if (IsLowSurrogate(u)) {
+      u = 0x10000 + ((high - 0xD800) << 10) + (u - 0xDC00);
+    } else {
+      ConsoleKeyEvent lone;
+      lone.unicodeChar = kReplacement;
+      MapConsoleKeyEvent(lone, state, out);
+    }
+  }
+  if (IsHighSurrogate(u)) {
+    state.highSurrogate = static_cast<char16_t>(u);
+    return;
+  }
+  if (IsLowSurrogate(u)) u = kReplacement;
   using namespace consoleApi;
-  const std::uint32_t state = event.controlKeyState;
+  const std::uint32_t controls = event.controlKeyState;
   // AltGr (right Alt with left Ctrl) types a character; it is no Alt+key.
-  const bool altGr = (state & kRightAlt) && (state & kLeftCtrl) && event.unicodeChar != 0;
-  KeyRecord k;
-  k.alt = !altGr && (state & (kLeftAlt | kRightAlt));
-  k.ctrl = !altGr && (state & (kLeftCtrl | kRightCtrl));
-  k.shift = state & kShift;
-  k.capsLock = state & kCapsLock;
+  const bool altGr = (controls & kRightAlt) && (controls & kLeftCtrl) && u != 0;
+  InputRecord record = InputRecord::Key({});
+  KeyRecord& k = record.key;
+  k.alt = !altGr && (controls & (kLeftAlt | kRightAlt));
+  k.ctrl = !altGr && (controls & (kLeftCtrl | kRightCtrl));
+  k.shift = controls & kShift;
+  k.capsLock = controls & kCapsLock;
   const std::uint8_t keyScan = ScanOfVirtualKey(event.virtualKey);
-  if (event.unicodeChar != 0) {
-    const char32_t u = event.unicodeChar;
-    const int ch = u < 32 || u == 127 ? static_cast<int>(u) : UnicodeToCp437(u);
-    if (ch < 0) return;
-    k.ch = static_cast<std::uint8_t>(ch);
+  if (u != 0) {
+    int ch = u < 32 || u == 127 ? static_cast<int>(u) : UnicodeToCp437(u);
+    // A character code page 437 lacks is typed as its stand-in, or beeps, as
+    // on a terminal; the record keeps the character itself for readers of text.
+    if (ch < 0) {
+      ch = BestFitCp437(u);
+      k.text = u;
+      if (ch < 0) record.kind = InputRecord::Kind::kUnshowable;
+    }
+    k.ch = static_cast<std::uint8_t>(std::max(ch, 0));
     k.scan = keyScan ? keyScan : static_cast<std::uint8_t>(event.virtualScan);
-    if (k.scan == 0) k.scan = UsLayoutKey(k.ch).scan;
+    if (k.scan == 0 && k.ch != 0) k.scan = UsLayoutKey(k.ch).scan;
     // Shift+Tab is the back-tab key, with no character, as on a PC.
     if (k.ch == '\t' && k.shift) k.ch = 0;
   } else {
@@ -96,7 +130,7 @@ void MapConsoleKeyEvent(const ConsoleKeyEvent& event, std::vector<InputRecord>& 
   }
   const int repeats = std::max<int>(1, event.repeatCount);
   for (int i = 0; i < repeats; ++i)
-    out.push_back(InputRecord::Key(k));
+    out.push_back(record);
 }
 
 InputRecord MapConsoleMouseEvent(const ConsoleMouseEvent& event) {

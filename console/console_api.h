@@ -45,9 +45,20 @@ inline constexpr std::uint32_t kMouseWheeled = 0x0004;
 inline constexpr std::uint32_t kMouseHWheeled = 0x0008;
 }  // namespace consoleApi
 
+// What key mapping remembers between events: a character outside the Basic
+// Multilingual Plane comes as two events, its UTF-16 high and low surrogates.
+struct ConsoleKeyState {
+  char16_t highSurrogate = 0;  // the high half waiting for its low half; 0 none
+};
+
 // Appends the records a key event stands for (one per repeat); nothing for a
-// character that code page 437 lacks or a key the toolbox does not know.
-void MapConsoleKeyEvent(const ConsoleKeyEvent& event, std::vector<InputRecord>& out);
+// key the toolbox does not know, nor for the first half of a surrogate pair,
+// whose character comes with the second. A character code page 437 holds is
+// that character; one it lacks is its stand-in with text set, or a
+// kUnshowable record with text set; a surrogate without its other half is
+// U+FFFD.
+void MapConsoleKeyEvent(const ConsoleKeyEvent& event, ConsoleKeyState& state,
+                        std::vector<InputRecord>& out);
 // The record of a mouse event.
 InputRecord MapConsoleMouseEvent(const ConsoleMouseEvent& event);
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "console/key_translate.h"
 
 namespace tarvana {
@@ -16,7 +18,8 @@ using namespace consoleApi;
 // The KeyCodes that a key event's records translate to, in hex for messages.
 std::string KeysOf(const ConsoleKeyEvent& event) {
   std::vector<InputRecord> records;
-  MapConsoleKeyEvent(event, records);
+  ConsoleKeyState state;
+  MapConsoleKeyEvent(event, state, records);
   MouseState mouse;
   std::string out;
   for (const InputRecord& r : records) {
@@ -63,7 +66,8 @@ TEST(ConsoleApiKeys, RecordsBecomeTheKeysOfAPc) {
       {"Del", {true, 1, 0x2E, 83, 0, 0}, "0053"},
       {"e acute in code page 437", {true, 1, 0, 0, u'\u00E9', 0}, "82"},
       {"box corner", {true, 1, 0, 0, u'\u2554', 0}, "C9"},
-      {"a character 437 lacks", {true, 1, 0, 0, u'\u20AC', 0}, ""},
+      {"a character 437 lacks: its stand-in", {true, 1, 0, 0, u'\u20AC', 0}, "45"},
+      {"a character with no stand-in", {true, 1, 0, 0, u'\u4E2D', 0}, "-"},
       {"Shift alone", {true, 1, 0x10, 42, 0, kShift}, "-"},
       {"key release", {false, 1, 'A', 30, u'a', 0}, ""},
       {"a key with no key (wine's Home)", {true, 1, 0, 0, 0, 0}, ""},
@@ -72,6 +76,62 @@ TEST(ConsoleApiKeys, RecordsBecomeTheKeysOfAPc) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(KeysOf(c.event), c.keys) << c.what;
+}
+
+// Each record as its kind (K key, U unshowable), code page 437 byte and
+// typed text, in hex.
+std::string RecordsOf(std::initializer_list<ConsoleKeyEvent> events) {
+  std::vector<InputRecord> records;
+  ConsoleKeyState state;
+  for (const ConsoleKeyEvent& e : events)
+    MapConsoleKeyEvent(e, state, records);
+  std::string out;
+  for (const InputRecord& r : records) {
+    char one[32];
+    std::snprintf(one, sizeof one, "%s%c%02X+%X", out.empty() ? "" : " ",
+                  r.kind == InputRecord::Kind::kUnshowable ? 'U' : 'K', r.key.ch,
+                  static_cast<unsigned>(r.key.text));
+    out += one;
+  }
+  return out;
+}
+
+TEST(ConsoleApiKeys, CharactersOfAnyScriptCarryTheirText) {
+  const auto typed = [](char16_t u, std::uint32_t state = 0) {
+    return ConsoleKeyEvent{true, 1, 0xE7, 0, u, state};  // VK_PACKET, as typed or pasted text
+  };
+  auto released = typed(0);
+  released.keyDown = false;
+  const ConsoleKeyEvent high = typed(0xD83D), low = typed(0xDE00);  // U+1F600
+  auto lowTwice = low;
+  lowTwice.repeatCount = 2;
+  auto highReleased = high, lowReleased = low;
+  highReleased.keyDown = lowReleased.keyDown = false;
+  struct Case {
+    const char* what;
+    std::initializer_list<ConsoleKeyEvent> events;
+    const char* records;
+  } cases[] = {
+      {"in code page 437: today's record, no text", {typed(u'\u00E9')}, "K82+0"},
+      {"a stand-in keeps the text", {typed(u'\u0151')}, "K6F+151"},
+      {"AltGr+E types the euro",
+       {{true, 1, 'E', 18, u'\u20AC', kRightAlt | kLeftCtrl}},
+       "K45+20AC"},
+      {"no stand-in: unshowable", {typed(u'\u4E2D')}, "U00+4E2D"},
+      {"a surrogate pair is one character", {high, low}, "U00+1F600"},
+      {"releases between the halves", {high, highReleased, low, lowReleased}, "U00+1F600"},
+      {"a repeated pair", {high, lowTwice}, "U00+1F600 U00+1F600"},
+      {"a low half alone", {low}, "U00+FFFD"},
+      {"a high half before a letter", {high, typed(u'a')}, "U00+FFFD K61+0"},
+      {"a high half before another pair", {high, high, low}, "U00+FFFD U00+1F600"},
+      {"a high half before a key with no character",
+       {high, {true, 1, 0x70, 59, 0, 0}},
+       "U00+FFFD K00+0"},
+      {"a high half still waiting", {high}, ""},
+      {"a release alone", {released}, ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(RecordsOf(c.events), c.records) << c.what;
 }
 
 TEST(ConsoleApiMouse, PressReleaseDoubleClickAndMoves) {

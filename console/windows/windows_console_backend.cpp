@@ -197,7 +197,7 @@ class WindowsConsoleBackend final : public ConsoleBackend {
         mapped_.clear();
         MapConsoleKeyEvent({k.bKeyDown != 0, k.wRepeatCount, k.wVirtualKeyCode, k.wVirtualScanCode,
                             static_cast<char16_t>(k.uChar.UnicodeChar), k.dwControlKeyState},
-                           mapped_);
+                           keyState_, mapped_);
         queue.insert(queue.end(), mapped_.begin(), mapped_.end());
         break;
       }
@@ -248,6 +248,7 @@ class WindowsConsoleBackend final : public ConsoleBackend {
   std::vector<Cell> shown_;  // what the toolbox's buffer shows; empty: unknown
   std::vector<CHAR_INFO> block_;
   std::vector<InputRecord> mapped_;
+  ConsoleKeyState keyState_;
 };
 
 }  // namespace

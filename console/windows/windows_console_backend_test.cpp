@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "console/cp437.h"
+#include "console/input_record.h"
 #include "console/key_translate.h"
 #include "console/screen.h"
 #include "console/terminal_backend.h"
@@ -193,6 +194,24 @@ TEST_F(WindowsConsoleBackend, EveryAttributeReadsBackAsDrawn) {
       wrong << std::hex << " 0x" << attr << " read back as 0x" << got.Attributes << ";";
   }
   EXPECT_EQ(wrong.str(), "") << "attributes not kept";
+}
+
+// Characters of any script through the console's records: a surrogate pair
+// is one character, and each record keeps the character typed.
+TEST_F(WindowsConsoleBackend, TypedCharactersOfAnyScriptKeepTheirText) {
+  auto backend = MakeTerminalBackend();
+  INPUT_RECORD highUp = Key(VK_PACKET, 0, 0xD83D), lowUp = Key(VK_PACKET, 0, 0xDE00);
+  highUp.Event.KeyEvent.bKeyDown = lowUp.Event.KeyEvent.bKeyDown = FALSE;
+  Inject({Key(VK_PACKET, 0, 0xD83D), highUp, Key(VK_PACKET, 0, 0xDE00), lowUp,
+          Key('E', 18, 0x20AC, RIGHT_ALT_PRESSED | LEFT_CTRL_PRESSED), Key(0, 0, 0x00E9),
+          Key(0, 0, 0x4E2D)});
+  std::deque<InputRecord> queue;
+  backend->ReadInput(queue, 0);
+  std::ostringstream got;
+  for (const InputRecord& r : queue)
+    got << (r.kind == InputRecord::Kind::kUnshowable ? "U" : "K") << std::hex << int{r.key.ch}
+        << "+" << static_cast<unsigned>(r.key.text) << " ";
+  EXPECT_EQ(got.str(), "U0+1f600 K45+20ac K82+0 U0+4e2d ");
 }
 
 TEST_F(WindowsConsoleBackend, TheUsersBufferAndInputModeComeBack) {
