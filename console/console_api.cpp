@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "console/cell_text.h"
 #include "console/cp437.h"
 #include "console/cp437_best_fit.h"
 #include "console/us_layout.h"
+#include "runtime/unicode/code_point_properties.h"
+#include "runtime/unicode/utf8_decode.h"
 
 namespace tarvana {
 namespace {
@@ -17,6 +20,40 @@ bool IsHighSurrogate(char32_t u) {
 }
 bool IsLowSurrogate(char32_t u) {
   return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+// A character one CHAR_INFO shows: in the Basic Multilingual Plane, no
+// surrogate and no control code.
+bool FitsCharInfo(char32_t u) {
+  return u != 0 && u < 0x10000 && !IsHighSurrogate(u) && !IsLowSurrogate(u) &&
+         WidthClassOf(u) != WidthClass::kControl;
+}
+
+// The first scalar of a text cell's cluster, and whether it is all of it.
+struct ClusterHead {
+  char32_t first = 0;
+  bool whole = true;
+};
+
+ClusterHead HeadOf(char32_t text) {
+  if (!(text & kStoredClusterBit)) return {text, true};
+  const std::string utf8 = CellTextUtf8(text);
+  if (utf8.empty()) return {0, true};
+  std::size_t pos = 0;
+  const char32_t first = DecodeUtf8(utf8, pos);
+  return {first, pos == utf8.size()};
+}
+
+// Cell col of a row is the second half of the wide cluster before it.
+bool Headed(const Cell* row, int col) {
+  return col > 0 && (row[col - 1].flags & cell_flag::kWideFirst) &&
+         !(row[col - 1].flags & cell_flag::kContinuation);
+}
+
+// Cell col of a cols-wide row starts a wide cluster whose second half follows.
+bool Covered(const Cell* row, int cols, int col) {
+  return (row[col].flags & cell_flag::kWideFirst) && col + 1 < cols &&
+         (row[col + 1].flags & cell_flag::kContinuation);
 }
 
 // The scan code of a virtual key that types no character (or whose character
@@ -172,6 +209,9 @@ std::vector<CellRect> ChangedRects(const std::vector<Cell>& shown, const std::ve
     int right = cols - 1;
     while (a[right] == b[right])
       --right;
+    // The console keeps the two cells of a wide character together.
+    if (left > 0 && ((a[left].flags | b[left].flags) & cell_flag::kContinuation)) --left;
+    if (right + 1 < cols && ((a[right].flags | b[right].flags) & cell_flag::kWideFirst)) ++right;
     if (open) {
       CellRect& r = rects.back();
       r.bottom = row;
@@ -183,6 +223,27 @@ std::vector<CellRect> ChangedRects(const std::vector<Cell>& shown, const std::ve
     }
   }
   return rects;
+}
+
+ConsoleCharInfo ConsoleCharOfCell(const Cell* row, int cols, int col) {
+  using namespace consoleApi;
+  const Cell& c = row[col];
+  const auto glyph = [](const Cell& of) {
+    return ConsoleCharInfo{static_cast<char16_t>(Cp437ToUnicode(of.ch)), of.attr};
+  };
+  if (c.flags & cell_flag::kContinuation) {
+    if (!Headed(row, col)) return glyph(Cell{' ', c.attr});
+    const Cell& head = row[col - 1];
+    const ClusterHead h = HeadOf(head.text);
+    if (!FitsCharInfo(h.first)) return glyph(head);
+    return {static_cast<char16_t>(h.first), static_cast<std::uint16_t>(head.attr | kTrailingByte)};
+  }
+  if (c.text == 0) return glyph(c);
+  const ClusterHead h = HeadOf(c.text);
+  const bool wide = c.flags & cell_flag::kWideFirst;
+  if (!FitsCharInfo(h.first) || (wide && !Covered(row, cols, col))) return glyph(c);
+  return {static_cast<char16_t>(h.first),
+          static_cast<std::uint16_t>(wide ? c.attr | kLeadingByte : c.attr)};
 }
 
 }  // namespace tarvana

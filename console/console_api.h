@@ -1,8 +1,9 @@
 #pragma once
 // The pure half of the Windows console backend: the console API's key and
-// mouse event records turned into the toolbox's input records, and the cell
-// rectangles a new screen changed. Plain values, so it builds and is tested
-// on every platform; the backend copies the system's records into them.
+// mouse event records turned into the toolbox's input records, the cell
+// rectangles a new screen changed, and cells as the console's character
+// cells. Plain values, so it builds and is tested on every platform;
+// the backend copies the system's records into them.
 
 #include <cstdint>
 #include <vector>
@@ -43,6 +44,8 @@ inline constexpr std::uint32_t kMouseMoved = 0x0001;
 inline constexpr std::uint32_t kDoubleClick = 0x0002;
 inline constexpr std::uint32_t kMouseWheeled = 0x0004;
 inline constexpr std::uint32_t kMouseHWheeled = 0x0008;
+inline constexpr std::uint16_t kLeadingByte = 0x0100;   // CHAR_INFO: first cell of a wide character
+inline constexpr std::uint16_t kTrailingByte = 0x0200;  // CHAR_INFO: its second cell
 }  // namespace consoleApi
 
 // What key mapping remembers between events: a character outside the Basic
@@ -70,8 +73,23 @@ struct CellRect {
 
 // The rectangles to write so that a cols-wide screen showing shown shows now:
 // each run of rows with changes becomes one rectangle from its leftmost to its
-// rightmost changed column. Everything when the two differ in size.
+// rightmost changed column, widened so that it holds both cells of a wide
+// cluster or neither. Everything when the two differ in size.
 std::vector<CellRect> ChangedRects(const std::vector<Cell>& shown, const std::vector<Cell>& now,
                                    int cols);
+
+// The fields of a CHAR_INFO.
+struct ConsoleCharInfo {
+  char16_t ch = u' ';
+  std::uint16_t attributes = 7;
+  friend bool operator==(const ConsoleCharInfo&, const ConsoleCharInfo&) = default;
+};
+
+// The console cell that shows cell col (0-based) of a row of cols cells: a
+// code page 437 glyph; a text cell's scalar, or the first scalar of its
+// cluster, when that is in the Basic Multilingual Plane; both cells of a
+// wide cluster with that character, marked leading and trailing. Any other
+// cluster is its cell's stand-in, in each cell it takes.
+ConsoleCharInfo ConsoleCharOfCell(const Cell* row, int cols, int col);
 
 }  // namespace tarvana

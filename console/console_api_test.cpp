@@ -1,6 +1,6 @@
-// The Windows console's records as the toolbox's keys and mouse events, and
-// the rectangles a new screen changed: tables of records as the console API
-// fills them, through the KeyCode translation.
+// The Windows console's records as the toolbox's keys and mouse events, the
+// rectangles a new screen changed and the console cells that show it: tables of records as the
+// console API fills them, through the KeyCode translation.
 
 #include "console/console_api.h"
 
@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "console/key_translate.h"
+#include "console/screen.h"
 
 namespace tarvana {
 namespace {
@@ -193,6 +194,100 @@ TEST(ConsoleApiOutput, ChangedRectanglesCoverEveryChangeAndNothingElse) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(ChangedRects(c.shown, c.now, kCols), c.rects) << c.what;
+}
+
+TEST(ConsoleApiOutput, WideClustersKeepBothCellsTogether) {
+  constexpr int kCols = 6;
+  std::vector<Cell> blank(kCols * 2);
+  const auto wideAt = [&](int row, int col) {
+    std::vector<Cell> s = blank;
+    s[row * kCols + col] = {'?', 7, cell_flag::kWideFirst, 0x4E2D};
+    s[row * kCols + col + 1] = {' ', 7, cell_flag::kContinuation, 0};
+    return s;
+  };
+  auto otherWide = wideAt(0, 2);
+  otherWide[2].text = 0x6587;
+  struct Case {
+    const char* what;
+    std::vector<Cell> shown, now;
+    std::vector<CellRect> rects;
+  } cases[] = {
+      {"a new pair", blank, wideAt(0, 2), {{0, 2, 0, 3}}},
+      {"a new character in the first cell only", wideAt(0, 2), otherWide, {{0, 2, 0, 3}}},
+      {"the pair's cells, now blank", wideAt(1, 4), blank, {{1, 4, 1, 5}}},
+      {"a pair moved by a cell", wideAt(0, 1), wideAt(0, 2), {{0, 1, 0, 3}}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ChangedRects(c.shown, c.now, kCols), c.rects) << c.what;
+}
+
+// The console cells of a row as UTF-16 in hex, "<" marking a leading and ">"
+// a trailing cell of a wide character, then "/attributes" in hex where the
+// colour is not 07.
+std::string CharInfosOf(const Cell* row, int cols) {
+  std::string out;
+  for (int col = 0; col < cols; ++col) {
+    const ConsoleCharInfo c = ConsoleCharOfCell(row, cols, col);
+    char one[24];
+    const unsigned half = c.attributes & (consoleApi::kLeadingByte | consoleApi::kTrailingByte);
+    const unsigned attr = c.attributes & 0xFF;
+    std::snprintf(one, sizeof one, "%s%04X%s", col ? " " : "", static_cast<unsigned>(c.ch),
+                  half == consoleApi::kLeadingByte    ? "<"
+                  : half == consoleApi::kTrailingByte ? ">"
+                  : half                              ? "<>"
+                                                      : "");
+    out += one;
+    if (attr != 7 || c.attributes > 0x3FF) {
+      std::snprintf(one, sizeof one, "/%X", static_cast<unsigned>(c.attributes));
+      out += one;
+    }
+  }
+  return out;
+}
+
+TEST(ConsoleApiOutput, CellsBecomeTheConsolesCharacterCells) {
+  struct Case {
+    const char* what;
+    const char* utf8;  // printed from column 1 of a 4-column screen
+    const char* cells;
+  } cases[] = {
+      {"code page 437 glyphs", "A\xE2\x95\x94\xE2\x98\xBA ", "0041 2554 263A 0020"},
+      {"a letter code page 437 lacks", "\xD0\x96", "0416 0020 0020 0020"},
+      {"a wide character: both cells", "\xE4\xB8\xAD!", "4E2D< 4E2D> 0021 0020"},
+      {"a wide character outside the BMP: its stand-in twice", "\xF0\x9F\x98\x80",
+       "003F 003F 0020 0020"},
+      {"narrow outside the BMP: its stand-in", "\xF0\x9D\x90\x80x", "003F 0078 0020 0020"},
+      {"a letter with a mark: its first scalar", "e\xCC\x81", "0065 0020 0020 0020"},
+      {"an emoji sequence outside the BMP: stand-ins", "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD",
+       "003F 003F 0020 0020"},
+      {"a wide text-style symbol as emoji", "\xE2\x98\xBA\xEF\xB8\x8F", "263A< 263A> 0020 0020"},
+  };
+  for (const Case& c : cases) {
+    Screen screen(4, 1);
+    screen.PrintUtf8(c.utf8);
+    EXPECT_EQ(CharInfosOf(screen.Cells().data(), 4), c.cells) << c.what;
+  }
+}
+
+TEST(ConsoleApiOutput, BrokenPairsShowTheirStandIns) {
+  const Cell wide{'?', 0x1E, cell_flag::kWideFirst, 0x4E2D};
+  const Cell continuation{' ', 0x1E, cell_flag::kContinuation, 0};
+  const Cell a{'a', 0x1E};
+  struct Case {
+    const char* what;
+    std::vector<Cell> row;
+    const char* cells;
+  } cases[] = {
+      {"a pair in its colour", {wide, continuation}, "4E2D</11E 4E2D>/21E"},
+      {"a first half at the end of the row", {a, wide}, "0061/1E 003F/1E"},
+      {"a first half before a plain cell", {wide, a}, "003F/1E 0061/1E"},
+      {"a second half alone", {continuation, a}, "0020/1E 0061/1E"},
+      {"a second half after a second half",
+       {wide, continuation, continuation},
+       "4E2D</11E 4E2D>/21E 0020/1E"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(CharInfosOf(c.row.data(), static_cast<int>(c.row.size())), c.cells) << c.what;
 }
 
 }  // namespace

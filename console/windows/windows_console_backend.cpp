@@ -162,11 +162,12 @@ class WindowsConsoleBackend final : public ConsoleBackend {
     const int height = r.bottom - r.top + 1;
     block_.resize(static_cast<size_t>(width) * height);
     for (int row = 0; row < height; ++row) {
+      const Cell* cellsOfRow = cells.data() + static_cast<size_t>(r.top + row) * cols;
       for (int col = 0; col < width; ++col) {
-        const Cell& c = cells[static_cast<size_t>(r.top + row) * cols + r.left + col];
+        const ConsoleCharInfo c = ConsoleCharOfCell(cellsOfRow, cols, r.left + col);
         CHAR_INFO& out = block_[static_cast<size_t>(row) * width + col];
-        out.Char.UnicodeChar = static_cast<WCHAR>(Cp437ToUnicode(c.ch));
-        out.Attributes = c.attr;  // the console's own attribute layout
+        out.Char.UnicodeChar = static_cast<WCHAR>(c.ch);
+        out.Attributes = c.attributes;  // the console's own attribute layout
       }
     }
     SMALL_RECT region{static_cast<SHORT>(r.left), static_cast<SHORT>(r.top),
