@@ -9,6 +9,7 @@
 #include "console/us_layout.h"
 #include "runtime/unicode/code_point_properties.h"
 #include "runtime/unicode/utf8_decode.h"
+#include "runtime/utf16.h"
 
 namespace tarvana {
 namespace {
@@ -244,6 +245,37 @@ ConsoleCharInfo ConsoleCharOfCell(const Cell* row, int cols, int col) {
   if (!FitsCharInfo(h.first) || (wide && !Covered(row, cols, col))) return glyph(c);
   return {static_cast<char16_t>(h.first),
           static_cast<std::uint16_t>(wide ? c.attr | kLeadingByte : c.attr)};
+}
+
+std::vector<ConsoleText> ConsoleTextsIn(const std::vector<Cell>& cells, int cols,
+                                        const CellRect& r) {
+  std::vector<ConsoleText> texts;
+  for (int row = r.top; row <= r.bottom; ++row) {
+    const Cell* cellsOfRow = cells.data() + static_cast<std::size_t>(row) * cols;
+    for (int col = r.left; col <= r.right; ++col) {
+      const Cell& c = cellsOfRow[col];
+      if (c.text == 0 || (c.flags & cell_flag::kContinuation)) continue;
+      const bool wide = c.flags & cell_flag::kWideFirst;
+      if (wide && !Covered(cellsOfRow, cols, col)) continue;  // shown as its stand-in
+      const ClusterHead h = HeadOf(c.text);
+      if (h.whole && FitsCharInfo(h.first)) continue;
+      const std::string utf8 = CellTextUtf8(c.text);
+      bool drawable = !utf8.empty();
+      for (std::size_t pos = 0; drawable && pos < utf8.size();)
+        drawable = WidthClassOf(DecodeUtf8(utf8, pos)) != WidthClass::kControl;
+      if (!drawable) continue;
+      const int width = wide ? 2 : 1;
+      if (col + width >= cols) continue;  // see ConsoleTextsIn's contract
+      ConsoleText* last = texts.empty() ? nullptr : &texts.back();
+      if (last && last->row == row && last->col + last->width == col && last->attr == c.attr) {
+        last->width += width;
+        last->text += Utf8ToUtf16(utf8);
+      } else {
+        texts.push_back({row, col, width, c.attr, Utf8ToUtf16(utf8)});
+      }
+    }
+  }
+  return texts;
 }
 
 }  // namespace tarvana

@@ -2,10 +2,11 @@
 // The pure half of the Windows console backend: the console API's key and
 // mouse event records turned into the toolbox's input records, the cell
 // rectangles a new screen changed, and cells as the console's character
-// cells. Plain values, so it builds and is tested on every platform;
+// cells and text. Plain values, so it builds and is tested on every platform;
 // the backend copies the system's records into them.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "console/input_record.h"
@@ -91,5 +92,23 @@ struct ConsoleCharInfo {
 // wide cluster with that character, marked leading and trailing. Any other
 // cluster is its cell's stand-in, in each cell it takes.
 ConsoleCharInfo ConsoleCharOfCell(const Cell* row, int cols, int col);
+
+// Clusters that the console's cells hold only as a stand-in or in part
+// (outside the Basic Multilingual Plane, or of several scalars), as UTF-16
+// text to write over those cells where the console takes text of any script.
+// Adjacent clusters of one colour are one text.
+struct ConsoleText {
+  int row = 0, col = 0;  // 0-based first cell
+  int width = 0;         // cells the text takes
+  ColorAttr attr = 7;
+  std::u16string text;
+  friend bool operator==(const ConsoleText&, const ConsoleText&) = default;
+};
+
+// The texts of the clusters that start in rectangle r of a cols-wide screen,
+// left to right, top to bottom; none that reaches the last column, where the
+// console's cursor stops and so cannot show how wide the console laid it out.
+std::vector<ConsoleText> ConsoleTextsIn(const std::vector<Cell>& cells, int cols,
+                                        const CellRect& r);
 
 }  // namespace tarvana

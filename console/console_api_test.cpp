@@ -1,6 +1,7 @@
 // The Windows console's records as the toolbox's keys and mouse events, the
-// rectangles a new screen changed and the console cells that show it: tables of records as the
-// console API fills them, through the KeyCode translation.
+// rectangles a new screen changed and the console cells and text that show
+// it: tables of records as the console API fills them, through the KeyCode
+// translation.
 
 #include "console/console_api.h"
 
@@ -288,6 +289,46 @@ TEST(ConsoleApiOutput, BrokenPairsShowTheirStandIns) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(CharInfosOf(c.row.data(), static_cast<int>(c.row.size())), c.cells) << c.what;
+}
+
+TEST(ConsoleApiOutput, ClustersTheCellsCannotHoldAreText) {
+  const auto texts = [](const char* utf8, CellRect r) {
+    Screen screen(8, 2);
+    screen.PrintUtf8(utf8);
+    std::string out;
+    for (const ConsoleText& t : ConsoleTextsIn(screen.Cells(), 8, r)) {
+      char one[40];
+      std::snprintf(one, sizeof one, "%s%d,%d w%d a%X:", out.empty() ? "" : " ", t.row, t.col,
+                    t.width, t.attr);
+      out += one;
+      for (char16_t u : t.text) {
+        std::snprintf(one, sizeof one, "%04X", static_cast<unsigned>(u));
+        out += one;
+      }
+    }
+    return out;
+  };
+  const CellRect all{0, 0, 1, 7};
+  struct Case {
+    const char* what;
+    const char* utf8;  // printed from row 1 column 1 of an 8 by 2 screen
+    CellRect rect;
+    const char* texts;  // row,col width attr: UTF-16
+  } cases[] = {
+      {"nothing beyond the cells", "A\xD0\x96\xE4\xB8\xAD", all, ""},
+      {"a wide emoji", "a\xF0\x9F\x98\x80", all, "0,1 w2 a7:D83DDE00"},
+      {"two in a row are one text", "\xF0\x9F\x98\x80\xF0\x9F\x98\x80", all,
+       "0,0 w4 a7:D83DDE00D83DDE00"},
+      {"a letter with its mark", "xe\xCC\x81", all, "0,1 w1 a7:00650301"},
+      {"on the next row", "1234567\xF0\x9F\x98\x80", all, "1,0 w2 a7:D83DDE00"},
+      {"in the last column: none",
+       "123456\xF0\x9F\x98\x80"
+       "1234567\xF0\x9D\x90\x80",
+       all, ""},
+      {"outside the rectangle", "a\xF0\x9F\x98\x80", {0, 3, 1, 7}, ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(texts(c.utf8, c.rect), c.texts) << c.what;
 }
 
 }  // namespace
