@@ -115,6 +115,10 @@ class WindowsConsoleBackend final : public ConsoleBackend {
                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                           CONSOLE_TEXTMODE_BUFFER, nullptr);
       if (screen_ == INVALID_HANDLE_VALUE) return;
+      // A console with virtual-terminal processing (Windows 10 on) takes text
+      // of any script; without wrapping, no write can scroll the screen.
+      takesText_ = SetConsoleMode(
+                       screen_, ENABLE_PROCESSED_OUTPUT | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
       FitBuffer(cols_, rows_);
     }
     fullScreen_ = on;
@@ -158,15 +162,23 @@ class WindowsConsoleBackend final : public ConsoleBackend {
   }
 
   void WriteRect(const std::vector<Cell>& cells, int cols, const CellRect& r) {
+    WriteCells(cells, cols, r);
+    if (!takesText_) return;
+    for (const ConsoleText& t : ConsoleTextsIn(cells, cols, r))
+      WriteText(cells, cols, t);
+  }
+
+  void WriteCells(const std::vector<Cell>& cells, int cols, const CellRect& r) {
     const int width = r.right - r.left + 1;
     const int height = r.bottom - r.top + 1;
     block_.resize(static_cast<size_t>(width) * height);
     for (int row = 0; row < height; ++row) {
+      const Cell* cellsOfRow = cells.data() + static_cast<size_t>(r.top + row) * cols;
       for (int col = 0; col < width; ++col) {
-        const Cell& c = cells[static_cast<size_t>(r.top + row) * cols + r.left + col];
+        const ConsoleCharInfo c = ConsoleCharOfCell(cellsOfRow, cols, r.left + col);
         CHAR_INFO& out = block_[static_cast<size_t>(row) * width + col];
-        out.Char.UnicodeChar = static_cast<WCHAR>(Cp437ToUnicode(c.ch));
-        out.Attributes = c.attr;  // the console's own attribute layout
+        out.Char.UnicodeChar = static_cast<WCHAR>(c.ch);
+        out.Attributes = c.attributes;  // the console's own attribute layout
       }
     }
     SMALL_RECT region{static_cast<SHORT>(r.left), static_cast<SHORT>(r.top),
@@ -174,6 +186,25 @@ class WindowsConsoleBackend final : public ConsoleBackend {
     WriteConsoleOutputW(screen_, block_.data(),
                         COORD{static_cast<SHORT>(width), static_cast<SHORT>(height)}, COORD{0, 0},
                         &region);
+  }
+
+  // Writes text over the cells that show it as a stand-in. Where the console
+  // lays it out over other cells than the screen does (its widths differ),
+  // those cells get their stand-ins back.
+  void WriteText(const std::vector<Cell>& cells, int cols, const ConsoleText& t) {
+    SetConsoleCursorPosition(screen_, COORD{static_cast<SHORT>(t.col), static_cast<SHORT>(t.row)});
+    SetConsoleTextAttribute(screen_, t.attr);
+    DWORD written = 0;
+    WriteConsoleW(screen_, t.text.data(), static_cast<DWORD>(t.text.size()), &written, nullptr);
+    CONSOLE_SCREEN_BUFFER_INFO info;
+    const bool known =
+        GetConsoleScreenBufferInfo(screen_, &info) && info.dwCursorPosition.Y == t.row;
+    if (known && info.dwCursorPosition.X == t.col + t.width) return;
+    const int reached = known ? info.dwCursorPosition.X : cols - 1;
+    int last = reached >= cols - 1 ? cols - 1 : std::max(reached - 1, t.col + t.width - 1);
+    if (cells[static_cast<size_t>(t.row) * cols + last].flags & cell_flag::kWideFirst)
+      last = std::min(last + 1, cols - 1);
+    WriteCells(cells, cols, {t.row, t.col, t.row, last});
   }
 
   // Takes every record that is waiting, without blocking.
@@ -197,7 +228,7 @@ class WindowsConsoleBackend final : public ConsoleBackend {
         mapped_.clear();
         MapConsoleKeyEvent({k.bKeyDown != 0, k.wRepeatCount, k.wVirtualKeyCode, k.wVirtualScanCode,
                             static_cast<char16_t>(k.uChar.UnicodeChar), k.dwControlKeyState},
-                           mapped_);
+                           keyState_, mapped_);
         queue.insert(queue.end(), mapped_.begin(), mapped_.end());
         break;
       }
@@ -242,12 +273,14 @@ class WindowsConsoleBackend final : public ConsoleBackend {
   DWORD keyMode_ = kKeyInputMode;
   bool inputIsConsole_ = false;
   bool fullScreen_ = false;
-  bool mouseOn_ = false;  // mouse input asked for, on while the full screen shows
+  bool mouseOn_ = false;    // mouse input asked for, on while the full screen shows
+  bool takesText_ = false;  // clusters the cells cannot hold are written as text
   int cols_ = 80, rows_ = 25;
   int bufferCols_ = 0, bufferRows_ = 0;
   std::vector<Cell> shown_;  // what the toolbox's buffer shows; empty: unknown
   std::vector<CHAR_INFO> block_;
   std::vector<InputRecord> mapped_;
+  ConsoleKeyState keyState_;
 };
 
 }  // namespace

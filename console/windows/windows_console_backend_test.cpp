@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "console/cp437.h"
+#include "console/input_record.h"
 #include "console/key_translate.h"
 #include "console/screen.h"
 #include "console/terminal_backend.h"
@@ -193,6 +194,65 @@ TEST_F(WindowsConsoleBackend, EveryAttributeReadsBackAsDrawn) {
       wrong << std::hex << " 0x" << attr << " read back as 0x" << got.Attributes << ";";
   }
   EXPECT_EQ(wrong.str(), "") << "attributes not kept";
+}
+
+// Characters of any script through the console's records: a surrogate pair
+// is one character, and each record keeps the character typed.
+TEST_F(WindowsConsoleBackend, TypedCharactersOfAnyScriptKeepTheirText) {
+  auto backend = MakeTerminalBackend();
+  INPUT_RECORD highUp = Key(VK_PACKET, 0, 0xD83D), lowUp = Key(VK_PACKET, 0, 0xDE00);
+  highUp.Event.KeyEvent.bKeyDown = lowUp.Event.KeyEvent.bKeyDown = FALSE;
+  Inject({Key(VK_PACKET, 0, 0xD83D), highUp, Key(VK_PACKET, 0, 0xDE00), lowUp,
+          Key('E', 18, 0x20AC, RIGHT_ALT_PRESSED | LEFT_CTRL_PRESSED), Key(0, 0, 0x00E9),
+          Key(0, 0, 0x4E2D)});
+  std::deque<InputRecord> queue;
+  backend->ReadInput(queue, 0);
+  std::ostringstream got;
+  for (const InputRecord& r : queue)
+    got << (r.kind == InputRecord::Kind::kUnshowable ? "U" : "K") << std::hex << int{r.key.ch}
+        << "+" << static_cast<unsigned>(r.key.text) << " ";
+  EXPECT_EQ(got.str(), "U0+1f600 K45+20ac K82+0 U0+4e2d ");
+}
+
+// Text the console's cells cannot hold, as wine's console keeps it: one
+// UTF-16 unit a cell, so a wide character outside the Basic Multilingual
+// Plane is its two halves, while a cluster that wine lays out wider than the
+// screen does (a letter with a mark, a narrow character outside the plane)
+// keeps its stand-in, and so does one in the last column.
+TEST_F(WindowsConsoleBackend, TextOfAnyScriptReadsBackAsTheConsoleHoldsIt) {
+  auto backend = MakeTerminalBackend();
+  backend->SetFullScreen(true);
+  Screen screen(80, 25);
+  screen.SetColor(14, 1);
+  screen.PrintUtf8(
+      "\xD0\x96\xE4\xB8\xAD\xF0\x9F\x98\x80 e\xCC\x81 \xF0\x9D\x90\x80 "
+      "\xF0\x9F\x98\x80\xF0\x9F\x98\x80.");
+  screen.Locate(2, 79);
+  screen.PrintUtf8("\xF0\x9F\x98\x80");
+  backend->Present(screen);
+
+  std::vector<CHAR_INFO> cells = ShownCells(80, 25);
+  const auto row = [&](int r, int from, int count) {
+    std::ostringstream out;
+    for (int col = from; col < from + count; ++col) {
+      const CHAR_INFO& c = cells[r * 80 + col];
+      out << std::hex << static_cast<unsigned>(c.Char.UnicodeChar) << "/" << c.Attributes << " ";
+    }
+    return out.str();
+  };
+  EXPECT_EQ(row(0, 0, 15),
+            "416/1e 4e2d/11e 4e2d/21e d83d/1e de00/1e 20/1e 65/1e 20/1e 3f/1e 20/1e "
+            "d83d/1e de00/1e d83d/1e de00/1e 2e/1e ");
+  EXPECT_EQ(row(1, 78, 2), "3f/1e 3f/1e ");
+
+  // A frame that changes cells on both sides of the text writes it again.
+  screen.Locate(1, 1);
+  screen.PrintText("Z");
+  screen.Locate(1, 16);
+  screen.PrintText("!");
+  backend->Present(screen);
+  cells = ShownCells(80, 25);
+  EXPECT_EQ(row(0, 0, 1) + row(0, 3, 2) + row(0, 15, 1), "5a/1e d83d/1e de00/1e 21/1e ");
 }
 
 TEST_F(WindowsConsoleBackend, TheUsersBufferAndInputModeComeBack) {
