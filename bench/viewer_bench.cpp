@@ -3,7 +3,10 @@
 // same file, each timed from fork to exit with its peak resident memory.
 // Then, in this process: open, End repeated, Alt-L to a line near the end
 // after End, and PgUp/PgDn anywhere, driving the viewer's step function on
-// the headless console. The file lives in /tmp and is removed afterwards.
+// the headless console. All of it twice: on a file of code page 437 bytes
+// (ASCII), then on one of the same size in UTF-8 (Latin, Cyrillic, CJK and
+// emoji), drawn a cluster per cell. Each file lives in /tmp and is removed
+// afterwards.
 //
 // Usage: viewer_bench [megabytes]   (default 1024)
 //        viewer_bench --first-end FILE   (the fresh process: open, End, report)
@@ -39,13 +42,33 @@ double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Lines "NNNNNNNNNN text..." of 11 to about 130 bytes, numbered from 1.
-std::int64_t WriteTextFile(const std::string& path, std::int64_t bytes) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (out == nullptr) return -1;
+// The text after the line numbers: ASCII letters and blanks, or UTF-8 text
+// of two to four bytes a character.
+std::string Filler(bool utf8) {
   std::string filler;
+  if (utf8) {
+    while (filler.size() < 200)
+      filler +=
+          "Gr\xC3\xB6\xC3\x9F"
+          "e caf\xC3\xA9 \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 "
+          "\xE6\xBC\xA2\xE5\xAD\x97\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88 rocket \xF0\x9F\x9A\x80 ";
+    return filler;
+  }
   for (int i = 0; i < 200; ++i)
     filler += static_cast<char>(i % 7 == 6 ? ' ' : 'a' + i % 26);
+  return filler;
+}
+
+bool Continuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Lines "NNNNNNNNNN text..." of 11 to about 130 bytes, numbered from 1; in
+// UTF-8 the text starts and ends on whole characters.
+std::int64_t WriteTextFile(const std::string& path, std::int64_t bytes, bool utf8) {
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr) return -1;
+  const std::string filler = Filler(utf8);
   std::vector<char> buffer(8 << 20);
   std::size_t used = 0;
   std::int64_t written = 0, line = 0;
@@ -53,13 +76,20 @@ std::int64_t WriteTextFile(const std::string& path, std::int64_t bytes) {
     ++line;
     char number[32];
     std::snprintf(number, sizeof number, "%010lld ", static_cast<long long>(line));
-    const std::size_t fill = static_cast<std::size_t>((line * 7919) % 120);
+    std::size_t from = static_cast<std::size_t>(line % 64);
+    const std::size_t end = from + static_cast<std::size_t>((line * 7919) % 120);
+    while (Continuation(filler[from]))
+      ++from;
+    std::size_t to = std::max(from, end);
+    while (to > from && Continuation(filler[to]))
+      --to;
+    const std::size_t fill = to - from;
     if (used + 11 + fill + 1 > buffer.size()) {
       std::fwrite(buffer.data(), 1, used, out);
       used = 0;
     }
     std::memcpy(buffer.data() + used, number, 11);
-    std::memcpy(buffer.data() + used + 11, filler.data() + line % 64, fill);
+    std::memcpy(buffer.data() + used + 11, filler.data() + from, fill);
     buffer[used + 11 + fill] = '\n';
     used += 11 + fill + 1;
     written += static_cast<std::int64_t>(11 + fill + 1);
@@ -184,6 +214,12 @@ bool OpenAndEnd(const std::string& path, std::optional<FileView>& view, InProces
   return true;
 }
 
+// The text of the page's top line.
+std::string TopLineText(const FileView& view) {
+  const std::size_t slot = static_cast<std::size_t>(view.topLine - view.bufferFirst);
+  return view.utf8 ? view.cellLines[slot].ToUtf8() : view.lines[slot];
+}
+
 // Alt-L to lines among the last thousand, each checked to be the top line.
 void GoNearTheEnd(FileView& view, std::int64_t lines, std::mt19937_64& random, InProcess& m) {
   for (int i = 0; i < 20; ++i) {
@@ -191,8 +227,7 @@ void GoNearTheEnd(FileView& view, std::int64_t lines, std::mt19937_64& random, I
     m.altMs.push_back(GoToLine(view, target));
     char expected[32];
     std::snprintf(expected, sizeof expected, "%010lld", static_cast<long long>(target));
-    m.linesRight =
-        m.linesRight && view.lines[view.topLine - view.bufferFirst].rfind(expected, 0) == 0;
+    m.linesRight = m.linesRight && TopLineText(view).rfind(expected, 0) == 0;
   }
 }
 
@@ -259,19 +294,17 @@ void PrintInProcess(const InProcess& m) {
       m.rssAfterEnd - m.rssBefore, m.rssBefore, tarvana::bench::StatusKiB("VmHWM"), m.entries);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--first-end") == 0) return FirstEnd(argv[2]);
-  const std::int64_t megabytes = argc > 1 ? std::atoll(argv[1]) : 1024;
+// Every figure on a file of megabytes written afresh; false when one is wrong.
+bool MeasureFile(std::int64_t megabytes, bool utf8) {
   char dir[] = "/tmp/tarvana_viewer_bench_XXXXXX";
-  if (mkdtemp(dir) == nullptr) return 1;
+  if (mkdtemp(dir) == nullptr) return false;
   const std::string path = std::string(dir) + "/big.txt";
 
   const auto start = Clock::now();
-  const std::int64_t lines = WriteTextFile(path, megabytes << 20);
+  const std::int64_t lines = WriteTextFile(path, megabytes << 20, utf8);
   const std::int64_t size = static_cast<std::int64_t>(std::filesystem::file_size(path));
-  std::printf("file: %lld bytes, %lld lines, written in %.0f ms\n", static_cast<long long>(size),
+  std::printf("%s file: %lld bytes, %lld lines, written in %.0f ms\n",
+              utf8 ? "UTF-8" : "code page 437", static_cast<long long>(size),
               static_cast<long long>(lines), MsSince(start));
 
   InProcess measured;
@@ -283,5 +316,16 @@ int main(int argc, char** argv) {
 
   // The 1 GB file goes also when the viewer could not open it.
   std::filesystem::remove_all(dir);
-  return opened && measured.endRight && measured.linesRight && fresh.firstRight ? 0 : 1;
+  return opened && measured.endRight && measured.linesRight && fresh.firstRight;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--first-end") == 0) return FirstEnd(argv[2]);
+  const std::int64_t megabytes = argc > 1 ? std::atoll(argv[1]) : 1024;
+  const bool cp437 = MeasureFile(megabytes, false);
+  std::printf("\n");
+  const bool utf8 = MeasureFile(megabytes, true);
+  return cp437 && utf8 ? 0 : 1;
 }

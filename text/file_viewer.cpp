@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "runtime/number_format.h"
 #include "text/file_viewer_state.h"
+#include "text/view_utf8.h"
 #include "window/window.h"
 
 namespace tarvana {
@@ -23,6 +24,7 @@ ViewStep Refuse() {
 ViewStep Close(FileView& view) {
   RestoreScreen(view.save);
   view.lines.clear();
+  view.cellLines.clear();
   view.starts.clear();
   return ViewStep::kClosed;
 }
@@ -149,6 +151,8 @@ int OpenFileView(FileView& view, std::string_view fileName, const WindowRec& win
     case ViewLineFile::Opened::kOk:
       break;
   }
+  const std::string_view head = view.file.Head(kUtf8ProbeBytes);
+  view.utf8 = IsUtf8Head(head, view.file.Size() > static_cast<std::int64_t>(head.size()));
   view.window = window;
   view.tabWidth = tabWidth;
   view.scrollBar = scrollBar;

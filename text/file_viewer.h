@@ -2,7 +2,10 @@
 // The file viewer: a text file of any length in a framed window, scrolled by
 // line and by page, sideways in steps of ten columns, to the start, the end or
 // a line number, and paged by mouse clicks on the scroll bar. Only a page
-// buffer of lines and a sparse index of line starts are held in memory.
+// buffer of lines and a sparse index of line starts are held in memory. A
+// file whose first 64 KiB is UTF-8 beyond ASCII is shown as UTF-8, a grapheme
+// cluster per cell (two for a wide one); any other file as code page 437
+// bytes, one per cell.
 
 #include <cstdint>
 #include <string>
@@ -19,7 +22,9 @@ struct FileView;
 // click, then restores the screen and returns 0. FillColor is the text's
 // colour; FrameColor that of the arrows, the line-number prompt and the
 // scroll-bar track; TitleColor that of the scroll-bar thumb. Tabs stop every
-// tabWidth columns (-1 or any width below 1 keeps them as they are); a
+// tabWidth columns (-1 or any width below 1 keeps them as they are); a UTF-8
+// file's columns are cells, its byte order mark is not shown, and ill-formed
+// bytes and controls show as PrintUtf8 shows them (U+FFFD, glyphs); a
 // scrollBar other than 0 draws a scroll bar on the right frame. Returns -1,
 // drawing nothing, when the file is missing or cannot be read (no permission,
 // a directory) or when the window cannot show it (it does not lie wholly on

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/cell_string.h"
 #include "console/input_event.h"
 #include "console/screen_save.h"
 #include "console/types.h"
@@ -25,8 +26,11 @@ inline constexpr std::string_view kEndOfFileMarker = "<End of File>";
 // Lines held at a time (more when a page is taller).
 inline constexpr int kViewBufferLines = 50;
 // Characters of a line that are kept and can be scrolled to; the rest of a
-// longer line is not shown.
+// longer line is not shown. In a UTF-8 file these are cells.
 inline constexpr std::size_t kViewLineChars = 65536;
+// Bytes of a UTF-8 file's line read to fill kViewLineChars cells: four for
+// each, as most characters take.
+inline constexpr std::size_t kViewUtf8LineBytes = 4 * kViewLineChars;
 
 struct FileView {
   WindowRec window;
@@ -34,15 +38,20 @@ struct FileView {
   std::uint8_t scrollBar = 0;
   bool mouse = true;  // false: KeyViewFile, every mouse event beeps
   ViewLineFile file;
+  // Decided when the file opens (IsUtf8Head): its lines are UTF-8 drawn a
+  // cluster per cell, not code page 437 bytes.
+  bool utf8 = false;
   // The buffer: lines[i] is line bufferFirst + i (tabs expanded, or the end
   // marker, or empty after it); starts[i] its byte offset, with one more entry
-  // for the offset after the last.
+  // for the offset after the last. In a UTF-8 file the lines are cellLines
+  // (Utf8ViewLine) and lines holds as many empty strings.
   std::vector<std::string> lines;
+  std::vector<CellString> cellLines;
   std::vector<std::int64_t> starts;
   std::int64_t bufferFirst = 1;
   std::int64_t topLine = 1;
-  std::int64_t leftColumn = 1;
-  int thumbRow = 0;  // the scroll-bar thumb's row, drawn or not
+  std::int64_t leftColumn = 1;  // the first column (cell) shown
+  int thumbRow = 0;             // the scroll-bar thumb's row, drawn or not
   // While a line number is being typed after Alt-L.
   std::optional<InputLineState> lineNumber;
   std::uint8_t bottomFrameChar = 0;  // read once when the window opens

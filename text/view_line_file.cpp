@@ -138,6 +138,11 @@ std::size_t ViewLineFile::Fetch(std::int64_t offset, std::size_t want) {
   return file_.ReadAt(offset, block_, want);
 }
 
+std::string_view ViewLineFile::Head(std::size_t n) {
+  const std::size_t got = Fetch(0, std::min(n, kScanBlock));
+  return std::string_view(block_ ? block_ : "", got);
+}
+
 void ViewLineFile::FoundEnd(std::int64_t offset) {
   size_ = offset;
   // Text after the last line end is a line of its own.

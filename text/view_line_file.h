@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/read_only_file.h"
@@ -60,6 +61,10 @@ class ViewLineFile {
   // starts receives each line's offset and then the offset after the last one.
   void ReadLines(std::int64_t first, std::int64_t count, std::size_t maxBytes,
                  std::vector<std::string>& lines, std::vector<std::int64_t>& starts);
+
+  // The file's first bytes, up to n (at most kScanBlock): a view of the block
+  // buffer, valid until the next read.
+  std::string_view Head(std::size_t n);
 
   // Entries in the sparse index.
   std::size_t IndexEntries() const { return marks_.size(); }

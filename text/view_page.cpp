@@ -2,8 +2,10 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/unicode_text.h"
 #include "text/file_viewer.h"
 #include "text/file_viewer_state.h"
+#include "text/view_utf8.h"
 #include "window/window.h"
 
 namespace tarvana {
@@ -30,20 +32,32 @@ void FillBuffer(FileView& view, std::int64_t first) {
   view.file.ScanTo(LinesOn(first, slots));
   const std::int64_t last = ViewLastLine(view);
   std::vector<std::string> raw;
-  view.file.ReadLines(first, std::min<std::int64_t>(slots, last - first), kViewLineChars, raw,
-                      view.starts);
+  view.file.ReadLines(first, std::min<std::int64_t>(slots, last - first),
+                      view.utf8 ? kViewUtf8LineBytes : kViewLineChars, raw, view.starts);
   view.bufferFirst = first;
   view.lines.clear();
+  view.cellLines.clear();
   for (std::string& line : raw) {
-    if (line.find('\t') != std::string::npos)
+    if (view.utf8) {
+      std::string_view text = line;
+      if (first == 1 && view.cellLines.empty() && text.starts_with(kUtf8ByteOrderMark))
+        text.remove_prefix(kUtf8ByteOrderMark.size());
+      view.cellLines.push_back(Utf8ViewLine(text, view.tabWidth, static_cast<int>(kViewLineChars)));
+      view.lines.emplace_back();
+    } else if (line.find('\t') != std::string::npos)
       view.lines.push_back(ExpandTabsUpTo(line, view.tabWidth, kViewLineChars));
     else
       view.lines.push_back(std::move(line));
   }
   if (static_cast<int>(view.lines.size()) < slots &&
-      first + static_cast<std::int64_t>(view.lines.size()) == last)
-    view.lines.emplace_back(kEndOfFileMarker);
+      first + static_cast<std::int64_t>(view.lines.size()) == last) {
+    if (view.utf8)
+      view.cellLines.push_back(CellString::FromCp437(kEndOfFileMarker));
+    else
+      view.lines.emplace_back(kEndOfFileMarker);
+  }
   view.lines.resize(slots);
+  if (view.utf8) view.cellLines.resize(slots);
   view.starts.resize(slots + 1, view.starts.back());
 }
 
@@ -84,12 +98,19 @@ void DrawViewPage(FileView& view) {
 
   UseColor(w.FillColor);
   for (int r = 0; r < height && width > 0; ++r) {
+    Locate(w.Top + 1 + r, w.Left + 2);
+    if (view.utf8) {
+      // A wide character cut by either edge leaves blanks for its halves.
+      const CellString& cells = view.cellLines[slot + r];
+      const int left = static_cast<int>(std::min<std::int64_t>(view.leftColumn - 1, cells.Width()));
+      PrintCells(cells.Slice(left, width).Padded(width));
+      continue;
+    }
     const std::string& text = view.lines[slot + r];
     std::string shown(width, ' ');
     if (view.leftColumn - 1 < static_cast<std::int64_t>(text.size()))
       shown.replace(0, width, text, view.leftColumn - 1, width);
     shown.resize(width, ' ');
-    Locate(w.Top + 1 + r, w.Left + 2);
     PrintText(shown);
   }
 
