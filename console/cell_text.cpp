@@ -28,6 +28,12 @@ char32_t CellTextOfCluster(std::string_view cluster) {
   std::size_t pos = 0;
   const char32_t first = DecodeUtf8(cluster, pos);
   if (pos == cluster.size()) return first;
+  // Only so much of a long pile of marks is kept, cut between scalars.
+  for (std::size_t end = pos; end <= kMaxStoredClusterBytes && end < cluster.size();) {
+    pos = end;
+    DecodeUtf8(cluster, end);
+    if (end > kMaxStoredClusterBytes) cluster = cluster.substr(0, pos);
+  }
   ClusterStore& store = Store();
   const std::lock_guard<std::mutex> hold(store.lock);
   const std::string key(cluster);

@@ -5,7 +5,9 @@
 // the whole process and the field is its index with the top bit set. The
 // store keeps at most kMaxStoredClusters distinct clusters; past that, a new
 // long cluster is kept as its first scalar only, so a screen stays drawable
-// however much distinct text a program prints.
+// however much distinct text a program prints. A cluster longer than
+// kMaxStoredClusterBytes (a pile of combining marks) keeps only its start of
+// whole scalars within that many bytes.
 
 #include <cstddef>
 #include <string>
@@ -15,6 +17,7 @@ namespace tarvana {
 
 inline constexpr char32_t kStoredClusterBit = 0x80000000u;
 inline constexpr std::size_t kMaxStoredClusters = 65536;
+inline constexpr std::size_t kMaxStoredClusterBytes = 64;
 
 // The text field for a cluster of valid UTF-8 (not empty): its scalar, or
 // its place in the store; the first scalar once the store is full.

@@ -235,6 +235,16 @@ TEST(UnicodeText, PlainLineOutputGetsTheCodePage437Bytes) {
 
 // The store of long clusters fills up in a child process, so that the rest of
 // the tests keep an empty one.
+TEST(UnicodeText, APileOfMarksIsKeptToTheStoresLimitBetweenScalars) {
+  UseHeadlessConsole(10, 2);
+  std::string pile = "a";
+  for (int i = 0; i < 100; ++i)
+    pile += "\xCC\x81";  // U+0301, two bytes
+  PrintUtf8(pile + "b");
+  EXPECT_EQ(ReadCellText(1, 1), pile.substr(0, 63));  // a and 31 marks: 63 bytes
+  EXPECT_EQ(ReadCellText(1, 2), "b");
+}
+
 TEST(UnicodeText, AFullClusterStoreKeepsNewClustersAsTheirFirstScalar) {
   EXPECT_EXIT(
       {
