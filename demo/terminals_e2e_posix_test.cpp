@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -171,6 +172,7 @@ constexpr Step kWalk[] = {
     {"p", "Aardvark"},
     {"\x1b", "Demo Main Menu"},
     {"v", "Select a File to View"},
+    {"u\r", "\u041F\u0440\u0438\u0432\u0435\u0442 \u043C\u0438\u0440"},  // utf8.txt, by cluster
     {"\x1b", "Demo Main Menu"},
     {"c", "exit this calendar, press the Esc key."},
     {"\x1b", "This calendar is a selector calendar."},
@@ -209,6 +211,11 @@ TEST(TerminalsEndToEnd, TmuxAndGnuScreenShowWhatTheTerminalShows) {
   std::filesystem::create_directories(here);
   std::filesystem::copy_file(std::string(TARVANA_SOURCE_DIR) + "/TVTools.LST",
                              here + "/TVTools.LST");
+  // Each multiplexer measures the clusters' widths itself.
+  std::ofstream(here + "/utf8.txt") << "Gr\u00F6\u00DFe caf\u00E9 na\u00EFve\n"
+                                       "\u041F\u0440\u0438\u0432\u0435\u0442 \u043C\u0438\u0440\n"
+                                       "\u6F22\u5B57\u30C6\u30B9\u30C8 e\u0301\n"
+                                       "rocket \U0001F680 done\n";
   std::vector<std::vector<test_support::EmulatedCell>> reference;
   {
     PtyTerminal direct({kDemo}, here);
