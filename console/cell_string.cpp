@@ -17,11 +17,6 @@ namespace {
 using cell_flag::kContinuation;
 using cell_flag::kWideFirst;
 
-bool IsBidiControl(char32_t c) {
-  return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
-         c == 0x200F || c == 0x061C;
-}
-
 // The text as valid UTF-8 without bidirectional controls, which could
 // reorder or hide what the screen shows.
 std::string PrintableUtf8(std::string_view utf8) {

@@ -42,6 +42,12 @@ TEST(CellString, WidthsCutsAndSlicesKeepClustersWhole) {
   }
 }
 
+TEST(CellString, TakesTheCellsTextWidthCounts) {
+  for (const char* text : {"a\u0301", "\u0301x", "a\u202Eb", "\x01\x7F", "\xC2\x85", "\xF0\x80",
+                           "👍🏽🇩🇪", "\u231A\uFE0E", "\u2764\uFE0F", "\u200B"})
+    EXPECT_EQ(CellString::FromUtf8(text).Width(), TextWidth(text)) << text;
+}
+
 TEST(CellString, FoldedScalarsMatchAcrossCaseAndScript) {
   const CellString a = CellString::FromUtf8("ЖΣaÄ"), b = CellString::FromUtf8("жσAä");
   for (int i = 0; i < a.Width(); ++i)

@@ -44,4 +44,9 @@ bool IsExtendedPictographic(char32_t c) {
   return ValueOf(internal::kGraphemeRanges, c) & internal::kExtendedPictographicFlag;
 }
 
+bool IsBidiControl(char32_t c) {
+  return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
+         c == 0x200F || c == 0x061C;
+}
+
 }  // namespace tarvana

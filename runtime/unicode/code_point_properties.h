@@ -44,5 +44,9 @@ GraphemeBreak GraphemeBreakOf(char32_t c);
 // The Extended_Pictographic property of c (emoji-data.txt), which joins emoji
 // sequences through ZERO WIDTH JOINER.
 bool IsExtendedPictographic(char32_t c);
+// The bidirectional controls (U+202A-U+202E, U+2066-U+2069, U+200E, U+200F,
+// U+061C), which could reorder or hide what a terminal shows: the screen
+// leaves them out.
+bool IsBidiControl(char32_t c);
 
 }  // namespace tarvana

@@ -1,5 +1,7 @@
 #include "runtime/unicode/text_width.h"
 
+#include <algorithm>
+
 #include "runtime/unicode/code_point_properties.h"
 #include "runtime/unicode/grapheme.h"
 #include "runtime/unicode/utf8_decode.h"
@@ -25,11 +27,23 @@ int ClusterWidth(std::string_view cluster) {
   return 1;
 }
 
+namespace {
+
+// The cells the screen shows a cluster in: a mark alone on a dotted circle,
+// a bidirectional control in none.
+int ShownWidth(std::string_view cluster) {
+  std::size_t pos = 0;
+  if (!cluster.empty() && IsBidiControl(DecodeUtf8(cluster, pos))) return 0;
+  return cluster.empty() ? 0 : std::max(ClusterWidth(cluster), 1);
+}
+
+}  // namespace
+
 int TextWidth(std::string_view utf8) {
   int width = 0;
   for (std::size_t pos = 0; pos < utf8.size();) {
     const std::size_t end = NextClusterEnd(utf8, pos);
-    width += ClusterWidth(utf8.substr(pos, end - pos));
+    width += ShownWidth(utf8.substr(pos, end - pos));
     pos = end;
   }
   return width;
@@ -40,7 +54,7 @@ std::string_view CutToWidth(std::string_view utf8, int width) {
   std::size_t pos = 0;
   while (pos < utf8.size()) {
     const std::size_t end = NextClusterEnd(utf8, pos);
-    const int w = ClusterWidth(utf8.substr(pos, end - pos));
+    const int w = ShownWidth(utf8.substr(pos, end - pos));
     if (used + w > width) break;
     used += w;
     pos = end;

@@ -20,11 +20,13 @@ namespace tarvana {
 // The cells the cluster takes: 0, 1 or 2; 0 for an empty cluster. Only its
 // first two scalars count.
 int ClusterWidth(std::string_view cluster);
-// The cells utf8 takes: the sum of its clusters' widths.
+// The cells utf8 takes on the screen (PrintUtf8, CellString): the sum of its
+// clusters' widths, but a cluster that starts with a mark takes the one cell
+// of the dotted circle it is shown on, and a bidirectional control none.
 int TextWidth(std::string_view utf8);
 // The longest start of utf8 made of whole clusters that takes at most width
-// cells (a negative width counts as 0). A wide cluster that does not fit in
-// the last cell is left out, with all that follows.
+// cells as TextWidth counts them (a negative width counts as 0). A wide cluster that does not fit
+// in the last cell is left out, with all that follows.
 std::string_view CutToWidth(std::string_view utf8, int width);
 // utf8 cut to width cells (as CutToWidth), then spaces until it takes exactly
 // width cells: one space stands for a wide cluster cut off at the last cell.
