@@ -111,7 +111,8 @@ test-windows: windows
 windows-test: test-windows
 
 # ---- The demonstration in a web browser (WebAssembly on xterm.js) ----
-# `make web` builds build-web/ with Debian's Emscripten and xterm.js from npm;
+# `make web` builds build-web/ with Debian's Emscripten and xterm.js (with its
+# Unicode 11 widths) from npm;
 # `make web-serve` serves it; `make web-test` checks its screens in headless
 # Chromium; `make web-bench` prints its load time, key time and size.
 WEB_BUILD ?= build-web
@@ -131,7 +132,8 @@ web: web/node_modules/.package-lock.json
 	$(WEB_ENV) cmake --build $(WEB_BUILD)/cmake --target tarvana-demo -j $(JOBS)
 	cp $(WEB_BUILD)/cmake/bin/tarvana-demo.js $(WEB_BUILD)/cmake/bin/tarvana-demo.wasm \
 	  $(WEB_BUILD)/cmake/bin/tarvana-demo.data web/index.html \
-	  web/node_modules/@xterm/xterm/lib/xterm.js web/node_modules/@xterm/xterm/css/xterm.css $(WEB_BUILD)/
+	  web/node_modules/@xterm/xterm/lib/xterm.js web/node_modules/@xterm/xterm/css/xterm.css \
+	  web/node_modules/@xterm/addon-unicode11/lib/addon-unicode11.js $(WEB_BUILD)/
 
 web-serve: web
 	@echo "Try it in your browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"

@@ -4,6 +4,9 @@
 // (tarvana-screen-text); the file screens are checked against the files the
 // page carries. Usage: node web/test/web_test.mjs BUILD_WEB_DIR
 import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import { serve, launch, openPage, pressKeys, typeText, clickCell, screenText, screenColours,
          waitForText, blankForegrounds } from './page.mjs';
 
@@ -92,6 +95,42 @@ try {
   await pressKeys(page, 'Space v T V Enter');
   await waitForText(page, 'Tarvana Toolbox function list');
   check(true, 'file viewer: shows TVTools.LST from the page\'s files');
+
+  // Text of several scripts in the file viewer: every cell's text as the native
+  // program's, a wide cluster on its first cell and none on its second. The
+  // native program runs in a directory holding the page's files.
+  {
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvana-web-'));
+    for (const name of fs.readdirSync('web/files')) fs.copyFileSync(path.join('web/files', name), path.join(dir, name));
+    fs.copyFileSync('TVTools.LST', path.join(dir, 'TVTools.LST'));
+    for (const name of ['dev', 'home', 'proc', 'tmp']) fs.mkdirSync(path.join(dir, name));
+    const keys = 'Space v s c r Enter';
+    let lines;
+    try {
+      lines = execFileSync(path.resolve(native), [keys], { encoding: 'utf8', timeout: 20000, cwd: dir }).split('\n');
+    } finally {
+      fs.rmSync(dir, { recursive: true });
+    }
+    const cellTexts = (p) => p.evaluate(() => {
+      const t = Module.tarvana.term, b = t.buffer.active, rows = [];
+      for (let y = 0; y < t.rows; ++y) {
+        const line = b.getLine(b.viewportY + y);
+        let s = '';
+        for (let x = 0; x < t.cols; ++x) {
+          const cell = line.getCell(x);
+          s += cell.getWidth() === 0 ? '' : cell.getChars() || ' ';
+        }
+        rows.push(s);
+      }
+      return rows;
+    });
+    await openPage(page, url);
+    await pressKeys(page, keys);
+    await waitForText(page, 'rocket');
+    const diff = await matches(page, lines.slice(0, 25), cellTexts);
+    check(diff.length === 0, 'file viewer: scripts.txt (CJK, combining marks, emoji) cell for cell as the native program\'s');
+    diff.forEach((d) => console.log(d));
+  }
 
   // A click on a main-menu entry opens it, as on a terminal.
   await openPage(page, url);
