@@ -15,4 +15,10 @@ inline std::filesystem::path PathFromUtf8(std::string_view name) {
   return std::filesystem::path(std::u8string(name.begin(), name.end()));
 }
 
+// The path's name as UTF-8 text, as the toolbox's routines take it.
+inline std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string name = path.u8string();
+  return std::string(name.begin(), name.end());
+}
+
 }  // namespace tarvana

@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "console/text_input.h"
 #include "picklist/dir_lines.h"
+#include "runtime/utf8_path.h"
 #include "text/file_viewer.h"
 #include "ui/placement.h"
 #include "window/window.h"
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& options) {
   std::error_code error;
   if (!fs::is_directory(directory, error))
-    internal::Refuse("PickFile", "directory \"" + directory.string() + "\" is no directory");
+    internal::Refuse("PickFile", "directory \"" + Utf8FromPath(directory) + "\" is no directory");
   if (options.rows < 0) internal::Refuse("PickFile", "options.rows is negative");
   fs::path folder = fs::absolute(directory, error).lexically_normal();
   for (;;) {
@@ -31,13 +32,14 @@ std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& o
     // Names as UTF-8, a cluster per cell, searched ahead by case folding.
     TextInputScope typing;
     const std::string name = tarvana::internal::RunDirList(
-        window, CellString::FromUtf8(options.title), 1, (folder / options.pattern).string(),
+        window, CellString::FromUtf8(options.title), 1,
+        Utf8FromPath(folder / PathFromUtf8(options.pattern)),
         [](const tarvana::internal::DirListing& listing) {
           return tarvana::internal::DirNameItems(listing, kNameWidth);
         },
         options.scheme.bar, true);
     if (name.empty()) return std::nullopt;
-    const fs::path chosen = (folder / name).lexically_normal();
+    const fs::path chosen = (folder / PathFromUtf8(name)).lexically_normal();
     if (!fs::is_directory(chosen, error)) return chosen;
     folder = chosen.has_filename() ? chosen : chosen.parent_path();
   }
@@ -57,7 +59,7 @@ bool ViewTextFile(const fs::path& file, const ViewOptions& options) {
     internal::Refuse("ViewTextFile", "the window from row " + std::to_string(options.top) +
                                          ", column " + std::to_string(options.left) +
                                          " leaves no text row and column on the screen");
-  return ViewFile(file.string(), window, options.tabWidth, 1) == 0;
+  return ViewFile(Utf8FromPath(file), window, options.tabWidth, 1) == 0;
 }
 
 }  // namespace tarvana::ui
