@@ -23,11 +23,9 @@ std::vector<CellString> Lines(std::string_view text) {
 // and two columns on each side.
 WindowRec DialogWindow(const std::vector<CellString>& lines, const DialogOptions& options,
                        std::string_view routine) {
-  int widest = 0;
-  for (const CellString& line : lines)
-    widest = std::max(widest, line.Width());
   return internal::PlaceWindow(options.scheme, 0, 0, lines.size() + 4,
-                               static_cast<std::size_t>(widest) + 4, routine, options.title);
+                               static_cast<std::size_t>(internal::Widest(lines)) + 4, routine,
+                               options.title);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/cp437_best_fit.h"
 
 namespace tarvana::ui::internal {
 
@@ -41,18 +40,10 @@ void Refuse(std::string_view routine, const std::string& message) {
   throw std::invalid_argument(std::string(routine) + ": " + message);
 }
 
-BasedArray<std::string> Cp437Array(std::span<const std::string> texts, int lower) {
-  std::vector<std::string> out;
-  out.reserve(texts.size());
-  for (const std::string& t : texts)
-    out.push_back(Utf8ToCp437(t));
-  return BasedArray<std::string>(lower, std::move(out));
-}
-
-std::size_t Widest(const BasedArray<std::string>& texts) {
-  std::size_t widest = 0;
-  for (const std::string& t : texts)
-    widest = std::max(widest, t.size());
+int Widest(std::span<const CellString> texts) {
+  int widest = 0;
+  for (const CellString& t : texts)
+    widest = std::max(widest, t.Width());
   return widest;
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/cell_string.h"
 #include "console/types.h"
-#include "runtime/based_array.h"
 #include "ui/scheme.h"
 
 namespace tarvana::ui::internal {
@@ -23,9 +23,7 @@ WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, 
                       std::string_view what, std::string_view title);
 // Throws std::invalid_argument with "routine: message".
 [[noreturn]] void Refuse(std::string_view routine, const std::string& message);
-// UTF-8 texts as code page 437 in an array indexed from lower.
-BasedArray<std::string> Cp437Array(std::span<const std::string> texts, int lower);
 // The widest of the texts, in cells.
-std::size_t Widest(const BasedArray<std::string>& texts);
+int Widest(std::span<const CellString> texts);
 
 }  // namespace tarvana::ui::internal

@@ -31,14 +31,18 @@ export async function launch() {
   });
 }
 
-// The screen's rows as text, trailing spaces kept.
+// The screen's rows as text, trailing spaces kept: each cell's text, a wide
+// cluster once for its two cells.
 export async function screenText(page) {
   return page.evaluate(() => {
     const t = Module.tarvana.term, b = t.buffer.active, rows = [];
     for (let y = 0; y < t.rows; ++y) {
       const line = b.getLine(b.viewportY + y);
       let s = '';
-      for (let x = 0; x < t.cols; ++x) s += line.getCell(x)?.getChars() || ' ';
+      for (let x = 0; x < t.cols; ++x) {
+        const cell = line.getCell(x);
+        if (cell?.getWidth() !== 0) s += cell?.getChars() || ' ';
+      }
       rows.push(s);
     }
     return rows;
