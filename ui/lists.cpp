@@ -8,6 +8,7 @@
 #include "picklist/list_view.h"
 #include "runtime/unicode/case_folding.h"
 #include "runtime/unicode/text_width.h"
+#include "runtime/unicode/utf8_decode.h"
 #include "ui/placement.h"
 
 namespace tarvana::ui {
@@ -30,16 +31,28 @@ tarvana::internal::ListItems Items(std::span<const std::string> items, SortOrder
   list.lower = 0;
   list.count = static_cast<std::int64_t>(items.size());
   list.utf8 = true;
+  // No text is wider than its bytes, so only longer items need measuring.
+  for (const std::string& item : items)
+    if (item.size() > list.longest)
+      list.longest = std::max<std::size_t>(list.longest, TextWidth(item));
+  // Type-ahead needs each item's folded first byte; only a sort needs the
+  // whole folded texts.
   std::vector<std::string> folded;
-  folded.reserve(items.size());
-  for (const std::string& item : items) {
-    folded.push_back(FoldCase(item));
-    list.longest = std::max<std::size_t>(list.longest, TextWidth(item));
+  if (order != SortOrder::kAsGiven) {
+    folded.reserve(items.size());
+    for (const std::string& item : items)
+      folded.push_back(FoldCase(item));
   }
+  std::string first;
   list.order = tarvana::internal::DisplayOrder(
       0, list.count,
-      [&folded](std::int32_t index) {
-        return std::string_view(folded[static_cast<std::size_t>(index)]);
+      [&](std::int32_t index) -> std::string_view {
+        const std::size_t i = static_cast<std::size_t>(index);
+        if (!folded.empty()) return folded[i];
+        if (items[i].empty()) return {};
+        std::size_t end = 0;
+        DecodeUtf8(items[i], end);
+        return first = FoldCase(std::string_view(items[i]).substr(0, end));
       },
       SortCode(order), &list.firstUpper);
   return list;

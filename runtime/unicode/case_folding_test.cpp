@@ -46,6 +46,9 @@ TEST(CaseFolding, FoldsATextScalarByScalar) {
                      "B"),
             Utf8(U"a\uFFFDb"));
   EXPECT_EQ(FoldCase(""), "");
+  // Folds that change a letter's length in bytes, and one after them.
+  EXPECT_EQ(FoldCase(Utf8(U"x\u1E9E\u0416")), Utf8(U"x\u00DF\u0436"));
+  EXPECT_EQ(FoldCase(Utf8(U"\u023A\u0416\u023A")), Utf8(U"\u2C65\u0436\u2C65"));
 }
 
 TEST(CaseFolding, AgreesWithTheCharacterDatabase) {

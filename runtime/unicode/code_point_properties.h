@@ -44,6 +44,21 @@ GraphemeBreak GraphemeBreakOf(char32_t c);
 // The Extended_Pictographic property of c (emoji-data.txt), which joins emoji
 // sequences through ZERO WIDTH JOINER.
 bool IsExtendedPictographic(char32_t c);
+// How a scalar takes part in clusters, for measuring text at speed: most
+// text of any script is scalars that are clusters of their own.
+enum class ScalarRole : std::uint8_t {
+  kComplex,  // the cluster rules decide (controls, emoji, Hangul jamo, Prepend, flags)
+  kNarrow,   // Other: a cluster of its own unless a joining scalar follows; one cell
+  kWide,     // the same, two cells
+  kJoins,    // Extend, ZWJ or SpacingMark: joins the scalar before it
+};
+ScalarRole ScalarRoleOf(char32_t c);
+namespace internal {
+class BmpIndex;
+// ScalarRoleOf's index, for loops that look up every scalar of a text: the
+// roles of code points below BmpIndex::kPlaneEnd as its bytes.
+const BmpIndex& ScalarRoleIndex();
+}  // namespace internal
 // The bidirectional controls (U+202A-U+202E, U+2066-U+2069, U+200E, U+200F,
 // U+061C), which could reorder or hide what a terminal shows: the screen
 // leaves them out.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/unicode/bmp_index.h"
 #include "runtime/unicode/code_point_properties.h"
 #include "runtime/unicode/grapheme.h"
 #include "runtime/unicode/utf8_decode.h"
@@ -37,26 +38,67 @@ int ShownWidth(std::string_view cluster) {
   return cluster.empty() ? 0 : std::max(ClusterWidth(cluster), 1);
 }
 
+// Walks text cluster by cluster with the cells each is shown in. A scalar
+// that joins neither neighbour, as most text of any script is made of, is
+// measured with one decode and one lookup; the rest go by the cluster rules.
+class ShownClusters {
+ public:
+  explicit ShownClusters(std::string_view utf8) : utf8_(utf8) {}
+
+  // The next cluster's end and cells; false at the end of the text.
+  bool Next(std::size_t& end, int& cells) {
+    if (pos_ >= utf8_.size()) return false;
+    const std::size_t start = pos_;
+    if (!ahead_) Decode();
+    ahead_ = false;
+    if (role_ == ScalarRole::kNarrow || role_ == ScalarRole::kWide) {
+      const int plain = role_ == ScalarRole::kWide ? 2 : 1;
+      pos_ = next_;
+      if (pos_ == utf8_.size() || (Decode(), ahead_ = true, role_ != ScalarRole::kJoins)) {
+        end = pos_;
+        cells = plain;
+        return true;
+      }
+      ahead_ = false;
+    }
+    end = pos_ = NextClusterEnd(utf8_, start);
+    cells = ShownWidth(utf8_.substr(start, end - start));
+    return true;
+  }
+
+ private:
+  // The role of the scalar at pos_ and where it ends.
+  void Decode() {
+    next_ = pos_;
+    bool wellFormed = false;
+    const char32_t c = DecodeUtf8(utf8_, next_, &wellFormed);
+    role_ = !wellFormed                         ? ScalarRole::kComplex
+            : c < internal::BmpIndex::kPlaneEnd ? static_cast<ScalarRole>(roles_(c))
+                                                : ScalarRoleOf(c);
+  }
+
+  std::string_view utf8_;
+  const internal::BmpIndex& roles_ = internal::ScalarRoleIndex();
+  std::size_t pos_ = 0, next_ = 0;
+  ScalarRole role_ = ScalarRole::kComplex;
+  bool ahead_ = false;  // role_ and next_ are already those of the scalar at pos_
+};
+
 }  // namespace
 
 int TextWidth(std::string_view utf8) {
-  int width = 0;
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    const std::size_t end = NextClusterEnd(utf8, pos);
-    width += ShownWidth(utf8.substr(pos, end - pos));
-    pos = end;
-  }
+  int width = 0, cells = 0;
+  std::size_t end = 0;
+  for (ShownClusters clusters(utf8); clusters.Next(end, cells);)
+    width += cells;
   return width;
 }
 
 std::string_view CutToWidth(std::string_view utf8, int width) {
-  int used = 0;
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    const std::size_t end = NextClusterEnd(utf8, pos);
-    const int w = ShownWidth(utf8.substr(pos, end - pos));
-    if (used + w > width) break;
-    used += w;
+  int used = 0, cells = 0;
+  std::size_t pos = 0, end = 0;
+  for (ShownClusters clusters(utf8); clusters.Next(end, cells) && used + cells <= width;) {
+    used += cells;
     pos = end;
   }
   return utf8.substr(0, pos);

@@ -74,6 +74,33 @@ TEST(TextWidth, EachKindOfCharacterTakesItsCells) {
   EXPECT_EQ(ClusterWidth(""), 0);
 }
 
+// Scalars that are clusters of their own are measured on a short path; these
+// texts cross between it and the cluster rules at every kind of neighbour.
+TEST(TextWidth, TextsMixingLoneScalarsAndLongerClusters) {
+  const struct {
+    std::string text;
+    int width;
+  } cases[] = {
+      {"\u0416e\u0301\u0436", 3},         // letter, letter and mark, letter
+      {"\u0436\u0301\u0436", 2},          // a mark joins the Cyrillic letter before it
+      {"\u6F22\u0301a", 3},               // and a wide one
+      {"\u0436\u200D\U0001F680", 3},      // ZWJ joins the letter; the rocket stands alone
+      {"\u0936\u093F", 1},                // a spacing mark joins its consonant
+      {"\u0436\xFF\u0436", 3},            // a bad byte between letters
+      {"\u0436\xD0", 2},                  // a sequence cut off at the end
+      {"\xBF\xBF", 2},                    // stray continuation bytes
+      {"\u0436\u202E\u0436", 2},          // a bidirectional control takes none
+      {"\u0436\r\n\u6F22", 4},            // CR LF is one cluster
+      {"\u0436\U0001F1E9\U0001F1EA", 3},  // a flag after a letter
+      {"\u2764\uFE0F\u0436", 3},          // an emoji-capable character asks for emoji
+      {"\u1100\u1161\u0436", 3},          // Hangul jamo go by the rules
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TextWidth(c.text), c.width) << SpelledBytes(c.text);
+    EXPECT_EQ(CutToWidth(c.text, c.width), c.text) << SpelledBytes(c.text);
+  }
+}
+
 TEST(TextWidth, CutsAndPadsWithoutSplittingAClusterAtTheEdge) {
   struct Case {
     std::u32string text;

@@ -48,7 +48,7 @@ Decoded Decode(std::string_view utf8, std::size_t pos) {
 
 }  // namespace
 
-char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos, bool* wellFormed) {
+char32_t internal::DecodeUtf8Rest(std::string_view utf8, std::size_t& pos, bool* wellFormed) {
   const Decoded d = Decode(utf8, pos);
   pos += d.length;
   if (wellFormed) *wellFormed = d.wellFormed;
