@@ -202,15 +202,16 @@ void PageDown(ListView& v) {
   }
 }
 
-// Multi-pick Enter: toggle, end the search, redraw, then Down.
-void Toggle(ListView& v) {
+// Multi-pick Enter: toggle, end the search, redraw, then Down (a
+// checklist's Space stays on the item).
+void Toggle(ListView& v, bool thenDown) {
   std::int16_t& flag = (*v.flags)[v.IndexAt(v.current)];
   flag = flag != 0 ? 0 : -1;
   EndSearch(v);
   DrawView(v);
   Highlight(v);
   DrawArrows(v);
-  MoveDown(v);
+  if (thenDown) MoveDown(v);
 }
 
 ListAction ExtendedAction(std::uint8_t scanCode) {
@@ -255,7 +256,10 @@ ListInput MouseInput(const ListView& v, const InputEvent& event) {
     return in;
   }
   const int r = row - Top(v);
-  if (r == v.row) {
+  if (v.checklist && r <= v.pageSize) {
+    in.action = ListAction::kToggle;
+    in.row = r;
+  } else if (r == v.row) {
     in.action = ListAction::kEnter;
   } else if (r <= v.pageSize) {
     in.action = ListAction::kMoveToRow;
@@ -364,6 +368,13 @@ bool OpenList(ListView& v, ListItems items, const WindowRec& window, const CellS
   return true;
 }
 
+void ShowItem(ListView& v, Pos k) {
+  if (k < v.first || k > v.last) return;
+  const Pos top = k < v.first + v.pageSize ? v.first : std::min(k, v.last - v.pageSize + 1);
+  ShowAt(v, top, k);
+  DrawListScrollBar(v);
+}
+
 void CloseList(ListView& v) {
   UseColor(v.barColor);
   RestoreScreen(v.save);
@@ -462,6 +473,9 @@ ListInput ReadListInput(const ListView& v, const InputEvent& event, bool withMou
   const unsigned char c = static_cast<unsigned char>(key[0]);
   if (c == 27) {
     in.action = ListAction::kEsc;
+  } else if (c == ' ' && v.checklist) {
+    in.action = ListAction::kToggle;
+    in.endsSearch = true;
   } else if (c == 13) {
     in.action = ListAction::kEnter;
   } else if (c == 8) {
@@ -500,11 +514,11 @@ ListStep StepList(ListView& v, const ListInput& in, std::int32_t& chosen) {
       if (v.current != v.last) ShowAt(v, v.last - v.pageSize + 1, v.last);
       break;
     case ListAction::kEnter:
-      if (!v.flags) {
+      if (!v.flags || v.checklist) {
         chosen = v.IndexAt(v.current);
         return ListStep::kChosen;
       }
-      Toggle(v);
+      Toggle(v, true);
       break;
     case ListAction::kEsc:
       return ListStep::kCancelled;
@@ -515,6 +529,10 @@ ListStep StepList(ListView& v, const ListInput& in, std::int32_t& chosen) {
       break;  // the search has ended above
     case ListAction::kMoveToRow:
       if (in.row >= 1 && in.row <= v.pageSize) ShowAt(v, v.top, v.top + in.row - 1);
+      break;
+    case ListAction::kToggle:
+      if (in.row >= 1 && in.row <= v.pageSize) ShowAt(v, v.top, v.top + in.row - 1);
+      if (v.flags) Toggle(v, false);
       break;
     case ListAction::kOther:
       Beep();

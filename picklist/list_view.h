@@ -92,6 +92,9 @@ struct ListView {
   BasedArray<std::int16_t>* flags = nullptr;
   ColorAttr markColor = 0;
   std::string mark;
+  // A checklist (the modern layer's): Space and a click toggle the item in
+  // place, Enter ends the list with its marks, Esc cancels.
+  bool checklist = false;
   ScreenSave save;
 
   Pos Count() const { return last - first + 1; }
@@ -116,6 +119,7 @@ enum class ListAction {
   kType,         // ch: a printable character
   kClearPrefix,  // Backspace
   kMoveToRow,    // row: a click on another row that shows an item
+  kToggle,       // a checklist's Space, or a click on row (0: the highlighted one)
   kOther,        // beeps
   kIgnore,       // nothing at all; wait for the next input
 };
@@ -146,6 +150,9 @@ bool OpenList(ListView& view, const BasedArray<std::string>& items, int sortOrde
 // demand; the array's OpenList comes down to this one.
 bool OpenList(ListView& view, ListItems items, const WindowRec& window, const CellString& title,
               std::uint8_t scrollBarStyle, ColorAttr barColor);
+// Highlights display item k (F..L): on the first page as it is, further on
+// on the first row (or on the last page).
+void ShowItem(ListView& view, Pos k);
 // Leaves the bar colour current, restores the screen and releases the arrays.
 void CloseList(ListView& view);
 

@@ -36,7 +36,7 @@ void ShowMessage(std::string_view message, const DialogOptions& options) {
                   CellString::FromUtf8(options.title));
 }
 
-std::optional<std::size_t> Ask(std::string_view question, std::span<const std::string> answers,
+std::optional<std::size_t> Ask(std::string_view question, ListOf<std::string> answers,
                                const DialogOptions& options) {
   if (answers.empty()) internal::Refuse("Ask", "answers is empty");
   std::vector<char32_t> letters;
@@ -69,8 +69,7 @@ std::optional<std::size_t> Ask(std::string_view question, std::span<const std::s
 }
 
 bool Confirm(std::string_view question, const DialogOptions& options) {
-  const std::string answers[] = {"Yes", "No"};
-  return Ask(question, answers, options) == 0;
+  return Ask(question, {"Yes", "No"}, options) == 0;
 }
 
 }  // namespace tarvana::ui

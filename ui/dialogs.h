@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/list_of.h"
 #include "ui/scheme.h"
 
 namespace tarvana::ui {
@@ -26,7 +27,7 @@ void ShowMessage(std::string_view message, const DialogOptions& options = {});
 // Esc. Throws std::invalid_argument naming the argument when there are no
 // answers, an answer is empty or shares its first letter with another, or the
 // box does not fit.
-std::optional<std::size_t> Ask(std::string_view question, std::span<const std::string> answers,
+std::optional<std::size_t> Ask(std::string_view question, ListOf<std::string> answers,
                                const DialogOptions& options = {});
 // Ask with the answers Yes and No: true for Yes, false for No or Esc.
 bool Confirm(std::string_view question, const DialogOptions& options = {});

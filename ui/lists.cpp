@@ -80,34 +80,51 @@ WindowRec ListWindow(const tarvana::internal::ListItems& items, const ListOption
                                routine, options.title);
 }
 
-// Opens the list and runs it to its end; the caller's index chosen, or -1.
+// Opens the list on the highlighted item and runs it to its end; the
+// caller's index chosen, or -1.
 std::int32_t RunList(tarvana::internal::ListView& view, tarvana::internal::ListItems items,
                      const WindowRec& window, const ListOptions& options, std::uint8_t scrollBar) {
   TextInputScope typing;
+  const std::vector<std::int32_t>& order = items.order;
+  const tarvana::internal::Pos shown =
+      options.highlighted
+          ? std::find(order.begin(), order.end(), static_cast<std::int32_t>(*options.highlighted)) -
+                order.begin()
+          : 0;
   if (!tarvana::internal::OpenList(view, std::move(items), window,
                                    CellString::FromUtf8(options.title), scrollBar,
                                    options.scheme.bar))
     return -1;
+  tarvana::internal::ShowItem(view, view.first + shown);
   return tarvana::internal::RunList(view, true);
+}
+
+void CheckHighlighted(std::size_t count, const ListOptions& options, std::string_view routine) {
+  if (options.highlighted && *options.highlighted >= count)
+    internal::Refuse(routine, "options.highlighted " + std::to_string(*options.highlighted) +
+                                  " is past the last item " + std::to_string(count - 1));
 }
 
 }  // namespace
 
-std::optional<std::size_t> PickOne(std::span<const std::string> items, const ListOptions& options) {
+std::optional<std::size_t> PickOne(ListOf<std::string> items, const ListOptions& options) {
   tarvana::internal::ListItems list = Items(items, options.order);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickOne", scrollBar);
+  CheckHighlighted(items.size(), options, "PickOne");
   tarvana::internal::ListView view;
   const std::int32_t index = RunList(view, std::move(list), window, options, scrollBar);
   if (index < 0) return std::nullopt;
   return static_cast<std::size_t>(index);
 }
 
-std::vector<std::size_t> PickMany(std::span<const std::string> items,
-                                  std::span<const std::size_t> marked, const ListOptions& options) {
+std::optional<std::vector<std::size_t>> PickMany(ListOf<std::string> items,
+                                                 ListOf<std::size_t> marked,
+                                                 const ListOptions& options) {
   tarvana::internal::ListItems list = Items(items, options.order);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickMany", scrollBar);
+  CheckHighlighted(items.size(), options, "PickMany");
   BasedArray<std::int16_t> flags(0, static_cast<int>(items.size()) - 1);
   for (const std::size_t i : marked) {
     if (i >= items.size())
@@ -117,9 +134,10 @@ std::vector<std::size_t> PickMany(std::span<const std::string> items,
   }
   tarvana::internal::ListView view;
   view.flags = &flags;
+  view.checklist = true;
   view.markColor = options.scheme.hotKey;
   view.mark = "\xFB";
-  RunList(view, std::move(list), window, options, scrollBar);
+  if (RunList(view, std::move(list), window, options, scrollBar) < 0) return std::nullopt;
   std::vector<std::size_t> chosen;
   for (int i = 0; i < flags.Count(); ++i)
     if (flags[i] != 0) chosen.push_back(static_cast<std::size_t>(i));

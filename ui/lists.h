@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/list_of.h"
 #include "ui/scheme.h"
 
 namespace tarvana::ui {
@@ -28,21 +29,25 @@ struct ListOptions {
   int rows = 0;
   SortOrder order = SortOrder::kAsGiven;
   Scheme scheme = schemes::kBlue;
+  // The item highlighted at the start, by its index in items; none: the
+  // first item shown.
+  std::optional<std::size_t> highlighted{};
 };
 
 // Items are UTF-8, drawn a cluster per cell; typing searches ahead for an
 // item starting with the clusters typed, in either case (case folding).
 // Lets the user pick one item (Enter, or a click on the highlighted row) and
 // returns its index, or nothing on Esc or a right click. Throws
-// std::invalid_argument naming the argument when items is empty or the window
-// does not fit on the screen.
-std::optional<std::size_t> PickOne(std::span<const std::string> items,
-                                   const ListOptions& options = {});
-// Lets the user mark items (Enter or a click toggles) until Esc or a right
-// click, and returns the indices marked, ascending. `marked` gives those
-// marked at the start. Throws as PickOne, and for a marked index past the end.
-std::vector<std::size_t> PickMany(std::span<const std::string> items,
-                                  std::span<const std::size_t> marked = {},
-                                  const ListOptions& options = {});
+// std::invalid_argument naming the argument when items is empty,
+// options.highlighted is past its end, or the window does not fit on the
+// screen.
+std::optional<std::size_t> PickOne(ListOf<std::string> items, const ListOptions& options = {});
+// A checklist: Space or a click marks and unmarks an item, Enter ends the
+// list and returns the indices marked, ascending; Esc or a right click
+// cancels and returns nothing. `marked` gives those marked at the start.
+// Throws as PickOne, and for a marked index past the end.
+std::optional<std::vector<std::size_t>> PickMany(ListOf<std::string> items,
+                                                 ListOf<std::size_t> marked = {},
+                                                 const ListOptions& options = {});
 
 }  // namespace tarvana::ui

@@ -76,8 +76,7 @@ std::optional<std::size_t> Chosen(int entry) {
 
 }  // namespace
 
-std::optional<std::size_t> ShowMenu(std::span<const MenuEntry> entries,
-                                    const MenuOptions& options) {
+std::optional<std::size_t> ShowMenu(ListOf<MenuEntry> entries, const MenuOptions& options) {
   MenuArrays a = Arrays(entries, options, "ShowMenu");
   const Scheme& s = options.scheme;
   // The box is as wide as its widest entry: entries padded to the title's
@@ -97,8 +96,7 @@ std::optional<std::size_t> ShowMenu(std::span<const MenuEntry> entries,
   return Chosen(entry);
 }
 
-std::optional<std::size_t> ShowMenuBar(std::span<const MenuEntry> entries,
-                                       const MenuOptions& options) {
+std::optional<std::size_t> ShowMenuBar(ListOf<MenuEntry> entries, const MenuOptions& options) {
   MenuArrays a = Arrays(entries, options, "ShowMenuBar");
   const Scheme& s = options.scheme;
   const int row = options.row > 0 ? options.row : 1;

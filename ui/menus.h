@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "ui/list_of.h"
 #include "ui/scheme.h"
 
 namespace tarvana::ui {
@@ -49,10 +50,8 @@ struct MenuOptions {
 // the argument when there are no entries, none is enabled, a hot key is not a
 // letter of its text, options.initial is past the last entry, or the box
 // does not fit on the screen.
-std::optional<std::size_t> ShowMenu(std::span<const MenuEntry> entries,
-                                    const MenuOptions& options = {});
+std::optional<std::size_t> ShowMenu(ListOf<MenuEntry> entries, const MenuOptions& options = {});
 // The same as a bar across options.row (Left and Right move, Esc cancels).
-std::optional<std::size_t> ShowMenuBar(std::span<const MenuEntry> entries,
-                                       const MenuOptions& options = {});
+std::optional<std::size_t> ShowMenuBar(ListOf<MenuEntry> entries, const MenuOptions& options = {});
 
 }  // namespace tarvana::ui

@@ -57,6 +57,8 @@ TEST_F(UiTest, MenuAnswersClicksKeysAndCancelWithZeroBasedIndices) {
   EXPECT_EQ(ShowMenu(kEntries), std::nullopt);
   console->QueueKeys("Enter");
   EXPECT_EQ(ShowMenuBar(kEntries), 0u);
+  console->QueueKeys("q");
+  EXPECT_EQ(ShowMenu({{"Open", 'O'}, {"Quit", 'Q'}}), 1u);  // a braced list
   ExpectScreenRestored();
 }
 
@@ -100,9 +102,55 @@ TEST_F(UiTest, PickListsWorkOnAnyRangeOfStrings) {
   console->QueueKeys("Down Enter");
   EXPECT_EQ(PickOne(animals, {.order = SortOrder::kAscending}), 3u);  // Ant, Cat
   const std::string fixed[] = {"One", "Two", "Three"};
-  console->QueueKeys("Enter Enter Enter Esc");
+  console->QueueKeys("Space Down Space Down Space Enter");
   const std::size_t marked[] = {0};
   EXPECT_EQ(PickMany(fixed, marked), (std::vector<std::size_t>{1, 2}));
+  ExpectScreenRestored();
+}
+
+TEST_F(UiTest, ChecklistsToggleWithSpaceAndEndWithEnterOrEsc) {
+  const struct {
+    const char* keys;
+    std::optional<std::vector<std::size_t>> result;
+  } cases[] = {
+      {"Enter", std::vector<std::size_t>{2}},                 // the marks given
+      {"Space Enter", std::vector<std::size_t>{0, 2}},        // Space marks in place
+      {"Down Down Space Enter", std::vector<std::size_t>{}},  // and unmarks
+      {"Space Space Space Enter", std::vector<std::size_t>{0, 2}},
+      {"Down Space Esc", std::nullopt},  // Esc cancels
+  };
+  for (const auto& c : cases) {
+    console->QueueKeys(c.keys);
+    EXPECT_EQ(PickMany({"One", "Two", "Three"}, {2}), c.result) << c.keys;
+  }
+  // A click on a row marks its item; the highlight goes with it.
+  console->QueueClick(7, 12);
+  console->QueueKeys("Space Enter");
+  EXPECT_EQ(PickMany({"One", "Two", "Three"}, {2}, {.row = 5, .col = 10}),
+            (std::vector<std::size_t>{2}));
+  ExpectScreenRestored();
+}
+
+TEST_F(UiTest, ListsStartOnTheItemAsked) {
+  const std::vector<std::string> numbers = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+  const struct {
+    std::size_t highlighted;
+    SortOrder order;
+    const char* keys;
+    std::size_t chosen;
+  } cases[] = {
+      {0, SortOrder::kAsGiven, "Enter", 0},
+      {6, SortOrder::kAsGiven, "Enter", 6},
+      {9, SortOrder::kAsGiven, "Up Enter", 8},      // past the first page
+      {9, SortOrder::kAscending, "Down Enter", 1},  // "10" sorts second: "2" follows it
+  };
+  for (const auto& c : cases) {
+    console->QueueKeys(c.keys);
+    EXPECT_EQ(PickOne(numbers, {.rows = 4, .order = c.order, .highlighted = c.highlighted}),
+              c.chosen)
+        << c.highlighted << " " << c.keys;
+  }
+  EXPECT_THROW(PickOne(numbers, {.highlighted = 10}), std::invalid_argument);
   ExpectScreenRestored();
 }
 

@@ -95,12 +95,12 @@ TEST_F(UnicodeUiTest, ListsSortByFoldingAndSearchByClustersOfAnyScript) {
     console->QueueKeys("Enter");
     EXPECT_EQ(PickOne(kNames, {.order = SortOrder::kDescending}), c.chosen) << c.typed;
   }
-  // Marks of any script's items, toggled by Enter.
+  // Marks of any script's items, found by typing and toggled by Space.
   console = &UseHeadlessConsole(80, 25);
   console->QueueUtf8("漢");
-  console->QueueKeys("Enter");
+  console->QueueKeys("Space");
   console->QueueUtf8("ż");
-  console->QueueKeys("Enter Esc");
+  console->QueueKeys("Space Enter");
   EXPECT_EQ(PickMany(kNames), (std::vector<std::size_t>{1, 4}));
 }
 

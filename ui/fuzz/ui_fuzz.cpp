@@ -129,7 +129,13 @@ void RunMenu(bool bar, const Common& c, FuzzBytes& in, HeadlessConsole& console)
 void RunList(bool many, const Common& c, FuzzBytes& in, HeadlessConsole& console) {
   const std::vector<std::string> items = FuzzTexts(in, 40);
   const ui::ListOptions options{
-      c.title, c.row, c.col, in.In(-2, 40), static_cast<ui::SortOrder>(in.Byte() % 3), c.scheme};
+      c.title,
+      c.row,
+      c.col,
+      in.In(-2, 40),
+      static_cast<ui::SortOrder>(in.Byte() % 3),
+      c.scheme,
+      in.Byte() % 2 ? std::optional<std::size_t>(in.In(0, 40)) : std::nullopt};
   std::vector<std::size_t> marked;
   for (int n = in.Byte() % 4; n > 0; --n)
     marked.push_back(in.In(0, static_cast<int>(items.size())));
@@ -139,10 +145,10 @@ void RunList(bool many, const Common& c, FuzzBytes& in, HeadlessConsole& console
       ExpectIndex(*chosen, items.size(), "PickOne");
     return;
   }
-  const std::vector<std::size_t> picked = ui::PickMany(items, marked, options);
-  for (std::size_t i = 0; i < picked.size(); ++i) {
-    ExpectIndex(picked[i], items.size(), "PickMany");
-    if (i > 0 && picked[i] <= picked[i - 1]) FuzzFail("PickMany: indices not ascending");
+  const auto picked = ui::PickMany(items, marked, options);
+  for (std::size_t i = 0; picked && i < picked->size(); ++i) {
+    ExpectIndex((*picked)[i], items.size(), "PickMany");
+    if (i > 0 && (*picked)[i] <= (*picked)[i - 1]) FuzzFail("PickMany: indices not ascending");
   }
 }
 
