@@ -297,6 +297,10 @@ void Beep() {
   State().backend->Beep();
 }
 
+void Refresh() {
+  if (StateSlot()) PresentNow(*StateSlot());
+}
+
 void Pause(int ms) {
   ConsoleState& s = State();
   PresentNow(s);

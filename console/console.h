@@ -51,6 +51,9 @@ void WriteScreenRect(const std::vector<Cell>& buffer, int top, int left, int row
 void Beep();
 // Shows what is drawn, then sleeps.
 void Pause(int ms);
+// Shows the screen on the terminal now, without reading input (reading and
+// waiting for input show it too); nothing before the console has a screen.
+void Refresh();
 
 // ---- Colours ----
 

@@ -38,6 +38,8 @@ class HeadlessConsole : public ConsoleBackend {
   size_t Queued() const { return input_.size(); }
 
   int Beeps() const { return beeps_; }
+  // How often the console has shown its screen on this device.
+  int Presents() const { return presents_; }
   void SetClock(const ClockReading& reading);
   const ClockReading& Clock() const { return clock_; }
   // How many polls of an empty queue (InKey, KeyWaiting) may happen in a row
@@ -52,7 +54,7 @@ class HeadlessConsole : public ConsoleBackend {
   const std::string& Stream() const { return stream_; }
 
   void InitialSize(int& cols, int& rows) override;
-  void Present(const Screen&) override {}
+  void Present(const Screen&) override { ++presents_; }
   void ReadInput(std::deque<InputRecord>& queue, int timeoutMs) override;
   void Beep() override { ++beeps_; }
   void Sleep(int ms) override;
@@ -68,6 +70,7 @@ class HeadlessConsole : public ConsoleBackend {
   int cols_, rows_;
   std::deque<InputRecord> input_;
   int beeps_ = 0;
+  int presents_ = 0;
   ClockReading clock_{2004, 5, 15, 9, 30, 0, 0};
   double monotonicMs_ = 0;
   int emptyPolls_ = 0;

@@ -5,6 +5,7 @@
 #include "console/cell_string.h"
 #include "tools/dialog_cells.h"
 #include "ui/placement.h"
+#include "ui/showing.h"
 
 namespace tarvana::ui {
 namespace {
@@ -31,6 +32,7 @@ WindowRec DialogWindow(const std::vector<CellString>& lines, const DialogOptions
 }  // namespace
 
 void ShowMessage(std::string_view message, const DialogOptions& options) {
+  const internal::ShowOnReturn shown;
   const std::vector<CellString> lines = Lines(message);
   DialogWaitCells(lines, DialogWindow(lines, options, "ShowMessage"),
                   CellString::FromUtf8(options.title));
@@ -38,6 +40,7 @@ void ShowMessage(std::string_view message, const DialogOptions& options) {
 
 std::optional<std::size_t> Ask(std::string_view question, ListOf<std::string> answers,
                                const DialogOptions& options) {
+  const internal::ShowOnReturn shown;
   if (answers.empty()) internal::Refuse("Ask", "answers is empty");
   std::vector<char32_t> letters;
   CellString answerLine;

@@ -10,6 +10,7 @@
 #include "runtime/utf8_path.h"
 #include "text/file_viewer.h"
 #include "ui/placement.h"
+#include "ui/showing.h"
 #include "window/window.h"
 
 namespace tarvana::ui {
@@ -17,6 +18,7 @@ namespace tarvana::ui {
 namespace fs = std::filesystem;
 
 std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& options) {
+  const internal::ShowOnReturn shown;
   std::error_code error;
   if (!fs::is_directory(directory, error))
     internal::Refuse("PickFile", "directory \"" + Utf8FromPath(directory) + "\" is no directory");
@@ -46,6 +48,7 @@ std::optional<fs::path> PickFile(const fs::path& directory, const FileOptions& o
 }
 
 bool ViewTextFile(const fs::path& file, const ViewOptions& options) {
+  const internal::ShowOnReturn shown;
   WindowRec window = internal::PlaceWindow(options.scheme, 1, 1, 3, 3, "ViewTextFile",
                                            "titled by the viewer with the file's name");
   window.Top = static_cast<std::uint8_t>(std::clamp(options.top > 0 ? options.top : 1, 0, 255));

@@ -10,6 +10,7 @@
 #include "runtime/unicode/text_width.h"
 #include "runtime/unicode/utf8_decode.h"
 #include "ui/placement.h"
+#include "ui/showing.h"
 
 namespace tarvana::ui {
 namespace {
@@ -108,6 +109,7 @@ void CheckHighlighted(std::size_t count, const ListOptions& options, std::string
 }  // namespace
 
 std::optional<std::size_t> PickOne(ListOf<std::string> items, const ListOptions& options) {
+  const internal::ShowOnReturn shown;
   tarvana::internal::ListItems list = Items(items, options.order);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickOne", scrollBar);
@@ -121,6 +123,7 @@ std::optional<std::size_t> PickOne(ListOf<std::string> items, const ListOptions&
 std::optional<std::vector<std::size_t>> PickMany(ListOf<std::string> items,
                                                  ListOf<std::size_t> marked,
                                                  const ListOptions& options) {
+  const internal::ShowOnReturn shown;
   tarvana::internal::ListItems list = Items(items, options.order);
   std::uint8_t scrollBar = 0;
   const WindowRec window = ListWindow(list, options, "PickMany", scrollBar);

@@ -5,6 +5,7 @@
 #include "console/text_input.h"
 #include "menu/menu_cells.h"
 #include "ui/placement.h"
+#include "ui/showing.h"
 
 namespace tarvana::ui {
 namespace {
@@ -77,6 +78,7 @@ std::optional<std::size_t> Chosen(int entry) {
 }  // namespace
 
 std::optional<std::size_t> ShowMenu(ListOf<MenuEntry> entries, const MenuOptions& options) {
+  const internal::ShowOnReturn shown;
   MenuArrays a = Arrays(entries, options, "ShowMenu");
   const Scheme& s = options.scheme;
   // The box is as wide as its widest entry: entries padded to the title's
@@ -97,6 +99,7 @@ std::optional<std::size_t> ShowMenu(ListOf<MenuEntry> entries, const MenuOptions
 }
 
 std::optional<std::size_t> ShowMenuBar(ListOf<MenuEntry> entries, const MenuOptions& options) {
+  const internal::ShowOnReturn shown;
   MenuArrays a = Arrays(entries, options, "ShowMenuBar");
   const Scheme& s = options.scheme;
   const int row = options.row > 0 ? options.row : 1;

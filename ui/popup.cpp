@@ -3,6 +3,7 @@
 #include "console/console.h"
 #include "console/unicode_text.h"
 #include "ui/placement.h"
+#include "ui/showing.h"
 #include "window/window.h"
 
 namespace tarvana::ui {
@@ -14,10 +15,12 @@ Popup::Popup(int rows, int cols, std::string_view title, const Scheme& scheme, i
   window_ = internal::PlaceWindow(scheme, row, col, static_cast<std::size_t>(rows) + 2,
                                   static_cast<std::size_t>(cols) + 2, "Popup", title);
   OpenWindow(window_, CellString::FromUtf8(title), save_);
+  internal::ShowDrawn();
 }
 
 Popup::~Popup() {
   RestoreScreen(save_);
+  internal::ShowDrawn();
 }
 
 void Popup::Print(int row, int col, std::string_view text) const {
@@ -25,10 +28,12 @@ void Popup::Print(int row, int col, std::string_view text) const {
   UseColor(window_.FillColor);
   Locate(Top() + row, Left() + col);
   PrintCells(CellString::FromUtf8(text).Slice(0, cols_ - col));
+  internal::ShowDrawn();
 }
 
 void Popup::Clear() const {
   ClearBox(Top(), Left(), Top() + rows_ - 1, Left() + cols_ - 1, window_.FillColor);
+  internal::ShowDrawn();
 }
 
 }  // namespace tarvana::ui

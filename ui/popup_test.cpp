@@ -3,14 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "console/console.h"
 #include "console/headless.h"
 #include "testing/headless_test_support.h"
+#include "ui/dialogs.h"
 #include "ui/lists.h"
 #include "ui/popup.h"
+#include "ui/showing.h"
 #include "ui/text.h"
 
 namespace tarvana::ui {
@@ -75,6 +79,44 @@ TEST_F(UiTextTest, PopupPrintStopsInsideTheRightFrame) {
     EXPECT_EQ(ScreenText(popup.Top() + row, 30, 12), c.row) << c.text;
     ++row;
   }
+}
+
+// A program that draws and then works or sleeps shows what it drew: each
+// drawing call reaches the device without any input being read.
+TEST_F(UiTextTest, DrawingReachesTheTerminalWithoutReadingInput) {
+  std::optional<Popup> popup;
+  const struct {
+    const char* what;
+    std::function<void()> draw;
+  } calls[] = {
+      {"Print at", [] { Print(3, 4, "hello", 0x1F); }},
+      {"Print", [] { Print("hello"); }},  // on the full screen, as Print at leaves it
+      {"Popup", [&] { popup.emplace(3, 20, "Working"); }},
+      {"Popup::Print", [&] { popup->Print(1, 1, "step 1"); }},
+      {"Popup::Clear", [&] { popup->Clear(); }},
+      {"~Popup", [&] { popup.reset(); }},
+      {"ShowMessage as it returns",
+       [&] {
+         console->QueueKeys("Enter");
+         ShowMessage("Done");
+       }},
+  };
+  for (const auto& c : calls) {
+    const int before = console->Presents();
+    c.draw();
+    EXPECT_GT(console->Presents(), before) << c.what;
+  }
+  // A batch shows many calls as one frame, at its end.
+  const int before = console->Presents();
+  {
+    const Batch batch;
+    for (int row = 1; row <= 10; ++row)
+      Print(row, 1, "line", 0x07);
+    const Batch inner;
+    Print("more");
+    EXPECT_EQ(console->Presents(), before);
+  }
+  EXPECT_EQ(console->Presents(), before + 1);
 }
 
 }  // namespace
