@@ -7,13 +7,19 @@
 #include "runtime/utf8.h"
 
 namespace tarvana {
+namespace {
 
-char32_t SimpleCaseFold(char32_t c) {
-  const auto& table = internal::kCaseFoldRanges;
-  const auto it = std::partition_point(
-      table.begin(), table.end(), [c](const internal::CaseFoldRange& r) { return r.last < c; });
+char32_t Mapped(std::span<const internal::CaseMapRange> table, char32_t c) {
+  const auto it = std::partition_point(table.begin(), table.end(),
+                                       [c](const internal::CaseMapRange& r) { return r.last < c; });
   if (it == table.end() || c < it->first || (c - it->first) % it->stride != 0) return c;
   return static_cast<char32_t>(static_cast<std::int32_t>(c) + it->delta);
+}
+
+}  // namespace
+
+char32_t SimpleCaseFold(char32_t c) {
+  return Mapped(internal::kCaseFoldRanges, c);
 }
 
 std::string FoldCase(std::string_view utf8) {
@@ -22,6 +28,10 @@ std::string FoldCase(std::string_view utf8) {
   for (std::size_t pos = 0; pos < utf8.size();)
     AppendUtf8(out, SimpleCaseFold(DecodeUtf8(utf8, pos)));
   return out;
+}
+
+char32_t SimpleUpperCase(char32_t c) {
+  return Mapped(internal::kUpperCaseRanges, c);
 }
 
 }  // namespace tarvana
