@@ -4,9 +4,55 @@
 
 #include "console/console.h"
 #include "console/unicode_text.h"
+#include "runtime/unicode/case_folding.h"
+#include "runtime/unicode/code_point_properties.h"
+#include "runtime/unicode/grapheme.h"
+#include "runtime/unicode/utf8_decode.h"
+#include "runtime/utf8.h"
 #include "tools/prompt_utils.h"
 
 namespace tarvana::internal {
+
+std::vector<std::string> SplitCharacters(std::string_view text, bool utf8) {
+  std::vector<std::string> out;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = utf8 ? NextClusterEnd(text, at) : at + 1;
+    out.emplace_back(text.substr(at, end - at));
+    at = end;
+  }
+  return out;
+}
+
+std::string JoinCharacters(const std::vector<std::string>& characters) {
+  std::string text;
+  for (const std::string& c : characters)
+    text += c;
+  return text;
+}
+
+int CharacterCells(const std::string& character, bool utf8) {
+  return utf8 ? CellString::FromUtf8(character).Width() : 1;
+}
+
+std::optional<std::string> Utf8Typed(int fieldType, std::string_view typed) {
+  if (fieldType == field_type::kUpperLetters) {
+    if (typed == " ") return std::string(typed);
+    if (!BeginsWithLetter(typed)) return std::nullopt;
+    std::size_t rest = 0;
+    std::string upper;
+    AppendUtf8(upper, SimpleUpperCase(DecodeUtf8(typed, rest)));
+    return upper.append(typed.substr(rest));
+  }
+  const std::string charClass = FieldCharClass(fieldType);
+  if (!charClass.empty() && (typed.size() != 1 || charClass.find(typed[0]) == std::string::npos))
+    return std::nullopt;
+  return std::string(typed);
+}
+
+bool BeginsWithLetter(std::string_view utf8) {
+  std::size_t pos = 0;
+  return !utf8.empty() && IsLetter(DecodeUtf8(utf8, pos));
+}
 
 std::string RightAlign(std::string_view text, int width) {
   if (width <= 0) return "";

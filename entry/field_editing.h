@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/cell_string.h"
 #include "console/types.h"
@@ -60,6 +61,22 @@ inline bool CompletesWhenFull(int mode) {
 inline bool IsTypedCharacter(const KeyCode& key) {
   return key.size() == 1 && static_cast<unsigned char>(key[0]) >= 32;
 }
+
+// The characters of a field's text: a byte each, or UTF-8 grapheme clusters.
+std::vector<std::string> SplitCharacters(std::string_view text, bool utf8);
+// The characters joined into one string.
+std::string JoinCharacters(const std::vector<std::string>& characters);
+// The cells a character takes: one for a byte, a UTF-8 cluster's as the
+// screen shows it.
+int CharacterCells(const std::string& character, bool utf8);
+// What a UTF-8 field or slot of fieldType takes of a character typed:
+// kUpperLetters a letter of any script, its first code point upper-cased by
+// the simple mapping (the marks after it kept), or a space; a type with a
+// character class (FieldCharClass) one of its characters; any other type any
+// character. nullopt for a character it refuses.
+std::optional<std::string> Utf8Typed(int fieldType, std::string_view typed);
+// True when utf8 begins with a letter of any script.
+bool BeginsWithLetter(std::string_view utf8);
 
 // text in width cells: spaces on the left, or its last width characters.
 std::string RightAlign(std::string_view text, int width);

@@ -1,6 +1,7 @@
 #include "entry/text_field.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "console/cell_string.h"
 #include "console/console.h"
@@ -29,25 +30,10 @@ int Capacity(const TextFieldState& s) {
   return s.utf8 ? s.capacity : Length(s);
 }
 
-// The text's characters: a byte each, or UTF-8 clusters.
-std::vector<std::string> Characters(std::string_view text, bool utf8) {
-  std::vector<std::string> out;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t end = utf8 ? NextClusterEnd(text, at) : at + 1;
-    out.emplace_back(text.substr(at, end - at));
-    at = end;
-  }
-  return out;
-}
-
-int CharacterCells(const TextFieldState& s, const std::string& c) {
-  return s.utf8 ? CellString::FromUtf8(c).Width() : 1;
-}
-
 int CellsBefore(const TextFieldState& s, int pos) {
   int cells = 0;
   for (int i = 0; i < pos && i < TextSize(s); ++i)
-    cells += CharacterCells(s, s.text[static_cast<std::size_t>(i)]);
+    cells += CharacterCells(s.text[static_cast<std::size_t>(i)], s.utf8);
   return cells;
 }
 
@@ -58,7 +44,7 @@ void Resegment(TextFieldState& s) {
   std::size_t before = 0;
   for (int i = 0; i < s.pos; ++i)
     before += s.text[static_cast<std::size_t>(i)].size();
-  s.text = Characters(TextFieldValue(s), true);
+  s.text = SplitCharacters(TextFieldValue(s), true);
   std::size_t at = 0;
   s.pos = 0;
   while (s.pos < TextSize(s) && at + s.text[static_cast<std::size_t>(s.pos)].size() <= before)
@@ -69,7 +55,7 @@ void Resegment(TextFieldState& s) {
 void FollowCursor(TextFieldState& s) {
   if (!s.utf8) return;
   const int at = CellsBefore(s, s.pos);
-  const int cells = s.pos < TextSize(s) ? CharacterCells(s, s.text[s.pos]) : 1;
+  const int cells = s.pos < TextSize(s) ? CharacterCells(s.text[s.pos], s.utf8) : 1;
   if (at < s.scroll) s.scroll = at;
   if (at + cells > s.scroll + Length(s)) s.scroll = at + cells - Length(s);
   s.scroll = std::max(s.scroll, 0);
@@ -98,19 +84,41 @@ FieldStep Refuse() {
   return FieldStep::kRefused;
 }
 
-// A UTF-8 text takes the character typed (typed), or the key's glyph.
+// True when c, typed after the character before the cursor, joins it into one
+// cluster (a mark after its letter) and that character begins with a letter.
+bool JoinsLetterBefore(const TextFieldState& s, const std::string& c) {
+  if (s.pos == 0 || (FirstKeyEmpties(s.field->EditMode) && s.firstKey)) return false;
+  const std::string& before = s.text[static_cast<std::size_t>(s.pos - 1)];
+  return BeginsWithLetter(before) && NextClusterEnd(before + c, 0) == before.size() + c.size();
+}
+
+// The character the key types into the text, or nullopt when the field takes
+// no such character. A UTF-8 text takes the character typed (typed), or the
+// key's glyph; an upper-case one takes letters of any script, upper-cased,
+// spaces, and marks that join the letter before them.
+std::optional<std::string> TypedCharacter(const TextFieldState& s, unsigned char ch,
+                                          std::string_view typed) {
+  if (!s.utf8) {
+    if (s.field->FieldType == field_type::kUpperLetters) ch = UpperChar(ch);
+    if (!s.charClass.empty() && s.charClass.find(static_cast<char>(ch)) == std::string::npos)
+      return std::nullopt;
+    return std::string(1, static_cast<char>(ch));
+  }
+  const std::string c =
+      !typed.empty() ? std::string(typed) : Cp437ToUtf8(std::string(1, static_cast<char>(ch)));
+  if (s.field->FieldType == field_type::kUpperLetters && JoinsLetterBefore(s, c)) return c;
+  return Utf8Typed(s.field->FieldType, c);
+}
+
 FieldStep TypeCharacter(TextFieldState& s, unsigned char ch, std::string_view typed) {
   FieldRec& f = *s.field;
-  if (f.FieldType == field_type::kUpperLetters) ch = UpperChar(ch);
-  if (!s.charClass.empty() && s.charClass.find(static_cast<char>(ch)) == std::string::npos)
-    return Refuse();
+  const std::optional<std::string> typedCharacter = TypedCharacter(s, ch, typed);
+  if (!typedCharacter) return Refuse();
   if (FirstKeyEmpties(f.EditMode) && s.firstKey) {
     s.text.clear();
     s.pos = 0;
   }
-  const std::string c = !s.utf8          ? std::string(1, static_cast<char>(ch))
-                        : !typed.empty() ? std::string(typed)
-                                         : Cp437ToUtf8(std::string(1, static_cast<char>(ch)));
+  const std::string& c = *typedCharacter;
   const bool full = TextSize(s) >= Capacity(s);
   if (*s.insertMode != 0) {
     if (full) return Refuse();
@@ -204,7 +212,7 @@ TextFieldState StartTextField(FieldRec& field, std::string_view prompt, const st
   s.insertMode = &insertMode;
   s.utf8 = utf8;
   s.capacity = std::max(capacity, 0);
-  s.given = Characters(value, utf8);
+  s.given = SplitCharacters(value, utf8);
   s.exitKeys = std::string(exitKeys);
   s.fieldCol = ShowPrompt(field, prompt);
   field.Changed = 0;
@@ -246,10 +254,7 @@ FieldStep StepTextField(TextFieldState& s, const KeyCode& key, std::string_view 
 }
 
 std::string TextFieldValue(const TextFieldState& s) {
-  std::string value;
-  for (const std::string& c : s.text)
-    value += c;
-  return value;
+  return JoinCharacters(s.text);
 }
 
 void DrawTextField(const TextFieldState& s) {

@@ -53,9 +53,11 @@ void ShowTextFieldCursor(const TextFieldState& state);
 void FinishTextField(const TextFieldState& state);
 
 // TextField over UTF-8 text, for the modern layer's forms: any character can
-// be typed and is kept as typed; the cursor, Del and Backspace go by cluster;
-// a text wider than the field scrolls sideways by cells. value holds at most
-// capacity clusters; cursorPos is in clusters.
+// be typed and is kept as typed (a field of type 6 takes letters of any
+// script, upper-cased by the simple mapping, spaces, and the marks typed
+// after a letter; others are refused with a beep); the cursor, Del and
+// Backspace go by cluster; a text wider than the field scrolls sideways by
+// cells. value holds at most capacity clusters; cursorPos is in clusters.
 KeyCode Utf8TextField(FieldRec& field, std::string_view prompt, std::string& value,
                       std::string_view exitKeys, int& cursorPos, std::int16_t& insertMode,
                       int capacity);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/cp437.h"
 #include "console/cp437_best_fit.h"
 #include "console/text_input.h"
 #include "console/unicode_text.h"
@@ -15,8 +14,7 @@
 #include "entry/decimal_field.h"
 #include "entry/entry_navigation.h"
 #include "entry/field_editing.h"
-#include "entry/template_field.h"
-#include "entry/text_field.h"
+#include "entry/template_field_state.h"
 #include "entry/text_field_state.h"
 #include "runtime/unicode/grapheme.h"
 #include "ui/placement.h"
@@ -26,6 +24,7 @@ namespace tarvana::ui {
 namespace {
 
 using tarvana::internal::DrawAt;
+using tarvana::internal::FitTemplateValue;
 using tarvana::internal::RightAlign;
 
 const KeyCode kEsc = "\x1b";
@@ -43,19 +42,18 @@ constexpr char kAnySlot = field_type::kAnyCharacter;
 constexpr int kTextCapacity = 1000;
 
 // One field's working copy: the field record and what its editor reads and
-// writes: UTF-8 for a text field, code page 437 for the others. The label is
-// drawn by the form, in any script; the field follows it.
+// writes: UTF-8, but code page 437 digits for a number. The label is drawn by
+// the form, in any script; the field follows it.
 struct Slot {
   const FormField* field = nullptr;
   FieldRec rec;
   CellString label;             // padded to the labels' width and a blank
   std::string templ;            // template and date fields
-  std::string value;            // text, calculator, template and date fields
+  std::string value;            // all but decimal fields
   std::string original;         // the value given, as the editor first holds it
   std::string whole, fraction;  // decimal fields
-  std::uint8_t cursor = 0;
-  int textCursor = 0;  // text fields, in clusters
-  int capacity = 0;    // text fields
+  int textCursor = 0;           // text and upper-case fields, in clusters
+  int capacity = 0;             // text and upper-case fields
 };
 
 std::string Trim(std::string text) {
@@ -64,19 +62,23 @@ std::string Trim(std::string text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// A pattern's '#', 'A' and '?' as the template editor's slot codes, marked before the
-// conversion, so that a character shown by a '?' stand-in stays a character.
+// A pattern's '#', 'A' and '?' as the template editor's slot codes.
 std::string EditorTemplate(std::string_view pattern) {
   std::string marked(pattern);
   for (char& c : marked)
     c = c == '#' ? kDigitSlot : c == 'A' ? kLetterSlot : c == '?' ? kAnySlot : c;
-  return Utf8ToCp437(marked);
+  return marked;
+}
+
+// The kinds whose editor holds UTF-8 text of any script.
+bool EditsUtf8(FieldKind kind) {
+  return kind != FieldKind::kDecimal && kind != FieldKind::kCalculator;
 }
 
 int Cells(const FormField& f) {
   switch (f.kind) {
     case FieldKind::kTemplate:
-      return static_cast<int>(Utf8Length(f.pattern));
+      return tarvana::internal::TemplateCells(EditorTemplate(f.pattern), true);
     case FieldKind::kDate:
       return static_cast<int>(kDatePattern.size());
     case FieldKind::kDecimal:
@@ -121,8 +123,8 @@ Slot MakeSlot(const FormField& f, int labelWidth, int row, int col, const Scheme
   r.PromptColor = s.text;
   r.NormalColor = s.field;
   r.EditColor = s.editing;
-  const std::string value = f.kind == FieldKind::kText ? f.value : Utf8ToCp437(f.value);
-  if (f.kind == FieldKind::kText)
+  const std::string value = EditsUtf8(f.kind) ? f.value : Utf8ToCp437(f.value);
+  if (f.kind == FieldKind::kText || f.kind == FieldKind::kUpperCase)
     slot.capacity = std::max<int>(kTextCapacity, CellString::FromUtf8(f.value).Width());
   if (f.kind == FieldKind::kDecimal) {
     const std::size_t point = value.find('.');
@@ -135,7 +137,7 @@ Slot MakeSlot(const FormField& f, int labelWidth, int row, int col, const Scheme
   if (f.kind == FieldKind::kDate) slot.templ = EditorTemplate(kDatePattern);
   // The template editor completes a value to its template; the first value
   // it holds is the one given.
-  if (!slot.templ.empty()) DrawTemplate(r, r.Col, slot.templ, slot.value);
+  if (!slot.templ.empty()) slot.value = FitTemplateValue(slot.templ, slot.value, true);
   if (f.kind == FieldKind::kCalculator && slot.value.empty()) slot.value = "0";
   slot.original = slot.value + slot.whole + "." + slot.fraction;
   return slot;
@@ -148,7 +150,7 @@ KeyCode Edit(Slot& slot, std::uint8_t mode, std::string_view exitKeys, std::int1
   switch (slot.field->kind) {
     case FieldKind::kTemplate:
     case FieldKind::kDate:
-      return TemplateField(r, "", slot.templ, slot.value, exitKeys);
+      return tarvana::internal::Utf8TemplateField(r, "", slot.templ, slot.value, exitKeys);
     case FieldKind::kCalculator:
       return CalcField(r, "", slot.value, exitKeys);
     case FieldKind::kDecimal:
@@ -167,14 +169,12 @@ KeyCode Edit(Slot& slot, std::uint8_t mode, std::string_view exitKeys, std::int1
       return DecimalField(r, "", static_cast<std::int16_t>(slot.field->width),
                           static_cast<std::int16_t>(slot.field->decimals), slot.whole,
                           slot.fraction, exitKeys);
-    case FieldKind::kText: {
-      // Drawn when left from its start; edited where the cursor was left.
+    default:
+      // Text and upper-case fields: drawn when left from their start; edited
+      // where the cursor was left.
       if (mode == edit_mode::kDisplayOnly) slot.textCursor = 0;
       return tarvana::internal::Utf8TextField(r, "", slot.value, exitKeys, slot.textCursor,
                                               insertMode, slot.capacity);
-    }
-    default:
-      return TextField(r, "", slot.value, exitKeys, slot.cursor, insertMode);
   }
 }
 
@@ -183,7 +183,8 @@ bool BlankDate(std::string_view value) {
 }
 
 // The field's value as UTF-8: the value given when the editor holds it
-// unchanged, so that characters shown by a stand-in come back as they were.
+// unchanged, so that a template's value completed to its pattern, or a number
+// as its editor keeps it, comes back as it was given.
 std::string Value(const Slot& slot) {
   const FormField& f = *slot.field;
   if (slot.value + slot.whole + "." + slot.fraction == slot.original) return f.value;
@@ -197,10 +198,8 @@ std::string Value(const Slot& slot) {
       return Trim(slot.value);
     case FieldKind::kDate:
       return BlankDate(slot.value) ? "" : slot.value;
-    case FieldKind::kText:
-      return slot.value;
     default:
-      return Cp437ToUtf8(slot.value);
+      return slot.value;
   }
 }
 

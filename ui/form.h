@@ -15,7 +15,7 @@ namespace tarvana::ui {
 
 enum class FieldKind {
   kText,        // any characters of any script, kept as typed
-  kUpperCase,   // letters and spaces of code page 437, upper-cased as they are typed
+  kUpperCase,   // letters of any script (with their marks) and spaces, upper-cased as typed
   kTemplate,    // laid out by FormField::pattern
   kDecimal,     // width whole digits (and a minus sign), a point, `decimals` digits
   kCalculator,  // a number entered from the right, as on a calculator
@@ -25,15 +25,18 @@ enum class FieldKind {
 struct FormField {
   std::string label{};
   FieldKind kind = FieldKind::kText;
-  // Cells of a text, upper-case or calculator field (a longer text scrolls
-  // sideways); whole digits of a decimal field; templates and dates take
-  // their pattern's width.
+  // Cells of a text, upper-case or calculator field (a longer text or
+  // upper-case text scrolls sideways); whole digits of a decimal field;
+  // templates and dates take their pattern's width.
   int width = 20;
   // The value at the start (a template's characters in every position; a
   // decimal as "123.45"; a date as MM-DD-YYYY).
   std::string value{};
-  // kTemplate: '#' a digit, 'A' a letter (upper-cased), '?' any character;
-  // every other character stands as it is.
+  // kTemplate: '#' a digit, 'A' a letter of any script (upper-cased) or a
+  // space, '?' any character; every other character stands as it is, in any
+  // script (a wide one taking two cells). Each '#', 'A' and '?' is one cell:
+  // a wide character, or a mark alone, typed there is refused with a beep. An
+  // edited value holds the pattern's characters in their places.
   std::string pattern{};
   // kDecimal: digits after the point.
   int decimals = 2;

@@ -249,10 +249,10 @@ TEST_F(UiTest, UnicodeTextIsShownOneCellPerCharacterAndPopupsRestoreTheScreenOnE
   } catch (const std::runtime_error&) {
   }
   ExpectScreenRestored();
-  // A pattern character without a stand-in shows as '?' and is no typing place.
+  // A pattern character of any script is shown as it is and is no typing place.
   console->QueueText("12\r");
   EXPECT_EQ(FillForm(std::vector<FormField>{{"Code", FieldKind::kTemplate, 0, "", "漢##"}}),
-            (std::vector<std::string>{"?12"}));
+            (std::vector<std::string>{"漢12"}));
 }
 
 TEST_F(UiTest, AskAnswersByFirstLetterAndEscIsNothing) {

@@ -12,6 +12,7 @@
 
 #include "console/console.h"
 #include "console/headless.h"
+#include "console/unicode_text.h"
 #include "testing/headless_test_support.h"
 #include "testing/scratch_dir.h"
 #include "testing/screen_golden.h"
@@ -145,6 +146,58 @@ TEST_F(UnicodeUiTest, FormFieldsKeepAnyScriptAsTypedAndEditByClusters) {
     ASSERT_TRUE(values.has_value()) << c.value;
     EXPECT_EQ(values->at(0), c.result) << c.value << " + " << c.keys << " " << c.typed;
   }
+}
+
+TEST_F(UnicodeUiTest, UpperCaseAndTemplateFieldsTakeLettersOfAnyScript) {
+  const struct {
+    FieldKind kind;
+    const char* pattern;
+    const char* value;
+    const char* keys;   // first
+    const char* typed;  // then
+    const char* result;
+    int beeps;
+  } cases[] = {
+      {FieldKind::kUpperCase, "", "", "", "straße жук", "STRAßE ЖУК", 0},  // no simple SS
+      {FieldKind::kUpperCase, "", "", "", "σοφίας ﬀ", "ΣΟΦΊΑΣ ﬀ", 0},      // final ς: Σ
+      {FieldKind::kUpperCase, "", "", "", "cafe\u0301", "CAFE\u0301", 0},  // the mark kept
+      {FieldKind::kUpperCase, "", "", "", "\u0301a1漢🚀", "A漢",
+       3},  // a mark alone, a digit, an emoji: no
+      {FieldKind::kUpperCase, "", "Привет", "", "", "Привет", 0},  // unchanged: as given
+      {FieldKind::kUpperCase, "", "Привет", "End", "ok", "ПриветOK", 0},
+      {FieldKind::kTemplate, "AA-###", "", "", "жж123", "ЖЖ-123", 0},
+      {FieldKind::kTemplate, "AA-###", "", "", "ж1ё123", "ЖЁ-123", 1},      // no digit in a letter
+      {FieldKind::kTemplate, "?? ??", "", "", "漢ab€e\u0301", "ab €e", 2},  // one cell a slot
+      {FieldKind::kTemplate, "№ 漢字 A", "", "", "ы", "№ 漢字 Ы", 0},      // literals of any script
+      {FieldKind::kTemplate, "AA-##", "ab+12", "", "", "ab+12", 0},        // unchanged: as given
+      {FieldKind::kTemplate, "AA-##", "ab+12", "Right", "ж", "aЖ-12", 0},  // edited: the literals
+      {FieldKind::kDate, "", "", "", "01311990", "01-31-1990", 0},
+  };
+  for (const auto& c : cases) {
+    console = &UseHeadlessConsole(80, 25);
+    if (*c.keys) console->QueueKeys(c.keys);
+    console->QueueUtf8(c.typed);
+    console->QueueKeys("Enter");
+    const std::vector<FormField> fields = {
+        {.label = "Код", .kind = c.kind, .width = 8, .value = c.value, .pattern = c.pattern}};
+    const auto values = FillForm(fields);
+    ASSERT_TRUE(values.has_value()) << c.typed;
+    EXPECT_EQ(values->at(0), c.result) << c.pattern << " " << c.value << " + " << c.typed;
+    EXPECT_EQ(console->Beeps(), c.beeps) << c.pattern << " " << c.value << " + " << c.typed;
+  }
+  // Wide literals take two cells each, and the cursor's slot follows them.
+  console = &UseHeadlessConsole(80, 25);
+  const std::vector<FormField> fields = {
+      {"Имя", FieldKind::kUpperCase, 10, "жук"},
+      {.label = "Номер", .kind = FieldKind::kTemplate, .pattern = "漢字 AA-###"}};
+  console->QueueKeys("Enter");
+  console->QueueUtf8("жж1");
+  console->OnExhausted([] {
+    EXPECT_TRUE(ScreenMatchesGolden("ui/testdata/form_upper_template_scripts.txt"));
+    EXPECT_EQ(ReadCellText(12, 28), "漢");
+    EXPECT_EQ(CursorCol(), 28 + 9);  // after "漢字 ЖЖ-1"
+  });
+  EXPECT_THROW(FillForm(fields), HeadlessInputExhausted);
 }
 
 TEST_F(UnicodeUiTest, FormLabelsAndMessagesOfAnyScriptAndAFieldScrolledByCells) {

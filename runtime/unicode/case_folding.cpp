@@ -8,14 +8,12 @@
 #include "runtime/utf8.h"
 
 namespace tarvana {
-
 namespace {
 
-// The fold of c by the table's ranges.
-char32_t FoldByRanges(char32_t c) {
-  const auto& table = internal::kCaseFoldRanges;
-  const auto it = std::partition_point(
-      table.begin(), table.end(), [c](const internal::CaseFoldRange& r) { return r.last < c; });
+// The mapping of c by the table's ranges.
+char32_t Mapped(std::span<const internal::CaseMapRange> table, char32_t c) {
+  const auto it = std::partition_point(table.begin(), table.end(),
+                                       [c](const internal::CaseMapRange& r) { return r.last < c; });
   if (it == table.end() || c < it->first || (c - it->first) % it->stride != 0) return c;
   return static_cast<char32_t>(static_cast<std::int32_t>(c) + it->delta);
 }
@@ -27,8 +25,8 @@ char32_t SimpleCaseFold(char32_t c) {
   // Most letters of any script fold to themselves: only those that do not
   // search the ranges.
   static const internal::BmpIndex folds(
-      [](char32_t c) { return std::uint8_t{FoldByRanges(c) != c}; });
-  return c < internal::BmpIndex::kPlaneEnd && !folds(c) ? c : FoldByRanges(c);
+      [](char32_t c) { return std::uint8_t{Mapped(internal::kCaseFoldRanges, c) != c}; });
+  return c < internal::BmpIndex::kPlaneEnd && !folds(c) ? c : Mapped(internal::kCaseFoldRanges, c);
 }
 
 std::string FoldCase(std::string_view utf8) {
@@ -55,6 +53,10 @@ std::string FoldCase(std::string_view utf8) {
     break;
   }
   return out;
+}
+
+char32_t SimpleUpperCase(char32_t c) {
+  return Mapped(internal::kUpperCaseRanges, c);
 }
 
 }  // namespace tarvana

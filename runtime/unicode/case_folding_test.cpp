@@ -1,5 +1,6 @@
-// Simple case folding: chosen rows across scripts, and every C and S line of
-// the character database's CaseFolding.txt where it is installed.
+// Simple case folding and upper-casing, and the letter property: chosen rows
+// across scripts, and every line of the character database's CaseFolding.txt
+// and UnicodeData.txt where it is installed.
 
 #include "runtime/unicode/case_folding.h"
 
@@ -9,6 +10,7 @@
 #include <regex>
 #include <string>
 
+#include "runtime/unicode/code_point_properties.h"
 #include "runtime/unicode/unicode_test_support.h"
 
 namespace tarvana {
@@ -64,6 +66,55 @@ TEST(CaseFolding, AgreesWithTheCharacterDatabase) {
     ++checked;
   }
   EXPECT_GT(checked, 1400);
+}
+
+TEST(CaseFolding, UpperCasesEachScriptsLettersAndTellsLettersApart) {
+  struct Case {
+    char32_t from, upper;
+    bool letter;
+  };
+  const Case cases[] = {
+      {U'a', U'A', true},        {U'Z', U'Z', true},          {U'7', U'7', false},
+      {0x00E9, 0x00C9, true},    {0x00FF, 0x0178, true},    // é É, ÿ Ÿ
+      {0x00DF, 0x00DF, true},    {0xFB00, 0xFB00, true},    // ß and ﬀ have only full mappings
+      {0x0101, 0x0100, true},    {0x0100, 0x0100, true},    // ā Ā: pairs a step apart
+      {0x01C6, 0x01C4, true},    {0x01C5, 0x01C4, true},    // ǆ and titlecase ǅ: Ǆ
+      {0x0131, U'I', true},      {0x0069, U'I', true},      // dotless ı and i: I
+      {0x00B5, 0x039C, true},                               // the micro sign: Μ
+      {0x03C3, 0x03A3, true},    {0x03C2, 0x03A3, true},    // σ and final ς: Σ
+      {0x03AC, 0x0386, true},                               // ά Ά
+      {0x0436, 0x0416, true},    {0x0451, 0x0401, true},    // ж Ж, ё Ё
+      {0x0561, 0x0531, true},    {0x0587, 0x0587, true},    // ա Ա; the ligature և stays
+      {0x10D0, 0x1C90, true},                               // Georgian ა: Mtavruli Ა
+      {0xAB70, 0x13A0, true},    {0xFF41, 0xFF21, true},    // Cherokee; fullwidth ａ Ａ
+      {0x10428, 0x10400, true},  {0x1E922, 0x1E900, true},  // Deseret, Adlam
+      {0x6F22, 0x6F22, true},    {0xAC00, 0xAC00, true},    // CJK, Hangul: no case
+      {0x0661, 0x0661, false},   {0xFF11, 0xFF11, false},   // Arabic-Indic and fullwidth digits
+      {0x0301, 0x0301, false},   {U' ', U' ', false},       // a mark, a space
+      {0x1F680, 0x1F680, false}, {0x10FFFF, 0x10FFFF, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SimpleUpperCase(c.from), c.upper) << Spelled(std::u32string(1, c.from));
+    EXPECT_EQ(IsLetter(c.from), c.letter) << Spelled(std::u32string(1, c.from));
+  }
+}
+
+TEST(CaseFolding, UpperCaseAndLettersAgreeWithTheCharacterDatabase) {
+  std::ifstream in("/usr/share/unicode/UnicodeData.txt");
+  if (!in) GTEST_SKIP() << "no UnicodeData.txt (Debian: unicode-data)";
+  // code;name;category;...;upper (the thirteenth field);lower;title
+  const std::regex line(R"(^([0-9A-F]{4,6});([^;]*);([A-Z][a-z]);(?:[^;]*;){9}([0-9A-F]*);)");
+  int checked = 0;
+  std::smatch m;
+  for (std::string text; std::getline(in, text);) {
+    if (!std::regex_search(text, m, line)) continue;
+    const char32_t c = std::stoul(m[1], nullptr, 16);
+    const char32_t upper = m[4].length() ? std::stoul(m[4], nullptr, 16) : c;
+    EXPECT_EQ(SimpleUpperCase(c), upper) << text;
+    EXPECT_EQ(IsLetter(c), m[3].str()[0] == 'L') << text;  // a range's first and last too
+    ++checked;
+  }
+  EXPECT_GT(checked, 30000);
 }
 
 }  // namespace

@@ -92,6 +92,10 @@ ScalarRole ScalarRoleOf(char32_t c) {
                                  : RoleFromProperties(c);
 }
 
+bool IsLetter(char32_t c) {
+  return ValueOf(internal::kLetterRanges, c) == internal::kLetterValue;
+}
+
 bool IsBidiControl(char32_t c) {
   return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
          c == 0x200F || c == 0x061C;

@@ -1,6 +1,7 @@
 #pragma once
 // What the Unicode Character Database says of one code point, as far as a
-// terminal cell needs it: how many cells it takes and how it joins clusters.
+// terminal cell needs it: how many cells it takes, how it joins clusters
+// and whether it is a letter.
 
 #include <cstdint>
 
@@ -59,6 +60,9 @@ class BmpIndex;
 // roles of code points below BmpIndex::kPlaneEnd as its bytes.
 const BmpIndex& ScalarRoleIndex();
 }  // namespace internal
+// True when c is a letter of any script: General_Category Lu, Ll, Lt, Lm or
+// Lo ("A", "ж", "漢", the Hangul syllables); marks and digits are not.
+bool IsLetter(char32_t c);
 // The bidirectional controls (U+202A-U+202E, U+2066-U+2069, U+200E, U+200F,
 // U+061C), which could reorder or hide what a terminal shows: the screen
 // leaves them out.

@@ -1,7 +1,7 @@
 #pragma once
 // The range tables unicode_tables.cpp holds, generated from the Unicode
 // Character Database by generator/make_unicode_tables.cpp. Shared by this
-// folder only: code_point_properties.cpp reads them.
+// folder only: code_point_properties.cpp and case_folding.cpp read them.
 
 #include <cstdint>
 #include <span>
@@ -34,9 +34,13 @@ inline constexpr char32_t kHangulSyllableFirst = 0xAC00;
 inline constexpr char32_t kHangulSyllableLast = 0xD7A3;
 inline constexpr char32_t kHangulTCount = 28;
 
-// Simple case folding: c in first..last with (c - first) % stride == 0 folds
-// to c + delta; the code points between the strided ones fold to themselves.
-struct CaseFoldRange {
+// The letter table's value: General_Category L (Lu, Ll, Lt, Lm, Lo).
+inline constexpr std::uint8_t kLetterValue = 0x01;
+
+// A simple case mapping (the folding, the upper case): c in first..last with
+// (c - first) % stride == 0 maps to c + delta; the code points between the
+// strided ones map to themselves.
+struct CaseMapRange {
   char32_t first;
   char32_t last;
   std::int32_t delta;
@@ -45,6 +49,8 @@ struct CaseFoldRange {
 
 extern const std::span<const UnicodeRange> kWidthRanges;
 extern const std::span<const UnicodeRange> kGraphemeRanges;
-extern const std::span<const CaseFoldRange> kCaseFoldRanges;
+extern const std::span<const CaseMapRange> kCaseFoldRanges;
+extern const std::span<const UnicodeRange> kLetterRanges;
+extern const std::span<const CaseMapRange> kUpperCaseRanges;
 
 }  // namespace tarvana::internal

@@ -24,7 +24,7 @@ namespace {
 
 using tarvana::GraphemeBreak;
 using tarvana::WidthClass;
-using tarvana::internal::CaseFoldRange;
+using tarvana::internal::CaseMapRange;
 using tarvana::internal::UnicodeRange;
 
 constexpr char32_t kCodePoints = 0x110000;
@@ -224,14 +224,30 @@ std::map<char32_t, char32_t> ReadSimpleFolding(const UcdFile& file) {
   return folding;
 }
 
-// The foldings as runs of one delta, each step 1 (A..Z) or 2 (the Latin
+// The Simple_Uppercase_Mapping of UnicodeData.txt (its thirteenth field) for
+// every code point that has one: "0061;LATIN SMALL LETTER A;Ll;...;0041;;0041".
+std::map<char32_t, char32_t> ReadSimpleUppercase(const UcdFile& file) {
+  static const std::regex form(R"(^([0-9A-F]{4,6});(?:[^;]*;){11}([0-9A-F]{4,6})?;)");
+  std::map<char32_t, char32_t> upper;
+  for (std::size_t i = 0; i < file.lines.size(); ++i) {
+    if (Trim(file.lines[i]).empty()) continue;
+    std::smatch m;
+    if (!std::regex_search(file.lines[i], m, form))
+      throw std::runtime_error(file.path + ":" + std::to_string(i + 1) + ": cannot read this line");
+    if (m[2].matched) upper[std::stoul(m[1], nullptr, 16)] = std::stoul(m[2], nullptr, 16);
+  }
+  if (upper.empty()) throw std::runtime_error(file.path + ": no simple upper-case mapping");
+  return upper;
+}
+
+// The mappings as runs of one delta, each step 1 (A..Z) or 2 (the Latin
 // Extended pairs, capital then small).
-std::vector<CaseFoldRange> FoldRanges(const std::map<char32_t, char32_t>& folding) {
-  std::vector<CaseFoldRange> ranges;
-  for (const auto& [from, to] : folding) {
+std::vector<CaseMapRange> MapRanges(const std::map<char32_t, char32_t>& mapping) {
+  std::vector<CaseMapRange> ranges;
+  for (const auto& [from, to] : mapping) {
     const std::int32_t delta = static_cast<std::int32_t>(to) - static_cast<std::int32_t>(from);
     if (!ranges.empty()) {
-      CaseFoldRange& r = ranges.back();
+      CaseMapRange& r = ranges.back();
       const bool single = r.first == r.last;
       const char32_t step = from - r.last;
       if (r.delta == delta && ((single && step <= 2) || (!single && step == char32_t(r.stride)))) {
@@ -247,8 +263,8 @@ std::vector<CaseFoldRange> FoldRanges(const std::map<char32_t, char32_t>& foldin
 
 // Entries of one width (the delta signed, in hexadecimal), two a line, as
 // clang-format lays them out.
-void WriteFoldTable(std::ostream& out, const std::vector<CaseFoldRange>& ranges) {
-  out << "constexpr CaseFoldRange kCaseFold[] = {";
+void WriteMapTable(std::ostream& out, const char* name, const std::vector<CaseMapRange>& ranges) {
+  out << "constexpr CaseMapRange " << name << "[] = {";
   for (std::size_t i = 0; i < ranges.size(); ++i) {
     const std::int32_t delta = ranges[i].delta;
     out << (i % 2 == 0 ? "\n    " : " ") << "{" << Hex(ranges[i].first, 5) << ", "
@@ -262,8 +278,8 @@ void WriteFoldTable(std::ostream& out, const std::vector<CaseFoldRange>& ranges)
 // The tables the character database in ucd gives, with its versions.
 struct Tables {
   std::string version, emojiVersion;
-  std::vector<UnicodeRange> width, grapheme;
-  std::vector<CaseFoldRange> folding;
+  std::vector<UnicodeRange> width, grapheme, letters;
+  std::vector<CaseMapRange> folding, upper;
 };
 
 Tables ReadTables(const std::string& ucd) {
@@ -272,6 +288,8 @@ Tables ReadTables(const std::string& ucd) {
   const UcdFile emojiFile = Read(ucd, "emoji/emoji-data.txt");
   const UcdFile graphemeFile = Read(ucd, "auxiliary/GraphemeBreakProperty.txt");
   const UcdFile foldingFile = Read(ucd, "CaseFolding.txt");
+  // UnicodeData.txt names no version: the files beside it vouch for it.
+  const UcdFile dataFile = Read(ucd, "UnicodeData.txt");
   const std::string version = VersionOf(eastAsianFile);
   for (const UcdFile* f : {&categoryFile, &graphemeFile, &foldingFile})
     if (VersionOf(*f) != version)
@@ -288,11 +306,12 @@ Tables ReadTables(const std::string& ucd) {
   const auto& presentation = emoji.at("Emoji_Presentation");
   const auto& pictographic = emoji.at("Extended_Pictographic");
 
-  std::vector<std::uint8_t> width(kCodePoints), breaks(kCodePoints);
+  std::vector<std::uint8_t> width(kCodePoints), breaks(kCodePoints), letters(kCodePoints);
   for (char32_t c = 0; c < kCodePoints; ++c) {
     width[c] =
         WidthValue(c, category[c], eastAsian[c], isEmoji[c], presentation[c], pictographic[c]);
     breaks[c] = GraphemeValue(grapheme[c], pictographic[c]);
+    letters[c] = category[c][0] == 'L' ? tarvana::internal::kLetterValue : 0;
   }
   for (char32_t c = tarvana::internal::kHangulSyllableFirst;
        c <= tarvana::internal::kHangulSyllableLast; ++c) {
@@ -304,8 +323,13 @@ Tables ReadTables(const std::string& ucd) {
                                ": the lookup's rule for LV no longer holds");
     breaks[c] = static_cast<std::uint8_t>(GraphemeBreak::kLVT);
   }
-  return {version, EmojiVersionOf(emojiFile), Ranges(width), Ranges(breaks),
-          FoldRanges(ReadSimpleFolding(foldingFile))};
+  return {version,
+          EmojiVersionOf(emojiFile),
+          Ranges(width),
+          Ranges(breaks),
+          Ranges(letters),
+          MapRanges(ReadSimpleFolding(foldingFile)),
+          MapRanges(ReadSimpleUppercase(dataFile))};
 }
 
 std::string Generate(const std::string& ucd) {
@@ -316,10 +340,11 @@ std::string Generate(const std::string& ucd) {
       << "// runtime/unicode/generator/make_unicode_tables.cpp: do not edit. To regenerate, build\n"
       << "// the target make_unicode_tables and run it from the repository root:\n"
       << "//   make_unicode_tables /usr/share/unicode runtime/unicode/unicode_tables.cpp\n"
-      << "// " << t.width.size() << " width ranges and " << t.grapheme.size()
-      << " grapheme ranges of " << sizeof(UnicodeRange) << " bytes, " << t.folding.size()
-      << " case folding ranges of\n"
-      << "// " << sizeof(CaseFoldRange) << " bytes; unicode_tables.h says what the values mean.\n"
+      << "// " << t.width.size() << " width, " << t.grapheme.size() << " grapheme and "
+      << t.letters.size() << " letter ranges of " << sizeof(UnicodeRange) << " bytes, "
+      << t.folding.size() << " case folding and\n"
+      << "// " << t.upper.size() << " upper-case ranges of " << sizeof(CaseMapRange)
+      << " bytes; unicode_tables.h says what the values mean.\n"
       << "\n"
       << "#include \"runtime/unicode/unicode_tables.h\"\n"
       << "\n"
@@ -333,13 +358,21 @@ std::string Generate(const std::string& ucd) {
   WriteTable(out, "kGrapheme", t.grapheme);
   out << "\n"
       << "// From CaseFolding.txt: its simple foldings (statuses C and S).\n";
-  WriteFoldTable(out, t.folding);
+  WriteMapTable(out, "kCaseFold", t.folding);
+  out << "\n"
+      << "// From DerivedGeneralCategory.txt: the letters (Lu, Ll, Lt, Lm, Lo).\n";
+  WriteTable(out, "kLetter", t.letters);
+  out << "\n"
+      << "// From UnicodeData.txt: its simple upper-case mappings.\n";
+  WriteMapTable(out, "kUpperCase", t.upper);
   out << "\n"
       << "}  // namespace\n"
       << "\n"
       << "const std::span<const UnicodeRange> kWidthRanges = kWidth;\n"
       << "const std::span<const UnicodeRange> kGraphemeRanges = kGrapheme;\n"
-      << "const std::span<const CaseFoldRange> kCaseFoldRanges = kCaseFold;\n"
+      << "const std::span<const CaseMapRange> kCaseFoldRanges = kCaseFold;\n"
+      << "const std::span<const UnicodeRange> kLetterRanges = kLetter;\n"
+      << "const std::span<const CaseMapRange> kUpperCaseRanges = kUpperCase;\n"
       << "\n"
       << "}  // namespace tarvana::internal\n";
   return out.str();
