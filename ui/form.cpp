@@ -19,6 +19,7 @@
 #include "runtime/unicode/grapheme.h"
 #include "ui/placement.h"
 #include "ui/popup.h"
+#include "ui/showing.h"
 
 namespace tarvana::ui {
 namespace {
@@ -334,8 +335,9 @@ class FormWindow {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fields,
+std::optional<std::vector<std::string>> FillForm(ListOf<FormField> fields,
                                                  const FormOptions& options) {
+  const internal::ShowOnReturn shown;
   if (fields.empty()) internal::Refuse("FillForm", "fields is empty");
   if (fields.size() > 200) internal::Refuse("FillForm", "fields holds more than 200 fields");
   int labelWidth = 0;

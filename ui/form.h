@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/list_of.h"
 #include "ui/scheme.h"
 
 namespace tarvana::ui {
@@ -66,7 +67,7 @@ struct FormOptions {
 // naming the argument for no fields, a width or decimals out of 0-99 (width at
 // least 1), a template field without a pattern, a pattern with no '#', 'A' or
 // '?' or with a control character, or a form that does not fit on the screen.
-std::optional<std::vector<std::string>> FillForm(std::span<const FormField> fields,
+std::optional<std::vector<std::string>> FillForm(ListOf<FormField> fields,
                                                  const FormOptions& options = {});
 
 }  // namespace tarvana::ui
