@@ -49,3 +49,5 @@
 #include "ui/files.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/progress.h"
+#include "ui/showing.h"

@@ -5,20 +5,9 @@
 #include "console/cell_string.h"
 #include "tools/dialog_cells.h"
 #include "ui/placement.h"
-#include "ui/showing.h"
 
 namespace tarvana::ui {
 namespace {
-
-std::vector<CellString> Lines(std::string_view text) {
-  std::vector<CellString> lines;
-  for (;;) {
-    const std::size_t end = text.find('\n');
-    lines.push_back(CellString::FromUtf8(text.substr(0, end)));
-    if (end == std::string_view::npos) return lines;
-    text.remove_prefix(end + 1);
-  }
-}
 
 // The dialog box's window for the lines: a blank row above and below them
 // and two columns on each side.
@@ -33,7 +22,7 @@ WindowRec DialogWindow(const std::vector<CellString>& lines, const DialogOptions
 
 void ShowMessage(std::string_view message, const DialogOptions& options) {
   const internal::ShowOnReturn shown;
-  const std::vector<CellString> lines = Lines(message);
+  const std::vector<CellString> lines = internal::Lines(message);
   DialogWaitCells(lines, DialogWindow(lines, options, "ShowMessage"),
                   CellString::FromUtf8(options.title));
 }
@@ -62,7 +51,7 @@ std::optional<std::size_t> Ask(std::string_view question, ListOf<std::string> an
     answerLine.Append(CellString::FromCp437("]"));
     answerLine.Append(text.Slice(first, text.Width()));
   }
-  std::vector<CellString> lines = Lines(question);
+  std::vector<CellString> lines = internal::Lines(question);
   lines.emplace_back();
   lines.push_back(std::move(answerLine));
   const int position = DialogLetterChoice(lines, DialogWindow(lines, options, "Ask"),

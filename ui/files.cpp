@@ -10,7 +10,6 @@
 #include "runtime/utf8_path.h"
 #include "text/file_viewer.h"
 #include "ui/placement.h"
-#include "ui/showing.h"
 #include "window/window.h"
 
 namespace tarvana::ui {

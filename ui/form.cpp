@@ -19,7 +19,6 @@
 #include "runtime/unicode/grapheme.h"
 #include "ui/placement.h"
 #include "ui/popup.h"
-#include "ui/showing.h"
 
 namespace tarvana::ui {
 namespace {

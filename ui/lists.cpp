@@ -10,7 +10,6 @@
 #include "runtime/unicode/text_width.h"
 #include "runtime/unicode/utf8_decode.h"
 #include "ui/placement.h"
-#include "ui/showing.h"
 
 namespace tarvana::ui {
 namespace {

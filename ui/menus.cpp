@@ -5,7 +5,6 @@
 #include "console/text_input.h"
 #include "menu/menu_cells.h"
 #include "ui/placement.h"
-#include "ui/showing.h"
 
 namespace tarvana::ui {
 namespace {

@@ -40,6 +40,16 @@ void Refuse(std::string_view routine, const std::string& message) {
   throw std::invalid_argument(std::string(routine) + ": " + message);
 }
 
+std::vector<CellString> Lines(std::string_view text) {
+  std::vector<CellString> lines;
+  for (;;) {
+    const std::size_t end = text.find('\n');
+    lines.push_back(CellString::FromUtf8(text.substr(0, end)));
+    if (end == std::string_view::npos) return lines;
+    text.remove_prefix(end + 1);
+  }
+}
+
 int Widest(std::span<const CellString> texts) {
   int widest = 0;
   for (const CellString& t : texts)

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/cell_string.h"
 #include "console/types.h"
@@ -23,7 +24,21 @@ WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, 
                       std::string_view what, std::string_view title);
 // Throws std::invalid_argument with "routine: message".
 [[noreturn]] void Refuse(std::string_view routine, const std::string& message);
+// The lines of UTF-8 text, cut at each '\n', as cells.
+std::vector<CellString> Lines(std::string_view text);
 // The widest of the texts, in cells.
 int Widest(std::span<const CellString> texts);
+
+// Shows the screen unless a Batch is open; never throws (a terminal that is
+// gone is found by the next read).
+void ShowDrawn() noexcept;
+
+// Shows the screen as a modal call leaves it, whichever way it leaves.
+struct ShowOnReturn {
+  ShowOnReturn() = default;
+  ShowOnReturn(const ShowOnReturn&) = delete;
+  ShowOnReturn& operator=(const ShowOnReturn&) = delete;
+  ~ShowOnReturn() { ShowDrawn(); }
+};
 
 }  // namespace tarvana::ui::internal

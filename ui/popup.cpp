@@ -3,7 +3,6 @@
 #include "console/console.h"
 #include "console/unicode_text.h"
 #include "ui/placement.h"
-#include "ui/showing.h"
 #include "window/window.h"
 
 namespace tarvana::ui {

@@ -1,6 +1,7 @@
 #include "ui/showing.h"
 
 #include "console/console.h"
+#include "ui/placement.h"
 
 namespace tarvana::ui {
 namespace {

@@ -16,19 +16,4 @@ class Batch {
   Batch& operator=(const Batch&) = delete;
 };
 
-namespace internal {
-
-// Shows the screen unless a Batch is open; never throws (a terminal that is
-// gone is found by the next read).
-void ShowDrawn() noexcept;
-
-// Shows the screen as a modal call leaves it, whichever way it leaves.
-struct ShowOnReturn {
-  ShowOnReturn() = default;
-  ShowOnReturn(const ShowOnReturn&) = delete;
-  ShowOnReturn& operator=(const ShowOnReturn&) = delete;
-  ~ShowOnReturn() { ShowDrawn(); }
-};
-
-}  // namespace internal
 }  // namespace tarvana::ui

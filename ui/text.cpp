@@ -2,7 +2,7 @@
 
 #include "console/console.h"
 #include "console/unicode_text.h"
-#include "ui/showing.h"
+#include "ui/placement.h"
 
 namespace tarvana::ui {
 
