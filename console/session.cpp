@@ -14,8 +14,8 @@ int depth = 0;
 }  // namespace
 
 Session::Session(SessionOptions options) : mouse_(options.mouse && depth == 0) {
-  if (depth == 0 && !ConsoleHoldsDevice() && !StdioIsTerminal())
-    throw std::runtime_error("tarvana::Session: standard input and output must be a terminal");
+  if (depth == 0 && !ConsoleHoldsDevice() && !TerminalAvailable())
+    throw std::runtime_error("tarvana::Session: " + TerminalProblem());
   ++depth;
   EnterFullScreen();
   if (mouse_) {

@@ -10,14 +10,19 @@
 
 namespace tarvana {
 
-// The terminal (on Windows: the console) on standard input and output.
+// The terminal (on Windows: the console) on standard input and output; on
+// POSIX systems the controlling terminal (/dev/tty) stands in for either of
+// them that is redirected.
 std::unique_ptr<ConsoleBackend> MakeTerminalBackend();
 
 // True when standard input and standard output are both terminals (consoles).
 bool StdioIsTerminal();
-// Why a full-screen program cannot run on standard input and output (not a
-// terminal; TERM unset, dumb or unknown): one sentence for standard error,
-// empty when it can. Programs then end with exit status 2.
+// True when the program has a terminal to draw on: standard input and output,
+// or (POSIX) its controlling terminal in place of a redirected one.
+bool TerminalAvailable();
+// Why a full-screen program cannot run (no terminal to draw on; TERM unset,
+// dumb or unknown): one sentence for standard error, empty when it can.
+// Programs then end with exit status 2.
 std::string TerminalProblem();
 
 }  // namespace tarvana

@@ -123,6 +123,7 @@ int RunWithoutTerminal(std::string& out, std::string& err) {
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return -1;
   const pid_t pid = fork();
   if (pid == 0) {
+    setsid();  // no controlling terminal either
     const int null = open("/dev/null", O_RDONLY);
     dup2(null, 0);
     dup2(outPipe[1], 1);

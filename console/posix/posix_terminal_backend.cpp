@@ -1,5 +1,6 @@
 #include "console/posix/posix_terminal_backend.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/ioctl.h>
@@ -365,18 +366,40 @@ std::unique_ptr<ConsoleBackend> MakePosixTerminalBackend(int inFd, int outFd,
   return std::make_unique<PosixTerminalBackend>(inFd, outFd, caps);
 }
 
+namespace {
+
+// The controlling terminal, opened once and kept for the program's life: the
+// console draws on it and reads from it in place of a redirected standard
+// input or output, as less and dialog do. -1 when the program has none.
+int ControllingTerminal() {
+  static const int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+  return fd;
+}
+
+}  // namespace
+
 // On POSIX systems the console's own device is the terminal on standard input
-// and output.
+// and output; one of them that is redirected (answer=$(program), program <
+// list) is replaced by the controlling terminal.
 std::unique_ptr<ConsoleBackend> MakeTerminalBackend() {
-  return MakePosixTerminalBackend(0, 1, DetectTerminalCaps());
+  const bool in = isatty(0), out = isatty(1);
+  const int tty = in && out ? -1 : ControllingTerminal();
+  return MakePosixTerminalBackend(in || tty < 0 ? 0 : tty, out || tty < 0 ? 1 : tty,
+                                  DetectTerminalCaps());
 }
 
 bool StdioIsTerminal() {
   return isatty(0) && isatty(1);
 }
 
+bool TerminalAvailable() {
+  return StdioIsTerminal() || ControllingTerminal() >= 0;
+}
+
 std::string TerminalProblem() {
-  if (!StdioIsTerminal()) return "standard input and output must be a terminal";
+  if (!TerminalAvailable())
+    return "no terminal to draw on: standard input or output is not a terminal, and the program "
+           "has no controlling terminal (/dev/tty)";
   return TerminalTypeProblem(std::getenv("TERM"), DetectTerminalCaps());
 }
 

@@ -229,6 +229,10 @@ bool StdioIsTerminal() {
   return true;
 }
 
+bool TerminalAvailable() {
+  return true;
+}
+
 std::string TerminalProblem() {
   return "";
 }

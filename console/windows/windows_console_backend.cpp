@@ -297,6 +297,10 @@ bool StdioIsTerminal() {
          GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode);
 }
 
+bool TerminalAvailable() {
+  return StdioIsTerminal();
+}
+
 std::string TerminalProblem() {
   return StdioIsTerminal() ? "" : "standard input and output must be a console";
 }

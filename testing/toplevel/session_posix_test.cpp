@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 #include <termios.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "testing/pty_terminal_posix.h"
@@ -44,6 +49,34 @@ TEST(SessionTest, SessionsTakeTheTerminalAndGiveItBackAlsoOnAnException) {
   EXPECT_FALSE(term.Screen().AltScreen());
   EXPECT_EQ(term.Screen().MouseMode(), 0);
   ExpectSameSettings(before, term.Settings());
+}
+
+// answer=$(program) and program < file: the list is drawn on the controlling
+// terminal and keys come from it, while the answer goes where the shell said.
+// The shell stays, holding the terminal open as a user's shell does.
+TEST(SessionTest, RedirectedInputOrOutputDrawsOnTheTerminal) {
+  const char* const redirections[] = {"< /dev/null > \"$1\" 2>&1", "> \"$1\"",
+                                      "< /dev/null > \"$1\""};
+  for (const char* redirection : redirections) {
+    char path[] = "/tmp/tarvana-answer-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    PtyTerminal term({"/bin/sh", "-c", "\"$0\" answer " + std::string(redirection), kProgram, path},
+                     TARVANA_SOURCE_DIR);
+    ASSERT_TRUE(term.Started());
+    const termios before = term.InitialSettings();
+    ASSERT_TRUE(term.WaitForText("green")) << redirection;
+    term.SendKeys("\x1b[B\r");
+    ASSERT_TRUE(term.WaitForExit()) << redirection;
+    EXPECT_EQ(term.ExitStatus(), 0) << redirection;
+    std::ifstream in(path);
+    std::stringstream answer;
+    answer << in.rdbuf();
+    EXPECT_EQ(answer.str(), "green\n") << redirection;
+    ExpectSameSettings(before, term.Settings());
+    std::remove(path);
+  }
 }
 
 }  // namespace

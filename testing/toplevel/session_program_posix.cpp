@@ -1,13 +1,17 @@
 // A program for the session tests, run in a pseudo-terminal. "quiet" uses only
 // routines that need no screen; "session" takes the terminal in two sessions,
-// the second left by an exception. The exit status names the first fault.
+// the second left by an exception; "answer" picks from a list and writes the
+// answer to standard output. The exit status names the first fault.
 
 #include <termios.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "tarvana.h"
 
@@ -52,6 +56,20 @@ int InSession(const termios& before) {
   return SameSettings(before, Settings()) ? 0 : 6;
 }
 
+// Picks a colour and writes it to standard output, which the shell may have
+// redirected: the list is drawn on the terminal all the same.
+int Answer() {
+  using namespace tarvana;
+  std::optional<std::size_t> chosen;
+  {
+    Session session;
+    chosen = ui::PickOne({"red", "green", "blue"}, {.title = "Colour"});
+  }
+  if (!chosen) return 7;
+  std::cout << std::vector<std::string>{"red", "green", "blue"}[*chosen] << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,5 +77,6 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "quiet") return Quiet(before);
   if (mode == "session") return InSession(before);
+  if (mode == "answer") return Answer();
   return 1;
 }
