@@ -24,6 +24,10 @@ class ConsoleBackend {
   // there, a negative timeout waits until at least one record has come.
   virtual void ReadInput(std::deque<InputRecord>& queue, int timeoutMs) = 0;
   virtual void Beep() = 0;
+  // Ctrl+C typed while it interrupts (SetCtrlCInterrupts): ends the program as
+  // the terminal's interrupt does, through the program's own SIGINT handler if
+  // it has one; returns when the program goes on. Devices without one ignore it.
+  virtual void Interrupt() {}
   virtual void Sleep(int ms) = 0;
   // Milliseconds on a clock that never goes back, for pacing.
   virtual double MonotonicMs() = 0;

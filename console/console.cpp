@@ -45,6 +45,7 @@ struct ConsoleState {
   bool fullScreen = false;
   double lastPresentMs = -1e9;
   int textInput = 0;  // open TextInputScopes
+  bool ctrlCInterrupts = false;
 };
 
 constexpr std::uint64_t kRandomStart = 0x2545F4914F6CDD1DULL;
@@ -126,6 +127,24 @@ KeyCode TakeKey(ConsoleState& s) {
   return key;
 }
 
+// Reads what the device has; a Ctrl+C among it interrupts the program when
+// it is to, and is not read as a key.
+void ReadDevice(ConsoleState& s, int timeoutMs) {
+  const std::size_t before = s.queue.size();
+  s.backend->ReadInput(s.queue, timeoutMs);
+  if (!s.ctrlCInterrupts) return;
+  for (std::size_t i = before; i < s.queue.size();) {
+    MouseState unused;
+    if (s.queue[i].kind == InputRecord::Kind::kKey &&
+        TranslateRecord(s.queue[i], unused) == KeyCode(1, '\x03')) {
+      s.queue.erase(s.queue.begin() + static_cast<std::ptrdiff_t>(i));
+      s.backend->Interrupt();
+    } else {
+      ++i;
+    }
+  }
+}
+
 // The next event in the queue: a size change, or a record's KeyCode with the
 // mouse cell it leaves; kNone when the queue holds neither.
 InputEvent TakeEvent(ConsoleState& s, bool withResize) {
@@ -157,7 +176,7 @@ InputEvent WaitForEvent(bool withResize) {
     InputEvent e = TakeEvent(s, withResize);
     if (e.kind != InputEvent::Kind::kNone) return e;
     PresentNow(s);
-    s.backend->ReadInput(s.queue, -1);
+    ReadDevice(s, -1);
   }
 }
 
@@ -297,6 +316,14 @@ void Beep() {
   State().backend->Beep();
 }
 
+void SetCtrlCInterrupts(bool on) {
+  State().ctrlCInterrupts = on;
+}
+
+bool CtrlCInterrupts() {
+  return StateSlot() && StateSlot()->ctrlCInterrupts;
+}
+
 void Refresh() {
   if (StateSlot()) PresentNow(*StateSlot());
 }
@@ -325,7 +352,7 @@ void UseColor(ColorAttr attr) {
 KeyCode InKey() {
   ConsoleState& s = State();
   PresentIfFrameDue(s);
-  s.backend->ReadInput(s.queue, 0);
+  ReadDevice(s, 0);
   return TakeKey(s);
 }
 
@@ -344,14 +371,14 @@ InputEvent WaitKeyEvent() {
 InputEvent PollEvent() {
   ConsoleState& s = State();
   PresentIfFrameDue(s);
-  s.backend->ReadInput(s.queue, 0);
+  ReadDevice(s, 0);
   return TakeEvent(s, true);
 }
 
 bool KeyWaiting() {
   ConsoleState& s = State();
   PresentIfFrameDue(s);
-  s.backend->ReadInput(s.queue, 0);
+  ReadDevice(s, 0);
   return !PeekKey(s).empty();
 }
 

@@ -51,6 +51,12 @@ void WriteScreenRect(const std::vector<Cell>& buffer, int top, int left, int row
 void Beep();
 // Shows what is drawn, then sleeps.
 void Pause(int ms);
+// On: Ctrl+C typed ends the program as the terminal's interrupt does
+// (SIGINT: the terminal given back, the program's own handler run if it has
+// one) and is never read as a key. Off, as the console starts and as the
+// low-level routines expect: Ctrl+C is a key. A Session turns it on.
+void SetCtrlCInterrupts(bool on);
+bool CtrlCInterrupts();
 // Shows the screen on the terminal now, without reading input (reading and
 // waiting for input show it too); nothing before the console has a screen.
 void Refresh();

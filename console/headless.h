@@ -38,6 +38,8 @@ class HeadlessConsole : public ConsoleBackend {
   size_t Queued() const { return input_.size(); }
 
   int Beeps() const { return beeps_; }
+  // How often Ctrl+C has interrupted the program (SetCtrlCInterrupts).
+  int Interrupts() const { return interrupts_; }
   // How often the console has shown its screen on this device.
   int Presents() const { return presents_; }
   void SetClock(const ClockReading& reading);
@@ -57,6 +59,7 @@ class HeadlessConsole : public ConsoleBackend {
   void Present(const Screen&) override { ++presents_; }
   void ReadInput(std::deque<InputRecord>& queue, int timeoutMs) override;
   void Beep() override { ++beeps_; }
+  void Interrupt() override { ++interrupts_; }
   void Sleep(int ms) override;
   double MonotonicMs() override { return monotonicMs_; }
   ClockReading Now() override { return clock_; }
@@ -71,6 +74,7 @@ class HeadlessConsole : public ConsoleBackend {
   std::deque<InputRecord> input_;
   int beeps_ = 0;
   int presents_ = 0;
+  int interrupts_ = 0;
   ClockReading clock_{2004, 5, 15, 9, 30, 0, 0};
   double monotonicMs_ = 0;
   int emptyPolls_ = 0;

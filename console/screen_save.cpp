@@ -16,22 +16,43 @@ void RestoreScreen(ScreenSave& save) {
   WriteScreenBlock(save.Take());
 }
 
-void RestoreScreen(ScreenSave&& save) { RestoreScreen(save); }
+void RestoreScreen(ScreenSave&& save) {
+  RestoreScreen(save);
+}
 
-ScreenSave CopyScreenSave(const ScreenSave& save) { return ScreenSave(save.Cells()); }
+ScreenSave CopyScreenSave(const ScreenSave& save) {
+  return ScreenSave(save.Cells());
+}
 
 SaveArea WindowSaveArea(const WindowRec& rec) {
   int top = rec.Top, left = rec.Left, bottom = rec.Bottom, right = rec.Right;
   switch (rec.Shadow) {
-    case 1: ++bottom, left -= 2; break;
-    case 2: ++bottom, right += 2; break;
-    case 3: --top, left -= 2; break;
-    case 4: --top, right += 2; break;
-    case 5: ++bottom, left -= 1; break;
-    case 6: ++bottom, right += 1; break;
-    case 7: --top, left -= 1; break;
-    case 8: --top, right += 1; break;
-    default: break;
+    case 1:
+      ++bottom, left -= 2;
+      break;
+    case 2:
+      ++bottom, right += 2;
+      break;
+    case 3:
+      --top, left -= 2;
+      break;
+    case 4:
+      --top, right += 2;
+      break;
+    case 5:
+      ++bottom, left -= 1;
+      break;
+    case 6:
+      ++bottom, right += 1;
+      break;
+    case 7:
+      --top, left -= 1;
+      break;
+    case 8:
+      --top, right += 1;
+      break;
+    default:
+      break;
   }
   return {top, left, bottom - top + 1, right - left + 1};
 }
@@ -49,7 +70,9 @@ void RestoreWindowArea(const WindowRec& rec, ScreenSave& save) {
   WriteScreenRect(save.Take(), a.top, a.left, a.rows, a.cols);
 }
 
-void RestoreWindowArea(const WindowRec& rec, ScreenSave&& save) { RestoreWindowArea(rec, save); }
+void RestoreWindowArea(const WindowRec& rec, ScreenSave&& save) {
+  RestoreWindowArea(rec, save);
+}
 
 void RecolorRun(int row, int col, int count, ColorAttr attr) {
   if (count <= 0) return;

@@ -18,6 +18,8 @@ Session::Session(SessionOptions options) : mouse_(options.mouse && depth == 0) {
     throw std::runtime_error("tarvana::Session: " + TerminalProblem());
   ++depth;
   EnterFullScreen();
+  ctrlCBefore_ = CtrlCInterrupts();
+  SetCtrlCInterrupts(options.ctrlCInterrupts);
   if (mouse_) {
     // Clicks as the widgets read them: releases of the left and right buttons.
     SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
@@ -26,6 +28,7 @@ Session::Session(SessionOptions options) : mouse_(options.mouse && depth == 0) {
 }
 
 Session::~Session() {
+  SetCtrlCInterrupts(ctrlCBefore_);
   if (--depth > 0) return;
   if (mouse_) SetMouse(false);
   LeaveFullScreen();

@@ -10,6 +10,9 @@ struct SessionOptions {
   // Reports clicks of the left and right buttons (an inner session keeps the
   // outer one's choice).
   bool mouse = true;
+  // Ctrl+C ends the program as an interrupt does (SetCtrlCInterrupts); false
+  // reads it as a key. An inner session may change it for its own life.
+  bool ctrlCInterrupts = true;
 };
 
 // Takes the terminal over (raw keys, the full screen, the mouse when asked) and
@@ -27,6 +30,7 @@ class Session {
 
  private:
   bool mouse_;
+  bool ctrlCBefore_ = false;
 };
 
 }  // namespace tarvana

@@ -26,6 +26,33 @@ TEST(SessionTest, OnlyTheOutermostSessionGivesTheScreenAndTheMouseBack) {
   EXPECT_TRUE(ConsoleHoldsDevice()) << "an installed device is kept";
 }
 
+// In a session Ctrl+C interrupts the program instead of arriving as a key,
+// unless the session asks for the key; without one it stays a key.
+TEST(SessionTest, CtrlCInterruptsInASessionUnlessItAsksForTheKey) {
+  HeadlessConsole& console = UseHeadlessConsole();
+  console.QueueKeys("Ctrl+C a");
+  EXPECT_EQ(WaitKey(), KeyCode(1, '\x03')) << "no session: a key";
+  EXPECT_EQ(WaitKey(), "a");
+  {
+    Session session;
+    console.QueueKeys("b Ctrl+C c");
+    EXPECT_EQ(WaitKey(), "b");
+    EXPECT_EQ(WaitKey(), "c");
+    EXPECT_EQ(console.Interrupts(), 1);
+    {
+      Session keys(SessionOptions{.ctrlCInterrupts = false});
+      console.QueueKeys("Ctrl+C");
+      EXPECT_EQ(WaitKey(), KeyCode(1, '\x03'));
+    }
+    console.QueueKeys("Ctrl+C d");
+    EXPECT_EQ(WaitKey(), "d") << "the outer session's choice comes back";
+    EXPECT_EQ(console.Interrupts(), 2);
+  }
+  console.QueueKeys("Ctrl+C");
+  EXPECT_EQ(WaitKey(), KeyCode(1, '\x03'));
+  EXPECT_EQ(console.Interrupts(), 2);
+}
+
 // Without a session, drawing takes the full screen but asks for mouse reports
 // only when the program does.
 TEST(SessionTest, WithoutASessionTheMouseIsReportedOnlyWhenAskedFor) {

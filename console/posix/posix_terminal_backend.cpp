@@ -92,6 +92,11 @@ class PosixTerminalBackend final : public ConsoleBackend {
 
   ~PosixTerminalBackend() override { RestoreTerminal(); }
 
+  // The terminal's own interrupt, which raw input turns off: the handler the
+  // console armed gives the terminal back, then the default action ends the
+  // program, so that the shell sees SIGINT.
+  void Interrupt() override { raise(SIGINT); }
+
   void InitialSize(int& cols, int& rows) override {
     cols = termCols_;
     rows = termRows_;
@@ -317,10 +322,10 @@ class PosixTerminalBackend final : public ConsoleBackend {
     for (const InputRecord& r : records)
       if (r.kind == InputRecord::Kind::kKey && r.key.pressed &&
           (r.key.scan == usKey::kEsc || r.key.ch == 3))
-        Interrupt();
+        EndAsInterrupt();
   }
 
-  [[noreturn]] void Interrupt() {
+  [[noreturn]] void EndAsInterrupt() {
     RestoreTerminal();
     signal(SIGINT, SIG_DFL);
     raise(SIGINT);

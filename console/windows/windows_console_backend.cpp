@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -43,6 +44,14 @@ class WindowsConsoleBackend final : public ConsoleBackend {
       cols_ = info.srWindow.Right - info.srWindow.Left + 1;
       rows_ = info.srWindow.Bottom - info.srWindow.Top + 1;
     }
+  }
+
+  // Ctrl+C as the console's processed input would have it: the console given
+  // back, then the C library's interrupt, which ends the program unless it
+  // handles SIGINT.
+  void Interrupt() override {
+    RestoreConsole();
+    raise(SIGINT);
   }
 
   ~WindowsConsoleBackend() override {

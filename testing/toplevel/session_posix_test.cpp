@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -48,6 +49,18 @@ TEST(SessionTest, SessionsTakeTheTerminalAndGiveItBackAlsoOnAnException) {
   EXPECT_NE(term.Output().find("In the session"), std::string::npos);
   EXPECT_FALSE(term.Screen().AltScreen());
   EXPECT_EQ(term.Screen().MouseMode(), 0);
+  ExpectSameSettings(before, term.Settings());
+}
+
+TEST(SessionTest, CtrlCEndsTheProgramAsAnInterruptWithTheTerminalGivenBack) {
+  PtyTerminal term({kProgram, "interrupt"}, TARVANA_SOURCE_DIR);
+  ASSERT_TRUE(term.Started());
+  const termios before = term.InitialSettings();
+  ASSERT_TRUE(term.WaitForText("Waiting"));
+  term.SendKeys("x\x03");
+  ASSERT_TRUE(term.WaitForExit());
+  EXPECT_EQ(term.TermSignal(), SIGINT);
+  EXPECT_FALSE(term.Screen().AltScreen());
   ExpectSameSettings(before, term.Settings());
 }
 

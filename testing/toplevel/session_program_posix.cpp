@@ -1,7 +1,8 @@
 // A program for the session tests, run in a pseudo-terminal. "quiet" uses only
 // routines that need no screen; "session" takes the terminal in two sessions,
 // the second left by an exception; "answer" picks from a list and writes the
-// answer to standard output. The exit status names the first fault.
+// answer to standard output; "interrupt" waits for keys until Ctrl+C ends it.
+// The exit status names the first fault.
 
 #include <termios.h>
 #include <unistd.h>
@@ -70,6 +71,15 @@ int Answer() {
   return 0;
 }
 
+// Waits for keys in a session: Ctrl+C ends the program by SIGINT.
+int Interrupted() {
+  using namespace tarvana;
+  Session session;
+  ui::Print(1, 1, "Waiting", 0x07);
+  for (;;)
+    if (WaitKey() == "q") return 8;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,5 +88,6 @@ int main(int argc, char** argv) {
   if (mode == "quiet") return Quiet(before);
   if (mode == "session") return InSession(before);
   if (mode == "answer") return Answer();
+  if (mode == "interrupt") return Interrupted();
   return 1;
 }
