@@ -46,6 +46,7 @@
 #include "ui/popup.h"
 #include "ui/menus.h"
 #include "ui/lists.h"
+#include "ui/list.h"
 #include "ui/files.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

@@ -49,9 +49,12 @@ TEST_F(Examples, MenuPicksAColourAndShowsTheDialog) {
 
   console = &tarvana::UseHeadlessConsole(80, 25);
   console->QueueKeys("Enter");
+  console->OnExhausted([] {
+    EXPECT_TRUE(ScreenShows("Colours"));
+    EXPECT_TRUE(ScreenShows("Light Grey"));
+  });
   EXPECT_THROW(examples::RunMenuExample(), HeadlessInputExhausted);
-  EXPECT_TRUE(ScreenShows("Colours"));
-  EXPECT_TRUE(ScreenShows("Light Grey"));
+  console->OnExhausted(nullptr);
 
   console = &tarvana::UseHeadlessConsole(80, 25);
   console->QueueKeys("A");

@@ -9,7 +9,10 @@
 #include "runtime/unicode/case_folding.h"
 #include "runtime/unicode/text_width.h"
 #include "runtime/unicode/utf8_decode.h"
+#include "ui/list.h"
+#include "ui/list_core.h"
 #include "ui/placement.h"
+#include "window/window.h"
 
 namespace tarvana::ui {
 namespace {
@@ -80,25 +83,6 @@ WindowRec ListWindow(const tarvana::internal::ListItems& items, const ListOption
                                routine, options.title);
 }
 
-// Opens the list on the highlighted item and runs it to its end; the
-// caller's index chosen, or -1.
-std::int32_t RunList(tarvana::internal::ListView& view, tarvana::internal::ListItems items,
-                     const WindowRec& window, const ListOptions& options, std::uint8_t scrollBar) {
-  TextInputScope typing;
-  const std::vector<std::int32_t>& order = items.order;
-  const tarvana::internal::Pos shown =
-      options.highlighted
-          ? std::find(order.begin(), order.end(), static_cast<std::int32_t>(*options.highlighted)) -
-                order.begin()
-          : 0;
-  if (!tarvana::internal::OpenList(view, std::move(items), window,
-                                   CellString::FromUtf8(options.title), scrollBar,
-                                   options.scheme.bar))
-    return -1;
-  tarvana::internal::ShowItem(view, view.first + shown);
-  return tarvana::internal::RunList(view, true);
-}
-
 void CheckHighlighted(std::size_t count, const ListOptions& options, std::string_view routine) {
   if (options.highlighted && *options.highlighted >= count)
     internal::Refuse(routine, "options.highlighted " + std::to_string(*options.highlighted) +
@@ -107,43 +91,153 @@ void CheckHighlighted(std::size_t count, const ListOptions& options, std::string
 
 }  // namespace
 
-std::optional<std::size_t> PickOne(ListOf<std::string> items, const ListOptions& options) {
-  const internal::ShowOnReturn shown;
+namespace internal {
+
+ListCore::ListCore(std::span<const std::string> items, const ListOptions& options,
+                   std::optional<std::span<const std::size_t>> marked, std::string_view routine)
+    : title_(CellString::FromUtf8(options.title)) {
   tarvana::internal::ListItems list = Items(items, options.order);
   std::uint8_t scrollBar = 0;
-  const WindowRec window = ListWindow(list, options, "PickOne", scrollBar);
-  CheckHighlighted(items.size(), options, "PickOne");
-  tarvana::internal::ListView view;
-  const std::int32_t index = RunList(view, std::move(list), window, options, scrollBar);
-  if (index < 0) return std::nullopt;
-  return static_cast<std::size_t>(index);
+  const WindowRec window = ListWindow(list, options, routine, scrollBar);
+  CheckHighlighted(items.size(), options, routine);
+  if (marked) {
+    flags_ = BasedArray<std::int16_t>(0, static_cast<int>(items.size()) - 1);
+    for (const std::size_t i : *marked) {
+      if (i >= items.size())
+        Refuse(routine, "marked index " + std::to_string(i) + " is past the last item " +
+                            std::to_string(items.size() - 1));
+      flags_[static_cast<int>(i)] = -1;
+    }
+    view_.flags = &flags_;
+    view_.checklist = true;
+    view_.markColor = options.scheme.hotKey;
+    view_.mark = "\xFB";
+  }
+  const std::vector<std::int32_t>& order = list.order;
+  const tarvana::internal::Pos shown =
+      options.highlighted
+          ? std::find(order.begin(), order.end(), static_cast<std::int32_t>(*options.highlighted)) -
+                order.begin()
+          : 0;
+  tarvana::internal::OpenList(view_, std::move(list), window, title_, scrollBar,
+                              options.scheme.bar);
+  tarvana::internal::ShowItem(view_, view_.first + shown);
+  ShowDrawn();
+}
+
+ListCore::~ListCore() {
+  tarvana::internal::CloseList(view_);
+  ShowDrawn();
+}
+
+void ListCore::Draw() {
+  DrawFrame(view_.win, title_);
+  tarvana::internal::DrawView(view_);
+  tarvana::internal::Highlight(view_);
+  tarvana::internal::DrawArrows(view_);
+  tarvana::internal::DrawListScrollBar(view_);
+  ShowDrawn();
+}
+
+ListResult ListCore::Handle(const InputEvent& event) {
+  const tarvana::internal::ListInput in = tarvana::internal::ReadListInput(view_, event, true);
+  using tarvana::internal::ListAction;
+  if (in.action == ListAction::kOther || in.action == ListAction::kIgnore)
+    return ListResult::kNotForTheList;
+  std::int32_t chosen = -1;
+  const tarvana::internal::ListStep step = tarvana::internal::StepList(view_, in, chosen);
+  ShowDrawn();
+  switch (step) {
+    case tarvana::internal::ListStep::kChosen:
+      return ListResult::kChosen;
+    case tarvana::internal::ListStep::kCancelled:
+      return ListResult::kCancelled;
+    case tarvana::internal::ListStep::kGoing:
+      break;
+  }
+  return ListResult::kHandled;
+}
+
+std::size_t ListCore::Current() const {
+  return static_cast<std::size_t>(view_.IndexAt(view_.current));
+}
+
+std::vector<std::size_t> ListCore::Marked() const {
+  std::vector<std::size_t> marked;
+  for (int i = 0; i < flags_.Count(); ++i)
+    if (flags_[i] != 0) marked.push_back(static_cast<std::size_t>(i));
+  return marked;
+}
+
+bool RunToEnd(ListCore& list) {
+  for (;;) {
+    const InputEvent event = WaitKeyEvent();
+    switch (list.Handle(event)) {
+      case ListResult::kChosen:
+        return true;
+      case ListResult::kCancelled:
+        return false;
+      case ListResult::kNotForTheList:
+        if (event.kind == InputEvent::Kind::kKey) Beep();
+        break;
+      case ListResult::kHandled:
+        break;
+    }
+  }
+}
+
+}  // namespace internal
+
+List::List(std::vector<std::string> items, const ListOptions& options)
+    : List(std::move(items), {}, options, false) {}
+
+List::List(std::vector<std::string> items, ListOf<std::size_t> marked, const ListOptions& options,
+           bool checklist)
+    : items_(std::make_unique<std::vector<std::string>>(std::move(items))),
+      core_(std::make_unique<internal::ListCore>(
+          *items_, options,
+          checklist ? std::optional<std::span<const std::size_t>>(marked.span()) : std::nullopt,
+          checklist ? "List::Checklist" : "List")) {}
+
+List List::Checklist(std::vector<std::string> items, ListOf<std::size_t> marked,
+                     const ListOptions& options) {
+  return List(std::move(items), marked, options, true);
+}
+
+List::~List() = default;
+List::List(List&&) noexcept = default;
+List& List::operator=(List&&) noexcept = default;
+
+void List::Draw() {
+  core_->Draw();
+}
+
+ListResult List::Handle(const InputEvent& event) {
+  return core_->Handle(event);
+}
+
+std::size_t List::Current() const {
+  return core_->Current();
+}
+
+std::vector<std::size_t> List::Marked() const {
+  return core_->Marked();
+}
+
+std::optional<std::size_t> PickOne(ListOf<std::string> items, const ListOptions& options) {
+  const internal::ShowOnReturn shown;
+  internal::ListCore list(items, options, std::nullopt, "PickOne");
+  if (!internal::RunToEnd(list)) return std::nullopt;
+  return list.Current();
 }
 
 std::optional<std::vector<std::size_t>> PickMany(ListOf<std::string> items,
                                                  ListOf<std::size_t> marked,
                                                  const ListOptions& options) {
   const internal::ShowOnReturn shown;
-  tarvana::internal::ListItems list = Items(items, options.order);
-  std::uint8_t scrollBar = 0;
-  const WindowRec window = ListWindow(list, options, "PickMany", scrollBar);
-  CheckHighlighted(items.size(), options, "PickMany");
-  BasedArray<std::int16_t> flags(0, static_cast<int>(items.size()) - 1);
-  for (const std::size_t i : marked) {
-    if (i >= items.size())
-      internal::Refuse("PickMany", "marked index " + std::to_string(i) + " is past the last item " +
-                                       std::to_string(items.size() - 1));
-    flags[static_cast<int>(i)] = -1;
-  }
-  tarvana::internal::ListView view;
-  view.flags = &flags;
-  view.checklist = true;
-  view.markColor = options.scheme.hotKey;
-  view.mark = "\xFB";
-  if (RunList(view, std::move(list), window, options, scrollBar) < 0) return std::nullopt;
-  std::vector<std::size_t> chosen;
-  for (int i = 0; i < flags.Count(); ++i)
-    if (flags[i] != 0) chosen.push_back(static_cast<std::size_t>(i));
-  return chosen;
+  internal::ListCore list(items, options, marked.span(), "PickMany");
+  if (!internal::RunToEnd(list)) return std::nullopt;
+  return list.Marked();
 }
 
 }  // namespace tarvana::ui

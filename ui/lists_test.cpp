@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,11 +30,14 @@ std::vector<std::string> Items(int n) {
   return items;
 }
 
-// Runs a list with no input queued: it stays open on the screen.
+// Runs a list until the input queued runs out, and looks at the screen while
+// it is still open.
 template <class Fn>
-void LeaveOpen(Fn fn) {
+void LookWhileOpen(HeadlessConsole& console, Fn open, std::function<void()> look) {
   ClearScreen();
-  EXPECT_THROW(fn(), HeadlessInputExhausted);
+  console.OnExhausted(std::move(look));
+  EXPECT_THROW(open(), HeadlessInputExhausted);
+  console.OnExhausted(nullptr);
 }
 
 TEST_F(UiListsTest, ListsWhoseItemsFitKeepTheirRightFrame) {
@@ -51,11 +55,15 @@ TEST_F(UiListsTest, ListsWhoseItemsFitKeepTheirRightFrame) {
     const ListOptions options{.row = 3, .col = 5, .rows = c.rows};
     const std::string expected = c.rightColumn;
     const int bottom = 3 + static_cast<int>(expected.size());
-    LeaveOpen([&] { PickOne(items, options); });
-    EXPECT_EQ(ColumnText(14, 4, bottom), expected) << "PickOne of " << c.count;
-    EXPECT_EQ(ReadCell(bottom + 1, 14), 0xD9) << "PickOne of " << c.count;
-    LeaveOpen([&] { PickMany(items, {}, options); });
-    EXPECT_EQ(ColumnText(14, 4, bottom), expected) << "PickMany of " << c.count;
+    LookWhileOpen(
+        *console, [&] { PickOne(items, options); },
+        [&] {
+          EXPECT_EQ(ColumnText(14, 4, bottom), expected) << "PickOne of " << c.count;
+          EXPECT_EQ(ReadCell(bottom + 1, 14), 0xD9) << "PickOne of " << c.count;
+        });
+    LookWhileOpen(
+        *console, [&] { PickMany(items, {}, options); },
+        [&] { EXPECT_EQ(ColumnText(14, 4, bottom), expected) << "PickMany of " << c.count; });
   }
 }
 
@@ -77,13 +85,16 @@ TEST_F(UiListsTest, PickOneTypedToAnItemNearTheEndHighlightsAShownRow) {
   };
   for (const auto& c : cases) {
     console->QueueKeys(c.typed);
-    LeaveOpen([&] { PickOne(items, options); });
-    std::string barColumn;
-    for (int row = 3; row <= 9; ++row)
-      barColumn += ReadCellColor(row, 6) == bar ? '#' : '.';
-    EXPECT_EQ(barColumn, c.barColumn) << c.typed;
-    const int barRow = 3 + static_cast<int>(barColumn.find('#'));
-    EXPECT_EQ(ScreenText(barRow, 6, 8), c.barText) << c.typed;
+    LookWhileOpen(
+        *console, [&] { PickOne(items, options); },
+        [&] {
+          std::string barColumn;
+          for (int row = 3; row <= 9; ++row)
+            barColumn += ReadCellColor(row, 6) == bar ? '#' : '.';
+          EXPECT_EQ(barColumn, c.barColumn) << c.typed;
+          const int barRow = 3 + static_cast<int>(barColumn.find('#'));
+          EXPECT_EQ(ScreenText(barRow, 6, 8), c.barText) << c.typed;
+        });
     console->QueueKeys(std::string(c.typed) + " Enter");
     EXPECT_EQ(PickOne(items, options), c.index) << c.typed;
   }
