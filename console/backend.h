@@ -24,6 +24,8 @@ class ConsoleBackend {
   // there, a negative timeout waits until at least one record has come.
   virtual void ReadInput(std::deque<InputRecord>& queue, int timeoutMs) = 0;
   virtual void Beep() = 0;
+  // Makes a ReadInput that waits return soon; called from any thread.
+  virtual void Wake() {}
   // Ctrl+C typed while it interrupts (SetCtrlCInterrupts): ends the program as
   // the terminal's interrupt does, through the program's own SIGINT handler if
   // it has one; returns when the program goes on. Devices without one ignore it.

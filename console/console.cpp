@@ -1,9 +1,14 @@
 #include "console/console.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <deque>
 #include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+#include <vector>
 
 #include "console/backend.h"
 #include "console/cell_text.h"
@@ -29,13 +34,39 @@ constexpr double kFrameMs = 1000.0 / 60.0;
 constexpr int kMaxDeviceCols = 2048;
 constexpr int kMaxDeviceRows = 1024;
 
+// What other threads may touch: events posted for the console's wait, and the
+// device to wake, while the console holds one.
+struct PostHub {
+  std::mutex mutex;
+  std::deque<int> posted;
+  ConsoleBackend* device = nullptr;
+};
+
+PostHub& Hub() {
+  static PostHub hub;
+  return hub;
+}
+
+struct PendingTimer {
+  int id;
+  double dueMs;
+};
+
 struct ConsoleState {
   ConsoleState(std::unique_ptr<ConsoleBackend> b, bool installed)
       : backend(std::move(b)), screen(1, 1), installed(installed) {
     int cols = 80, rows = 25;
     backend->InitialSize(cols, rows);
     screen.Resize(std::min(cols, kMaxDeviceCols), std::min(rows, kMaxDeviceRows));
+    const std::lock_guard<std::mutex> lock(Hub().mutex);
+    Hub().device = backend.get();
   }
+  ~ConsoleState() {
+    const std::lock_guard<std::mutex> lock(Hub().mutex);
+    Hub().device = nullptr;
+  }
+  ConsoleState(const ConsoleState&) = delete;
+  ConsoleState& operator=(const ConsoleState&) = delete;
 
   std::unique_ptr<ConsoleBackend> backend;
   Screen screen;
@@ -46,6 +77,9 @@ struct ConsoleState {
   double lastPresentMs = -1e9;
   int textInput = 0;  // open TextInputScopes
   bool ctrlCInterrupts = false;
+  std::vector<PendingTimer> timers;
+  // The thread that took the console: the only one that may draw or read.
+  std::thread::id owner = std::this_thread::get_id();
 };
 
 constexpr std::uint64_t kRandomStart = 0x2545F4914F6CDD1DULL;
@@ -58,10 +92,26 @@ std::unique_ptr<ConsoleState>& StateSlot() {
 // The console state, taking the terminal over when no device is held yet. Only
 // routines that draw or read input come here; the clock and the random numbers
 // do not, so that a program using only them leaves the terminal alone.
+void CheckOwner(const ConsoleState& s) {
+  if (s.owner != std::this_thread::get_id())
+    throw std::logic_error(
+        "tarvana: the console was used from a thread other than the one that took it; draw and "
+        "read input on that thread, and wake it from others with PostEvent");
+}
+
 ConsoleState& State() {
   auto& slot = StateSlot();
   if (!slot) slot = std::make_unique<ConsoleState>(MakeTerminalBackend(), false);
+  CheckOwner(*slot);
   return *slot;
+}
+
+// The console state when it exists, for routines that must not take the
+// terminal; nullptr before.
+ConsoleState* ExistingState() {
+  auto& slot = StateSlot();
+  if (slot) CheckOwner(*slot);
+  return slot.get();
 }
 
 // The random state lives apart from the device, which it never needs.
@@ -73,8 +123,10 @@ std::uint64_t& RandomState() {
 // The device's clock when the console holds one (tests set theirs), otherwise
 // the machine's.
 ClockReading ClockNow() {
+  // Other threads may read the clock; they read the machine's.
   const auto& slot = StateSlot();
-  return slot ? slot->backend->Now() : SystemClockNow();
+  return slot && slot->owner == std::this_thread::get_id() ? slot->backend->Now()
+                                                           : SystemClockNow();
 }
 
 Screen& Scr() {
@@ -168,15 +220,50 @@ InputEvent TakeEvent(ConsoleState& s, bool withResize) {
   return {};
 }
 
-InputEvent WaitForEvent(bool withResize) {
+// A posted event, or the timer that ran out first; kNone when neither.
+InputEvent TakePostedOrTimer(ConsoleState& s) {
+  InputEvent e;
+  {
+    const std::lock_guard<std::mutex> lock(Hub().mutex);
+    if (!Hub().posted.empty()) {
+      e.kind = InputEvent::Kind::kPosted;
+      e.id = Hub().posted.front();
+      Hub().posted.pop_front();
+      return e;
+    }
+  }
+  const auto due = std::min_element(
+      s.timers.begin(), s.timers.end(),
+      [](const PendingTimer& a, const PendingTimer& b) { return a.dueMs < b.dueMs; });
+  if (due != s.timers.end() && due->dueMs <= s.backend->MonotonicMs()) {
+    e.kind = InputEvent::Kind::kTimer;
+    e.id = due->id;
+    s.timers.erase(due);
+  }
+  return e;
+}
+
+// How long a wait may last before the next timer runs out: -1 without one.
+int WaitMs(const ConsoleState& s) {
+  if (s.timers.empty()) return -1;
+  double due = s.timers.front().dueMs;
+  for (const PendingTimer& t : s.timers)
+    due = std::min(due, t.dueMs);
+  return static_cast<int>(std::max(0.0, std::ceil(due - s.backend->MonotonicMs())));
+}
+
+// Waits for the next event; posted events and timers only for the readers
+// that take every kind.
+InputEvent WaitForEvent(bool everyKind) {
   ConsoleState& s = State();
   // The frame is shown before the wait: one poll and one read then bring
   // the key, whether it came already or comes later.
   for (;;) {
-    InputEvent e = TakeEvent(s, withResize);
+    InputEvent e = TakeEvent(s, everyKind);
+    if (e.kind == InputEvent::Kind::kNone && everyKind) e = TakePostedOrTimer(s);
     if (e.kind != InputEvent::Kind::kNone) return e;
     PresentNow(s);
-    ReadDevice(s, -1);
+    ReadDevice(s, everyKind ? WaitMs(s) : -1);
   }
 }
 
@@ -185,6 +272,10 @@ InputEvent WaitForEvent(bool withResize) {
 ConsoleBackend& InstallConsoleBackend(std::unique_ptr<ConsoleBackend> backend) {
   auto& slot = StateSlot();
   slot.reset();  // a terminal the console took is given back first
+  {
+    const std::lock_guard<std::mutex> lock(Hub().mutex);
+    Hub().posted.clear();  // a new device starts without the old one's events
+  }
   slot = std::make_unique<ConsoleState>(std::move(backend), true);
   RandomState() = kRandomStart;
   return *slot->backend;
@@ -321,11 +412,12 @@ void SetCtrlCInterrupts(bool on) {
 }
 
 bool CtrlCInterrupts() {
-  return StateSlot() && StateSlot()->ctrlCInterrupts;
+  const ConsoleState* s = ExistingState();
+  return s && s->ctrlCInterrupts;
 }
 
 void Refresh() {
-  if (StateSlot()) PresentNow(*StateSlot());
+  if (ConsoleState* s = ExistingState()) PresentNow(*s);
 }
 
 void Pause(int ms) {
@@ -372,7 +464,25 @@ InputEvent PollEvent() {
   ConsoleState& s = State();
   PresentIfFrameDue(s);
   ReadDevice(s, 0);
-  return TakeEvent(s, true);
+  const InputEvent e = TakeEvent(s, true);
+  return e.kind != InputEvent::Kind::kNone ? e : TakePostedOrTimer(s);
+}
+
+void PostEvent(int id) {
+  const std::lock_guard<std::mutex> lock(Hub().mutex);
+  Hub().posted.push_back(id);
+  if (Hub().device) Hub().device->Wake();
+}
+
+void SetTimer(int id, int ms) {
+  ConsoleState& s = State();
+  CancelTimer(id);
+  s.timers.push_back({id, s.backend->MonotonicMs() + std::max(ms, 0)});
+}
+
+void CancelTimer(int id) {
+  ConsoleState& s = State();
+  std::erase_if(s.timers, [id](const PendingTimer& t) { return t.id == id; });
 }
 
 bool KeyWaiting() {

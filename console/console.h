@@ -72,6 +72,16 @@ void UseColor(ColorAttr attr);
 
 // ---- Input ----
 
+// Wakes the console's wait with an event of kind kPosted carrying id: the one
+// console routine that any thread may call. Every other routine that draws or
+// reads input belongs to the thread that took the console and throws
+// std::logic_error on another.
+void PostEvent(int id);
+// An event of kind kTimer carrying id once ms milliseconds have passed
+// (WaitEvent and PollEvent give it); setting a timer again restarts it.
+void SetTimer(int id, int ms);
+void CancelTimer(int id);
+
 // The next KeyCode, or an empty one when none is waiting; never waits.
 KeyCode InKey();
 // Waits (without using the processor) for the next KeyCode.

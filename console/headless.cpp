@@ -1,5 +1,7 @@
 #include "console/headless.h"
 
+#include <algorithm>
+
 #include <map>
 #include <memory>
 
@@ -149,7 +151,9 @@ void HeadlessConsole::ReadInput(std::deque<InputRecord>& queue, int timeoutMs) {
       throw HeadlessInputExhausted("headless console: polled for input " +
                                    std::to_string(pollLimit_) +
                                    " times in a row, but no input is queued");
-    monotonicMs_ += 1;
+    // A wait with a time limit and nothing to read lasts its limit; a poll, a
+    // moment.
+    monotonicMs_ += std::max(timeoutMs, 1);
     return;
   }
   emptyPolls_ = 0;

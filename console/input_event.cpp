@@ -126,6 +126,10 @@ std::string InputEvent::Name() const {
              "," + std::to_string(col);
     case Kind::kMove:
       return "move to " + std::to_string(row) + "," + std::to_string(col);
+    case Kind::kPosted:
+      return "posted " + std::to_string(id);
+    case Kind::kTimer:
+      return "timer " + std::to_string(id);
   }
   return "";
 }

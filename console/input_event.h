@@ -11,7 +11,8 @@
 namespace tarvana {
 
 struct InputEvent {
-  enum class Kind { kNone, kKey, kPress, kRelease, kDoubleClick, kMove, kResize };
+  // kPosted: PostEvent from any thread; kTimer: a timer set by SetTimer ran out.
+  enum class Kind { kNone, kKey, kPress, kRelease, kDoubleClick, kMove, kResize, kPosted, kTimer };
   Kind kind = Kind::kNone;
   // The KeyCode the low-level layer reads: the key, or the mouse KeyCode.
   KeyCode key;
@@ -22,6 +23,8 @@ struct InputEvent {
   int button = 0;
   int row = 0;
   int col = 0;
+  // kPosted and kTimer: the number the poster or the timer gave.
+  int id = 0;
 
   bool IsMouse() const {
     return kind == Kind::kPress || kind == Kind::kRelease || kind == Kind::kDoubleClick ||

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -96,6 +97,10 @@ class PosixTerminalBackend final : public ConsoleBackend {
   // console armed gives the terminal back, then the default action ends the
   // program, so that the shell sees SIGINT.
   void Interrupt() override { raise(SIGINT); }
+  void Wake() override {
+    woken_ = true;
+    WakeTerminalWait();
+  }
 
   void InitialSize(int& cols, int& rows) override {
     cols = termCols_;
@@ -141,7 +146,7 @@ class PosixTerminalBackend final : public ConsoleBackend {
         redrawDue_ = false;
         queue.push_back(InputRecord{});
       }
-      if (queue.size() > before || (timeoutMs == 0 && polled)) return;
+      if (queue.size() > before || woken_.exchange(false) || (timeoutMs == 0 && polled)) return;
       int wait = timeoutMs == 0 ? 0 : -1;
       if (timeoutMs > 0) {
         if (now >= end) return;
@@ -348,6 +353,7 @@ class PosixTerminalBackend final : public ConsoleBackend {
 
   int in_, out_;
   int wakeFd_;
+  std::atomic<bool> woken_{false};  // Wake was called: the wait returns
   bool isTerminal_ = false;
   termios raw_{};      // the settings on the full screen
   termios lineRaw_{};  // raw input with the terminal's own output processing

@@ -66,6 +66,17 @@ int WatchTerminalSignals() {
   return pipeFds[0];
 }
 
+void WakeTerminalWait() {
+  const int savedErrno = errno;
+  if (pipeFds[1] >= 0) {
+    const char byte = 'w';
+    if (write(pipeFds[1], &byte, 1) < 0) {
+      // A full pipe is already readable: the wait returns all the same.
+    }
+  }
+  errno = savedErrno;
+}
+
 void DrainTerminalSignals() {
   char buf[64];
   while (pipeFds[0] >= 0 && read(pipeFds[0], buf, sizeof buf) > 0) {

@@ -12,6 +12,9 @@ namespace tarvana {
 // which becomes readable when a signal arrived. Stop and continue handlers are
 // installed only where the program left the default action.
 int WatchTerminalSignals();
+// Makes the self-pipe readable, so that a poll on it returns; safe from any
+// thread and from a signal handler.
+void WakeTerminalWait();
 // Empties the self-pipe after poll reported it readable.
 void DrainTerminalSignals();
 // True once after each change of the terminal's size.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -93,9 +94,19 @@ class WindowsConsoleBackend final : public ConsoleBackend {
         wait = static_cast<DWORD>(end - now) + 1;
       }
       const DWORD woke = WaitForSingleObject(in_, wait);
-      if (woke == WAIT_TIMEOUT) return;
+      if (woke == WAIT_TIMEOUT || woken_.exchange(false)) return;
       if (woke != WAIT_OBJECT_0) HangUp();
     }
+  }
+
+  // A focus record in the console's input wakes its wait; the reader drops it.
+  void Wake() override {
+    woken_ = true;
+    INPUT_RECORD record{};
+    record.EventType = FOCUS_EVENT;
+    record.Event.FocusEvent.bSetFocus = TRUE;
+    DWORD written = 0;
+    WriteConsoleInputW(in_, &record, 1, &written);
   }
 
   void Beep() override { MessageBeep(0); }
@@ -277,6 +288,7 @@ class WindowsConsoleBackend final : public ConsoleBackend {
   }
 
   HANDLE in_, out_, user_;
+  std::atomic<bool> woken_{false};
   HANDLE screen_ = INVALID_HANDLE_VALUE;
   DWORD originalInMode_ = 0;
   DWORD keyMode_ = kKeyInputMode;

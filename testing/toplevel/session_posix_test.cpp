@@ -64,6 +64,13 @@ TEST(SessionTest, CtrlCEndsTheProgramAsAnInterruptWithTheTerminalGivenBack) {
   ExpectSameSettings(before, term.Settings());
 }
 
+TEST(SessionTest, AnEventPostedByAnotherThreadWakesTheWait) {
+  PtyTerminal term({kProgram, "post"}, TARVANA_SOURCE_DIR);
+  ASSERT_TRUE(term.Started());
+  ASSERT_TRUE(term.WaitForExit());
+  EXPECT_EQ(term.ExitStatus(), 0) << "9: the wait gave another event";
+}
+
 // answer=$(program) and program < file: the list is drawn on the controlling
 // terminal and keys come from it, while the answer goes where the shell said.
 // The shell stays, holding the terminal open as a user's shell does.

@@ -1,7 +1,8 @@
 // A program for the session tests, run in a pseudo-terminal. "quiet" uses only
 // routines that need no screen; "session" takes the terminal in two sessions,
 // the second left by an exception; "answer" picks from a list and writes the
-// answer to standard output; "interrupt" waits for keys until Ctrl+C ends it.
+// answer to standard output; "interrupt" waits for keys until Ctrl+C ends it;
+// "post" waits for an event that a worker thread posts.
 // The exit status names the first fault.
 
 #include <termios.h>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tarvana.h"
@@ -80,6 +82,17 @@ int Interrupted() {
     if (WaitKey() == "q") return 8;
 }
 
+// Waits for an event while a worker thread posts one: the wait wakes.
+int Posted() {
+  using namespace tarvana;
+  Session session;
+  ui::Print(1, 1, "Waiting for the worker", 0x07);
+  std::thread worker([] { PostEvent(42); });
+  const InputEvent event = WaitEvent();
+  worker.join();
+  return event.kind == InputEvent::Kind::kPosted && event.id == 42 ? 0 : 9;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,5 +102,6 @@ int main(int argc, char** argv) {
   if (mode == "session") return InSession(before);
   if (mode == "answer") return Answer();
   if (mode == "interrupt") return Interrupted();
+  if (mode == "post") return Posted();
   return 1;
 }
