@@ -30,7 +30,11 @@ void PrintClipped(int row, int col, const CellString& text) {
   const long long first = col + skip, room = ScreenWidth() - first + 1;
   if (skip >= text.Width() || room <= 0) return;
   Locate(row, static_cast<int>(first));
-  PrintCells(text.Slice(static_cast<int>(skip), static_cast<int>(room)));
+  // A text that fits goes as it is: a slice would copy it.
+  if (skip == 0 && room >= text.Width())
+    PrintCells(text);
+  else
+    PrintCells(text.Slice(static_cast<int>(skip), static_cast<int>(room)));
 }
 
 void PrintRun(int row, int col, char ch, long long count) {
