@@ -310,7 +310,10 @@ class PosixTerminalBackend final : public ConsoleBackend {
   // program as an interrupt does.
   void Append(const std::vector<InputRecord>& records, std::deque<InputRecord>& queue) {
     if (notice_.empty()) {
-      queue.insert(queue.end(), records.begin(), records.end());
+      // One by one: a range inserted into an empty deque goes in at its
+      // front, which takes a new block of memory every time.
+      for (const InputRecord& r : records)
+        queue.push_back(r);
       return;
     }
     for (const InputRecord& r : records)
