@@ -157,7 +157,12 @@ class TerminalRenderer {
   int PutText(int row, int c, int end, std::string& out);
   // Where the cursor is after a glyph ends before column next (0-based).
   void AfterGlyph(int next);
-  void MoveTo(int row, int col, std::string& out);
+  // Moves the cursor to (row, col). Mostly it is there already: that check is
+  // inline, the move is not.
+  void MoveTo(int row, int col, std::string& out) {
+    if (curRow_ != row || curCol_ != col) MoveCursor(row, col, out);
+  }
+  void MoveCursor(int row, int col, std::string& out);
   // The cheapest way from the cursor to (row, col), known or not.
   CursorMove PlanMove(int row, int col) const;
   RowMove PlanRowMove(int row) const;
@@ -169,7 +174,11 @@ class TerminalRenderer {
   int BridgeCost(int row, int fromCol, int toCol, int limit) const;
   // Sends the glyphs of count packed cells; the cursor and pen are set.
   void PutGlyphs(const Look* cells, int count, std::string& out);
-  void SetPen(int attr, std::string& out);
+  // Sets the pen to the look attr; as with MoveTo, only the check is inline.
+  void SetPen(int attr, std::string& out) {
+    if (pen_ != attr) ChangePen(attr, out);
+  }
+  void ChangePen(int attr, std::string& out);
   // Whether an erase in the pen attr shows that attr's blank; without
   // background-colour erase only the terminal's default colours do.
   bool EraseShows(int attr) const;
@@ -186,6 +195,12 @@ class TerminalRenderer {
   // Per attribute: the lowest attribute that looks the same, and its look.
   std::array<std::uint8_t, 256> lookAttr_;
   std::array<CellLook, 256> looks_;
+  // Per palette colour, the SGR parameters that select it as the foreground
+  // and as the background.
+  struct SgrColour {
+    std::string fg, bg;
+  };
+  std::array<SgrColour, 16> sgrColours_;
   bool acsBySgr_ = false;  // the alternate set is an SGR font, which SGR 0 ends
   // The terminal wraps at the last column and moves the cursor at once, so
   // the bottom-right cell cannot be written without scrolling.
