@@ -378,11 +378,13 @@ bool TerminalRenderer::MarkCandidateShifts() {
   bool anyCandidate = false;
   for (int r = 1; r <= rows_; ++r) {
     if (!differ_[r]) continue;
-    // The sums rule most rows out before a call.
-    const std::uint64_t sum = packedSum_[r];
-    for (int f = 1; f <= rows_; ++f)
-      if (frontSum_[f] == sum && f != r && SameRow(r, f))
-        anyCandidate = candidateShift_[f - r + rows_] = true;
+    // Only rows of the same sum can show the same.
+    const auto first = frontSum_.begin() + 1, last = frontSum_.end();
+    for (auto same = std::find(first, last, packedSum_[r]); same != last;
+         same = std::find(same + 1, last, packedSum_[r])) {
+      const int f = static_cast<int>(same - frontSum_.begin());
+      if (f != r && SameRow(r, f)) anyCandidate = candidateShift_[f - r + rows_] = true;
+    }
   }
   return anyCandidate;
 }
@@ -477,6 +479,20 @@ void TerminalRenderer::ScrollFront(const ScrollChoice& scroll, Look blank) {
   }
 }
 
+inline void TerminalRenderer::GlyphRun::Put(std::uint8_t ch) {
+  const Glyph& g = renderer_.glyphs_[ch];
+  // A space is a space in either character set.
+  if (g.acs != renderer_.acs_ && ch != ' ') {
+    End();
+    out_ += g.acs ? renderer_.caps_.acsOn : renderer_.caps_.acsOff;
+    renderer_.acs_ = g.acs;
+  } else if (used_ + sizeof g.bytes > sizeof bytes_) {
+    End();
+  }
+  std::memcpy(bytes_ + used_, g.bytes, sizeof g.bytes);
+  used_ += g.size;
+}
+
 void TerminalRenderer::RenderRow(int row, std::string& out) {
   const Look* back = packed_.data() + static_cast<size_t>(row - 1) * cols_;
   Look* front = front_.data() + static_cast<size_t>(row - 1) * cols_;
@@ -509,18 +525,18 @@ void TerminalRenderer::RenderRow(int row, std::string& out) {
       c += erase.cells;
       continue;
     }
-    // The changed cells after it in the same colour go out with it, the
+    // The changed cells from here in the same colour go out together, the
     // cursor being there already, up to a blank that starts an erase (one
     // after the same blank cannot: its erase would be shorter).
-    int runEnd = c + 1;
-    while (runEnd < stop && front[runEnd] != back[runEnd] &&
-           back[runEnd] >> 8 == static_cast<Look>(attr) &&
-           (!PackedBlank(back[runEnd]) || back[runEnd] == back[runEnd - 1] ||
-            PlanErase(back, front, runEnd).cells == 0))
-      ++runEnd;
-    PutGlyphs(back + c, runEnd - c, out);
-    std::copy(back + c, back + runEnd, front + c);
-    c = runEnd;
+    GlyphRun glyphs(*this, out);
+    do {
+      glyphs.Put(static_cast<std::uint8_t>(back[c]));
+      front[c] = back[c];
+      ++c;
+    } while (
+        c < stop && front[c] != back[c] && back[c] >> 8 == static_cast<Look>(attr) &&
+        (!PackedBlank(back[c]) || back[c] == back[c - 1] || PlanErase(back, front, c).cells == 0));
+    glyphs.End();
     AfterGlyph(c);
   }
   // The row now shows the packed one, short of cells that cannot be drawn.
@@ -602,27 +618,10 @@ int TerminalRenderer::PutText(int row, int c, int end, std::string& out) {
 }
 
 void TerminalRenderer::PutGlyphs(const Look* cells, int count, std::string& out) {
-  // The glyphs gather in a buffer that goes out whole: appending them one by
-  // one costs more than the glyphs themselves.
-  char buffer[64];
-  size_t used = 0;
-  for (int i = 0; i < count; ++i) {
-    const auto ch = static_cast<std::uint8_t>(cells[i]);
-    const Glyph& g = glyphs_[ch];
-    // A space is a space in either character set.
-    if (g.acs != acs_ && ch != ' ') {
-      out.append(buffer, used);
-      used = 0;
-      out += g.acs ? caps_.acsOn : caps_.acsOff;
-      acs_ = g.acs;
-    } else if (used + sizeof g.bytes > sizeof buffer) {
-      out.append(buffer, used);
-      used = 0;
-    }
-    std::memcpy(buffer + used, g.bytes, sizeof g.bytes);
-    used += g.size;
-  }
-  out.append(buffer, used);
+  GlyphRun glyphs(*this, out);
+  for (int i = 0; i < count; ++i)
+    glyphs.Put(static_cast<std::uint8_t>(cells[i]));
+  glyphs.End();
 }
 
 int TerminalRenderer::BridgeCost(int row, int fromCol, int toCol, int limit) const {

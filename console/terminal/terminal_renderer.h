@@ -172,6 +172,25 @@ class TerminalRenderer {
   // Bytes that re-send the cells fromCol..toCol-1 of a row to move the cursor
   // over them; kNever when that is not possible or not cheaper than limit.
   int BridgeCost(int row, int fromCol, int toCol, int limit) const;
+  // Glyphs gathered and appended to the frame in one piece (appended one by
+  // one they cost more than the glyphs), the character set switched on the
+  // way. The cursor and pen are set.
+  class GlyphRun {
+   public:
+    GlyphRun(TerminalRenderer& renderer, std::string& out) : renderer_(renderer), out_(out) {}
+    void Put(std::uint8_t ch);
+    // Appends what was gathered; due before anything else is appended.
+    void End() {
+      out_.append(bytes_, used_);
+      used_ = 0;
+    }
+
+   private:
+    TerminalRenderer& renderer_;
+    std::string& out_;
+    char bytes_[64];
+    std::size_t used_ = 0;
+  };
   // Sends the glyphs of count packed cells; the cursor and pen are set.
   void PutGlyphs(const Look* cells, int count, std::string& out);
   // Sets the pen to the look attr; as with MoveTo, only the check is inline.
