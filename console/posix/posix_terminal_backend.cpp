@@ -286,7 +286,9 @@ class PosixTerminalBackend final : public ConsoleBackend {
       char buf[kReadSize];
       const ssize_t n = read(in_, buf, sizeof buf);
       if (n > 0) {
-        Append(decoder_.Feed(std::string_view(buf, static_cast<size_t>(n)), MonotonicMs()), queue);
+        decoded_.clear();
+        decoder_.Feed(std::string_view(buf, static_cast<size_t>(n)), MonotonicMs(), decoded_);
+        Append(decoded_, queue);
         return static_cast<size_t>(n);
       }
       if (n < 0 && (errno == EINTR || errno == EAGAIN)) return 0;
@@ -356,6 +358,7 @@ class PosixTerminalBackend final : public ConsoleBackend {
   bool redrawDue_ = false;  // a waiting program must present its screen again
   BeepPacer beeps_;
   KeyDecoder decoder_;
+  std::vector<InputRecord> decoded_;  // kept, so that reading a key allocates nothing
   TerminalRenderer renderer_;
   std::string frame_;
   std::string notice_;  // the size notice on the terminal, empty when none
