@@ -502,6 +502,7 @@ void TerminalRenderer::RenderRow(int row, std::string& out) {
   // Beyond the cells packed anew the terminal shows the row already.
   const int stop = std::min(drawn_[row].last, end);
   int c = drawn_[row].first;  // 0-based column
+  Erase erase;                // when it has cells: planned at column c, by the run before
   while (c < stop) {
     const Look packed = back[c];
     if (front[c] == packed) {
@@ -516,13 +517,15 @@ void TerminalRenderer::RenderRow(int row, std::string& out) {
     const int attr = static_cast<int>(packed >> 8);
     MoveTo(row, c + 1, out);
     SetPen(attr, out);
-    if (const Erase erase = PlanErase(back, front, c); erase.cells > 0) {
+    if (erase.cells == 0) erase = PlanErase(back, front, c);
+    if (erase.cells > 0) {
       if (erase.toLineEnd)
         out += "\x1b[K";
       else
         AppendCsi(out, erase.cells, 'X');
       std::fill(front + c, front + c + erase.cells, packed);
       c += erase.cells;
+      erase = {};
       continue;
     }
     // The changed cells from here in the same colour go out together, the
@@ -533,9 +536,9 @@ void TerminalRenderer::RenderRow(int row, std::string& out) {
       glyphs.Put(static_cast<std::uint8_t>(back[c]));
       front[c] = back[c];
       ++c;
-    } while (
-        c < stop && front[c] != back[c] && back[c] >> 8 == static_cast<Look>(attr) &&
-        (!PackedBlank(back[c]) || back[c] == back[c - 1] || PlanErase(back, front, c).cells == 0));
+    } while (c < stop && front[c] != back[c] && back[c] >> 8 == static_cast<Look>(attr) &&
+             (!PackedBlank(back[c]) || back[c] == back[c - 1] ||
+              (erase = PlanErase(back, front, c)).cells == 0));
     glyphs.End();
     AfterGlyph(c);
   }
