@@ -362,8 +362,8 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
   // A scroll region spans the terminal's width, so only a screen as wide.
   if (termCols_ != cols_ || rows_ < 2) return;
   if (std::count_if(differ_.begin() + 1, differ_.end(), [](int d) { return d > 0; }) < 2) return;
-  differFromBlank_.assign(rows_ + 1, -1);
   if (!MarkCandidateShifts()) return;
+  differFromBlank_.assign(rows_ + 1, -1);
   // Scrolling brings in blank lines in the pen's colour (or, without
   // background-colour erase, the terminal's).
   const Look blank = ErasedCell();
