@@ -301,7 +301,12 @@ int TerminalRenderer::PackScreen(const Screen& screen) {
     std::uint64_t sum = packedSum_[r];
     for (int i = span.first; i < span.last; ++i) {
       const Cell c = row[i];
-      const Look look = (c.flags | c.text) == 0 ? Pack(c) : PackText(row, i);
+      Look look;
+      // Most cells are plain: the call for text cells is kept out of the way.
+      if ((c.flags | c.text) == 0) [[likely]]
+        look = Pack(c);
+      else
+        look = PackText(row, i);
       sum += look - packed[i];
       packed[i] = look;
       differ += look != front[i];
