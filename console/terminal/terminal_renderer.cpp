@@ -491,10 +491,10 @@ inline void TerminalRenderer::GlyphRun::Put(std::uint8_t ch) {
     End();
     out_ += g.acs ? renderer_.caps_.acsOn : renderer_.caps_.acsOff;
     renderer_.acs_ = g.acs;
-  } else if (used_ + sizeof g.bytes > sizeof bytes_) {
+  } else if (used_ + sizeof g.bytes > renderer_.glyphBytes_.size()) {
     End();
   }
-  std::memcpy(bytes_ + used_, g.bytes, sizeof g.bytes);
+  std::memcpy(renderer_.glyphBytes_.data() + used_, g.bytes, sizeof g.bytes);
   used_ += g.size;
 }
 

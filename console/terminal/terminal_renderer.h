@@ -174,21 +174,21 @@ class TerminalRenderer {
   int BridgeCost(int row, int fromCol, int toCol, int limit) const;
   // Glyphs gathered and appended to the frame in one piece (appended one by
   // one they cost more than the glyphs), the character set switched on the
-  // way. The cursor and pen are set.
+  // way. The cursor and pen are set; one run at a time (they share
+  // glyphBytes_).
   class GlyphRun {
    public:
     GlyphRun(TerminalRenderer& renderer, std::string& out) : renderer_(renderer), out_(out) {}
     void Put(std::uint8_t ch);
     // Appends what was gathered; due before anything else is appended.
     void End() {
-      out_.append(bytes_, used_);
+      out_.append(renderer_.glyphBytes_.data(), used_);
       used_ = 0;
     }
 
    private:
     TerminalRenderer& renderer_;
     std::string& out_;
-    char bytes_[64];
     std::size_t used_ = 0;
   };
   // Sends the glyphs of count packed cells; the cursor and pen are set.
@@ -246,7 +246,11 @@ class TerminalRenderer {
   // all of a row that a scroll moved.
   std::vector<Span> drawn_;
   std::vector<bool> candidateShift_;  // by shift + rows
-  int curRow_ = 0;                    // 1-based terminal cursor; 0 when not known
+  // Where the one GlyphRun at a time gathers its bytes: outside the run, so
+  // that writing them cannot touch the run's count, which then stays in a
+  // register.
+  std::array<char, 64> glyphBytes_;
+  int curRow_ = 0;  // 1-based terminal cursor; 0 when not known
   int curCol_ = 0;
   int pen_ = -1;      // look attr of the terminal's pen, -1 when not known
   bool acs_ = false;  // the alternate character set is on
