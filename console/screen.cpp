@@ -63,8 +63,11 @@ void Screen::PrintText(std::string_view text) {
     const size_t n = std::min<size_t>(text.size(), cols_ - col_ + 1);
     Cell* cells = &cells_[Index(row_, col_)];
     bool changed = false;
+    // One cell made up front and given each byte: making it anew per byte
+    // costs several times the copy.
+    Cell now{' ', attr};
     for (size_t i = 0; i < n; ++i) {
-      const Cell now{static_cast<std::uint8_t>(text[i]), attr};
+      now.ch = static_cast<std::uint8_t>(text[i]);
       changed |= !(cells[i] == now);
       cells[i] = now;
     }
@@ -250,12 +253,16 @@ void Screen::Recolor(int row, int col, int count, ColorAttr attr) {
   const std::int64_t start = static_cast<std::int64_t>(row - 1) * cols_ + (col - 1);
   const std::int64_t from = std::max<std::int64_t>(start, 0);
   const std::int64_t to = std::min<std::int64_t>(start + std::max(count, 0), cells_.size());
-  int touched = 0;
-  for (std::int64_t i = from; i < to; ++i) {
-    if (cells_[i].attr == attr) continue;
-    cells_[i].attr = attr;
+  // A row at a time, so that each changed row is touched once.
+  for (std::int64_t i = from; i < to;) {
     const int r = static_cast<int>(i / cols_) + 1;
-    if (touched != r) Touch(touched = r);
+    const std::int64_t rowEnd = std::min<std::int64_t>(to, static_cast<std::int64_t>(r) * cols_);
+    bool changed = false;
+    for (; i < rowEnd; ++i) {
+      changed |= cells_[i].attr != attr;
+      cells_[i].attr = attr;
+    }
+    if (changed) Touch(r);
   }
 }
 

@@ -125,8 +125,7 @@ void HighlightMenuEntry(const MenuUnit& unit, const MenuItems& items, int entry)
   // is cut at the right edge rather than wrapping (or scrolling the screen).
   // The row is cleared short of its last cell, as on the 80-column screen.
   UseColor(unit.colors.help);
-  internal::PrintClipped(
-      unit.helpRow, 1, std::string(static_cast<std::size_t>(std::max(ScreenWidth() - 1, 0)), ' '));
+  internal::PrintRun(unit.helpRow, 1, ' ', ScreenWidth() - 1);
   internal::PrintClipped(unit.helpRow, 1, items.helpTexts[entry]);
 }
 

@@ -30,14 +30,24 @@ void PrintClipped(int row, int col, const CellString& text) {
   const long long first = col + skip, room = ScreenWidth() - first + 1;
   if (skip >= text.Width() || room <= 0) return;
   Locate(row, static_cast<int>(first));
-  PrintCells(text.Slice(static_cast<int>(skip), static_cast<int>(room)));
+  // A text that fits goes as it is: a slice would copy it.
+  if (skip == 0 && room >= text.Width())
+    PrintCells(text);
+  else
+    PrintCells(text.Slice(static_cast<int>(skip), static_cast<int>(room)));
 }
 
 void PrintRun(int row, int col, char ch, long long count) {
   const long long first = std::max<long long>(col, 1);
   const long long last = std::min<long long>(col + count - 1, ScreenWidth());
   if (last < first) return;
-  PrintClipped(row, static_cast<int>(first), std::string(last - first + 1, ch));
+  // In pieces from a buffer on the stack: a run needs no string of its own.
+  char piece[256];
+  std::fill(std::begin(piece), std::end(piece), ch);
+  for (long long at = first; at <= last; at += sizeof piece)
+    PrintClipped(row, static_cast<int>(at),
+                 std::string_view(
+                     piece, static_cast<size_t>(std::min<long long>(sizeof piece, last - at + 1))));
 }
 
 ScreenCells::ScreenCells() : width_(ScreenWidth()), height_(ScreenHeight()) {

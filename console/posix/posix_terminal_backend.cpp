@@ -297,7 +297,9 @@ class PosixTerminalBackend final : public ConsoleBackend {
       char buf[kReadSize];
       const ssize_t n = read(in_, buf, sizeof buf);
       if (n > 0) {
-        Append(decoder_.Feed(std::string_view(buf, static_cast<size_t>(n)), MonotonicMs()), queue);
+        decoded_.clear();
+        decoder_.Feed(std::string_view(buf, static_cast<size_t>(n)), MonotonicMs(), decoded_);
+        Append(decoded_, queue);
         return static_cast<size_t>(n);
       }
       if (n < 0 && (errno == EINTR || errno == EAGAIN)) return 0;
@@ -321,7 +323,10 @@ class PosixTerminalBackend final : public ConsoleBackend {
   // program as an interrupt does.
   void Append(const std::vector<InputRecord>& records, std::deque<InputRecord>& queue) {
     if (notice_.empty()) {
-      queue.insert(queue.end(), records.begin(), records.end());
+      // One by one: a range inserted into an empty deque goes in at its
+      // front, which takes a new block of memory every time.
+      for (const InputRecord& r : records)
+        queue.push_back(r);
       return;
     }
     for (const InputRecord& r : records)
@@ -365,6 +370,7 @@ class PosixTerminalBackend final : public ConsoleBackend {
   bool redrawDue_ = false;  // a waiting program must present its screen again
   BeepPacer beeps_;
   KeyDecoder decoder_;
+  std::vector<InputRecord> decoded_;  // kept, so that reading a key allocates nothing
   TerminalRenderer renderer_;
   std::string frame_;
   std::string notice_;  // the size notice on the terminal, empty when none

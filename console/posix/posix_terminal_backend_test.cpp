@@ -21,6 +21,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "console/posix/terminal_signals.h"
 #include "testing/terminal_emulator.h"
 
 namespace tarvana {
@@ -422,6 +423,39 @@ TEST_F(TerminalBackendTest, StoppedWhileBusyGivesTheTerminalBackAndRedrawsAtTheN
   EXPECT_EQ(term.RowText(1), "");
   EXPECT_EQ(term.RowText(2), title);
   EXPECT_EQ(term.CellAt(25, 80).ch, U'▒');
+}
+
+// A stop that comes while stops are held back waits for the hold's end: the
+// program goes on until then, and stops after it.
+TEST_F(TerminalBackendTest, AStopWhileHeldBackComesWhenTheHoldEnds) {
+  int progress[2];
+  ASSERT_EQ(pipe(progress), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    setpgid(0, 0);  // stoppable: the group has a parent in this session
+    Start();
+    {
+      StopHold hold;
+      raise(SIGTSTP);
+      if (write(progress[1], "h", 1) != 1) _exit(1);  // not stopped yet
+    }
+    if (write(progress[1], "c", 1) != 1) _exit(1);  // continued
+    _exit(0);
+  }
+  ASSERT_GT(child, 0);
+  close(progress[1]);
+  fcntl(progress[0], F_SETFL, O_NONBLOCK);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, WUNTRACED), child);
+  EXPECT_TRUE(WIFSTOPPED(status)) << "status " << status;
+  char byte = 0;
+  EXPECT_EQ(read(progress[0], &byte, 1), 1) << "stopped inside the hold";
+  kill(child, SIGCONT);
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_EQ(read(progress[0], &byte, 1), 1);
+  EXPECT_EQ(byte, 'c');
+  close(progress[0]);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "console/posix/terminal_signals.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -14,6 +15,9 @@ namespace {
 int pipeFds[2] = {-1, -1};
 std::atomic<bool> resized{false};
 std::atomic<bool> resumed{false};
+// Live StopHolds, and a stop that came meanwhile.
+std::atomic<int> stopHolds{0};
+std::atomic<bool> stopHeldBack{false};
 
 void Wake() {
   const char byte = 'w';
@@ -37,6 +41,11 @@ void OnContinue(int) {
 }
 
 void OnStop(int sig) {
+  if (stopHolds.load() > 0) {
+    stopHeldBack = true;  // the last hold to end stops the program
+    return;
+  }
+  stopHeldBack = false;
   const int savedErrno = errno;
   RestoreTerminalForStop();
   // Stops by the default action, not by SIGSTOP: the kernel then leaves a
@@ -92,14 +101,11 @@ bool TakeResumeSignal() {
 }
 
 StopHold::StopHold() {
-  sigset_t stop;
-  sigemptyset(&stop);
-  sigaddset(&stop, SIGTSTP);
-  pthread_sigmask(SIG_BLOCK, &stop, &previous_);
+  stopHolds.fetch_add(1);
 }
 
 StopHold::~StopHold() {
-  pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+  if (stopHolds.fetch_sub(1) == 1 && stopHeldBack.exchange(false)) raise(SIGTSTP);
 }
 
 }  // namespace tarvana

@@ -416,14 +416,18 @@ DStep CsiKeyStep(const Params& p, char final, std::size_t length) {
 
 std::vector<InputRecord> KeyDecoder::Feed(std::string_view bytes, double nowMs) {
   std::vector<InputRecord> out;
-  if (const double d = Deadline(); d >= 0 && nowMs >= d) out = Expire(nowMs);
+  Feed(bytes, nowMs, out);
+  return out;
+}
+
+void KeyDecoder::Feed(std::string_view bytes, double nowMs, std::vector<InputRecord>& out) {
+  if (const double d = Deadline(); d >= 0 && nowMs >= d) DecodeAvailable(nowMs, true, out);
   const std::size_t before = pending_.size();
   pending_.append(bytes);
   const std::size_t total = pending_.size();
   DecodeAvailable(nowMs, false, out);
   // When all the older bytes are gone, what waits arrived now.
   if (total - pending_.size() >= before) pendingSince_ = nowMs;
-  return out;
 }
 
 std::vector<InputRecord> KeyDecoder::Expire(double nowMs) {

@@ -40,6 +40,9 @@ class KeyDecoder {
   // Records completed by bytes that arrived at nowMs. A lone Esc whose
   // deadline has passed by nowMs is given first, as Expire(nowMs) would.
   std::vector<InputRecord> Feed(std::string_view bytes, double nowMs);
+  // The same records appended to out: a caller that keeps out decodes
+  // without allocating.
+  void Feed(std::string_view bytes, double nowMs, std::vector<InputRecord>& out);
   // Records that the passing of time completes (a lone Esc after its timeout).
   std::vector<InputRecord> Expire(double nowMs);
   // When Expire will have something to give; negative when nothing waits.

@@ -5,8 +5,10 @@
 #include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <numeric>
+#include <string_view>
 
 #include "console/cell_text.h"
 #include "console/cp437.h"
@@ -48,10 +50,32 @@ int Digits(int n) {
   return n < 10 ? 1 : n < 100 ? 2 : n < 1000 ? 3 : n < 10000 ? 4 : 5;
 }
 
-void AppendNumber(std::string& out, int n) {
-  char buf[12];
-  out.append(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
-}
+// A control sequence put together in place and appended whole: appended to
+// the frame piece by piece it costs several times as much. Every sequence
+// made here is far shorter than the room.
+class Sequence {
+ public:
+  Sequence& operator<<(std::string_view text) {
+    const size_t n = std::min(text.size(), kRoom - size_);
+    std::memcpy(bytes_ + size_, text.data(), n);
+    size_ += n;
+    return *this;
+  }
+  Sequence& operator<<(char c) {
+    if (size_ < kRoom) bytes_[size_++] = c;
+    return *this;
+  }
+  Sequence& operator<<(int n) {
+    size_ = static_cast<size_t>(std::to_chars(bytes_ + size_, bytes_ + kRoom, n).ptr - bytes_);
+    return *this;
+  }
+  void AppendTo(std::string& out) const { out.append(bytes_, size_); }
+
+ private:
+  static constexpr size_t kRoom = 48;
+  char bytes_[kRoom];
+  size_t size_ = 0;
+};
 
 // A control sequence with one parameter whose default is 1 (cursor moves,
 // erase counts): the 1 is left out.
@@ -59,22 +83,21 @@ int CsiCost(int n) {
   return n == 1 ? 3 : 3 + Digits(n);
 }
 void AppendCsi(std::string& out, int n, char final) {
-  out += "\x1b[";
-  if (n != 1) AppendNumber(out, n);
-  out += final;
+  Sequence seq;
+  seq << "\x1b[";
+  if (n != 1) seq << n;
+  (seq << final).AppendTo(out);
 }
 
 int CupCost(int row, int col) {
   return 3 + (row == 1 ? 0 : Digits(row)) + (col == 1 ? 0 : 1 + Digits(col));
 }
 void AppendCup(std::string& out, int row, int col) {
-  out += "\x1b[";
-  if (row != 1) AppendNumber(out, row);
-  if (col != 1) {
-    out += ';';
-    AppendNumber(out, col);
-  }
-  out += 'H';
+  Sequence seq;
+  seq << "\x1b[";
+  if (row != 1) seq << row;
+  if (col != 1) seq << ';' << col;
+  (seq << 'H').AppendTo(out);
 }
 
 }  // namespace
@@ -137,6 +160,13 @@ TerminalRenderer::TerminalRenderer(const TerminalCaps& caps) : caps_(caps) {
         lookAttr_[attr] = static_cast<std::uint8_t>(same);
         break;
       }
+  }
+  for (int index = 0; index < 16; ++index) {
+    const auto colour = [&](int normal, int bright, int indexed) {
+      return caps.indexedColors ? std::to_string(indexed) + ";5;" + std::to_string(index)
+                                : std::to_string(index < 8 ? normal + index : bright + index - 8);
+    };
+    sgrColours_[index] = {colour(30, 90, 38), colour(40, 100, 48)};
   }
   acsBySgr_ = caps.acsOn.starts_with("\x1b[") && caps.acsOn.ends_with('m');
   wrapsAtOnce_ = caps.autoMargins && caps.autoMarginsOff.empty() && !caps.eatsNewline;
@@ -228,38 +258,85 @@ void TerminalRenderer::Redraw(const Screen& screen, int termCols, int termRows, 
     if (caps_.eraseDisplay) out += "\x1b[2J";
     front_.assign(count, kUnknown);
   }
-  frontHashValid_.assign(rows_ + 1, false);
+  frontSum_.resize(rows_ + 1);
+  for (int r = 1; r <= rows_; ++r)
+    frontSum_[r] = RowSum(front_.data() + static_cast<size_t>(r - 1) * cols_);
+  // Every row is packed whole next, onto zeros that sum to nothing.
+  packed_.assign(count, 0);
+  packedSum_.assign(rows_ + 1, 0);
+  packedCells_.resize(count);
   packedStamp_.assign(rows_ + 1, 0);
   cursorVisible_ = -1;
   cursorShape_ = -1;
   valid_ = true;
 }
 
-std::uint64_t TerminalRenderer::RowHash(const Look* row) const {
-  std::uint64_t h = 14695981039346656037ULL;  // FNV-1a
-  for (int c = 0; c < cols_; ++c)
-    h = (h ^ row[c]) * 1099511628211ULL;
-  return h;
+std::uint64_t TerminalRenderer::RowSum(const Look* row) const {
+  return std::accumulate(row, row + cols_, std::uint64_t{0});
 }
 
 int TerminalRenderer::PackScreen(const Screen& screen) {
-  packed_.resize(static_cast<size_t>(cols_) * rows_);
   differ_.assign(rows_ + 1, 0);
+  drawn_.assign(rows_ + 1, Span{});
   int changedRows = 0;
   for (int r = 1; r <= rows_; ++r) {
     // A row unchanged since it was shown costs nothing.
     if (packedStamp_[r] == screen.RowStamp(r)) continue;
-    packedStamp_[r] = screen.RowStamp(r);
     const size_t start = static_cast<size_t>(r - 1) * cols_;
     const Cell* row = cells_ + start;
-    for (int i = 0; i < cols_; ++i) {
-      const Cell c = row[i];
-      const Look look = (c.flags | c.text) == 0 ? Pack(c) : PackText(row, i);
-      differ_[r] += (packed_[start + i] = look) != front_[start + i];
+    Cell* before = packedCells_.data() + start;
+    // Of a row packed before, only the cells that changed since are packed
+    // again, with one on each side (a wide pair's halves pack together): the
+    // rest still show as packed, and the terminal shows them so.
+    Span span{0, cols_};
+    if (packedStamp_[r] != 0) {
+      span = ChangedColumns(row, before);
+      if (span.first < span.last)
+        span = {std::max(span.first - 1, 0), std::min(span.last + 1, cols_)};
     }
-    changedRows += differ_[r] > 0;
+    packedStamp_[r] = screen.RowStamp(r);
+    Look* packed = packed_.data() + start;
+    const Look* front = front_.data() + start;
+    int differ = 0;
+    std::uint64_t sum = packedSum_[r];
+    for (int i = span.first; i < span.last; ++i) {
+      const Cell c = row[i];
+      Look look;
+      // Most cells are plain: the call for text cells is kept out of the way.
+      if ((c.flags | c.text) == 0) [[likely]]
+        look = Pack(c);
+      else
+        look = PackText(row, i);
+      sum += look - packed[i];
+      packed[i] = look;
+      differ += look != front[i];
+    }
+    packedSum_[r] = sum;
+    std::copy(row + span.first, row + span.last, before + span.first);
+    differ_[r] = differ;
+    drawn_[r] = span;
+    changedRows += differ > 0;
   }
   return changedRows;
+}
+
+TerminalRenderer::Span TerminalRenderer::ChangedColumns(const Cell* now, const Cell* before) const {
+  // Blocks of unchanged cells are passed over by memcmp (cells have no
+  // padding), several times faster than cell by cell.
+  constexpr int kBlock = 8;
+  const auto sameBlock = [&](int from) {
+    return std::memcmp(now + from, before + from, kBlock * sizeof(Cell)) == 0;
+  };
+  int first = 0, last = cols_;
+  while (last - first >= kBlock && sameBlock(first))
+    first += kBlock;
+  while (first < last && now[first] == before[first])
+    ++first;
+  while (last - first >= kBlock && sameBlock(last - kBlock))
+    last -= kBlock;
+  while (last > first && now[last - 1] == before[last - 1])
+    --last;
+  return {first, last};
 }
 
 TerminalRenderer::ScrollPlan TerminalRenderer::PlanScroll(int top, int bottom, int lines,
@@ -290,9 +367,8 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
   // A scroll region spans the terminal's width, so only a screen as wide.
   if (termCols_ != cols_ || rows_ < 2) return;
   if (std::count_if(differ_.begin() + 1, differ_.end(), [](int d) { return d > 0; }) < 2) return;
-  differFromBlank_.assign(rows_ + 1, -1);
-  HashRows();
   if (!MarkCandidateShifts()) return;
+  differFromBlank_.assign(rows_ + 1, -1);
   // Scrolling brings in blank lines in the pen's colour (or, without
   // background-colour erase, the terminal's).
   const Look blank = ErasedCell();
@@ -302,36 +378,27 @@ void TerminalRenderer::ScrollIfCheaper(std::string& out) {
   ScrollFront(best, blank);
 }
 
-void TerminalRenderer::HashRows() {
-  backHash_.resize(rows_ + 1);
-  frontHash_.resize(rows_ + 1);
-  frontHashValid_.resize(rows_ + 1, false);
-  for (int r = 1; r <= rows_; ++r) {
-    const size_t start = static_cast<size_t>(r - 1) * cols_;
-    if (!frontHashValid_[r]) {
-      frontHash_[r] = RowHash(front_.data() + start);
-      frontHashValid_[r] = true;
-    }
-    backHash_[r] = differ_[r] ? RowHash(packed_.data() + start) : frontHash_[r];
-  }
-}
-
 bool TerminalRenderer::MarkCandidateShifts() {
   candidateShift_.assign(2 * rows_, false);
   bool anyCandidate = false;
   for (int r = 1; r <= rows_; ++r) {
     if (!differ_[r]) continue;
-    for (int f = 1; f <= rows_; ++f)
-      if (f != r && backHash_[r] == frontHash_[f])
-        anyCandidate = candidateShift_[f - r + rows_] = true;
+    // Only rows of the same sum can show the same.
+    const auto first = frontSum_.begin() + 1, last = frontSum_.end();
+    for (auto same = std::find(first, last, packedSum_[r]); same != last;
+         same = std::find(same + 1, last, packedSum_[r])) {
+      const int f = static_cast<int>(same - frontSum_.begin());
+      if (f != r && SameRow(r, f)) anyCandidate = candidateShift_[f - r + rows_] = true;
+    }
   }
   return anyCandidate;
 }
 
 bool TerminalRenderer::SameRow(int backRow, int frontRow) const {
-  if (backHash_[backRow] != frontHash_[frontRow]) return false;
-  const auto* back =
-      (differ_[backRow] ? packed_ : front_).data() + static_cast<size_t>(backRow - 1) * cols_;
+  const bool packed = differ_[backRow] > 0;
+  // Rows whose sums differ differ: most rows are ruled out at once.
+  if ((packed ? packedSum_ : frontSum_)[backRow] != frontSum_[frontRow]) return false;
+  const auto* back = (packed ? packed_ : front_).data() + static_cast<size_t>(backRow - 1) * cols_;
   return std::equal(back, back + cols_, front_.data() + static_cast<size_t>(frontRow - 1) * cols_);
 }
 
@@ -380,11 +447,7 @@ TerminalRenderer::ScrollChoice TerminalRenderer::BestScroll(Look blank) {
 void TerminalRenderer::EmitScroll(const ScrollChoice& scroll, std::string& out) {
   const int n = std::abs(scroll.shift);
   if (scroll.plan.region) {
-    out += "\x1b[";
-    AppendNumber(out, scroll.top);
-    out += ';';
-    AppendNumber(out, scroll.bottom);
-    out += 'r';
+    (Sequence() << "\x1b[" << scroll.top << ';' << scroll.bottom << 'r').AppendTo(out);
     curRow_ = curCol_ = 1;
   }
   if (scroll.plan.lineEdit) {
@@ -411,13 +474,28 @@ void TerminalRenderer::ScrollFront(const ScrollChoice& scroll, Look blank) {
     std::copy_backward(rowStart(top), rowStart(bottom + 1 - n), rowStart(bottom + 1));
     std::fill(rowStart(top), rowStart(top + n), blank);
   }
-  std::fill(frontHashValid_.begin() + top, frontHashValid_.begin() + bottom + 1, false);
   for (int r = top; r <= bottom; ++r) {
     const size_t start = static_cast<size_t>(r - 1) * cols_;
+    drawn_[r] = {0, cols_};
+    frontSum_[r] = RowSum(front_.data() + start);
     differ_[r] = static_cast<int>(
         std::inner_product(packed_.begin() + start, packed_.begin() + start + cols_,
                            front_.begin() + start, 0, std::plus<>(), std::not_equal_to<>()));
   }
+}
+
+inline void TerminalRenderer::GlyphRun::Put(std::uint8_t ch) {
+  const Glyph& g = renderer_.glyphs_[ch];
+  // A space is a space in either character set.
+  if (g.acs != renderer_.acs_ && ch != ' ') {
+    End();
+    out_ += g.acs ? renderer_.caps_.acsOn : renderer_.caps_.acsOff;
+    renderer_.acs_ = g.acs;
+  } else if (used_ + sizeof g.bytes > renderer_.glyphBytes_.size()) {
+    End();
+  }
+  std::memcpy(renderer_.glyphBytes_.data() + used_, g.bytes, sizeof g.bytes);
+  used_ += g.size;
 }
 
 void TerminalRenderer::RenderRow(int row, std::string& out) {
@@ -426,52 +504,69 @@ void TerminalRenderer::RenderRow(int row, std::string& out) {
   // Writing the bottom-right cell of a terminal that wraps at once would
   // scroll the whole screen: that cell is left as it is.
   const int end = wrapsAtOnce_ && row == termRows_ && cols_ == termCols_ ? cols_ - 1 : cols_;
-  int c = 0;  // 0-based column
-  while (c < end) {
+  // Beyond the cells packed anew the terminal shows the row already.
+  const int stop = std::min(drawn_[row].last, end);
+  int c = drawn_[row].first;  // 0-based column
+  Erase erase;                // when it has cells: planned at column c, by the run before
+  while (c < stop) {
     const Look packed = back[c];
     if (front[c] == packed) {
       ++c;
       continue;
     }
-    frontHashValid_[row] = false;
     if (packed & kTextLook) {
       // Always onwards, even were a pair's halves ever packed apart.
       c = std::max(PutText(row, c, end, out), c + 1);
       continue;
     }
     const int attr = static_cast<int>(packed >> 8);
-    if (PackedBlank(packed) && EraseShows(attr)) {
-      // A run of the same blank may be erased in one go instead of written.
-      int runEnd = c, lastChanged = c;
-      while (runEnd < cols_ && back[runEnd] == packed) {
-        if (front[runEnd] != packed) lastChanged = runEnd;
-        ++runEnd;
-      }
-      const int span = lastChanged - c + 1;
-      const bool toLineEnd = runEnd == cols_ && cols_ == termCols_;
-      // Erasing leaves the cursor at the start of the run: count the move past it.
-      const bool eraseLine = caps_.eraseLine && toLineEnd && span > 3;
-      const bool eraseChars = caps_.eraseChars && !eraseLine && span > CsiCost(span) + 4;
-      if (eraseLine || eraseChars) {
-        MoveTo(row, c + 1, out);
-        SetPen(attr, out);
-        if (eraseLine) {
-          out += "\x1b[K";
-          lastChanged = cols_ - 1;
-        } else {
-          AppendCsi(out, span, 'X');
-        }
-        std::fill(front + c, front + lastChanged + 1, packed);
-        c = lastChanged + 1;
-        continue;
-      }
-    }
     MoveTo(row, c + 1, out);
     SetPen(attr, out);
-    PutGlyph(static_cast<std::uint8_t>(packed), out);
-    front[c] = packed;
-    AfterGlyph(++c);
+    if (erase.cells == 0) erase = PlanErase(back, front, c);
+    if (erase.cells > 0) {
+      if (erase.toLineEnd)
+        out += "\x1b[K";
+      else
+        AppendCsi(out, erase.cells, 'X');
+      std::fill(front + c, front + c + erase.cells, packed);
+      c += erase.cells;
+      erase = {};
+      continue;
+    }
+    // The changed cells from here in the same colour go out together, the
+    // cursor being there already, up to a blank that starts an erase (one
+    // after the same blank cannot: its erase would be shorter).
+    GlyphRun glyphs(*this, out);
+    do {
+      glyphs.Put(static_cast<std::uint8_t>(back[c]));
+      front[c] = back[c];
+      ++c;
+    } while (c < stop && front[c] != back[c] && back[c] >> 8 == static_cast<Look>(attr) &&
+             (!PackedBlank(back[c]) || back[c] == back[c - 1] ||
+              (erase = PlanErase(back, front, c)).cells == 0));
+    glyphs.End();
+    AfterGlyph(c);
   }
+  // The row now shows the packed one, short of cells that cannot be drawn.
+  frontSum_[row] = std::equal(front, front + cols_, back) ? packedSum_[row] : RowSum(front);
+}
+
+TerminalRenderer::Erase TerminalRenderer::PlanErase(const Look* back, const Look* front,
+                                                    int c) const {
+  const Look blank = back[c];
+  if (!PackedBlank(blank) || !EraseShows(static_cast<int>(blank >> 8))) return {};
+  // A run of the same blank may be erased in one go instead of written.
+  int runEnd = c, lastChanged = c;
+  while (runEnd < cols_ && back[runEnd] == blank) {
+    if (front[runEnd] != blank) lastChanged = runEnd;
+    ++runEnd;
+  }
+  const int span = lastChanged - c + 1;
+  const bool toLineEnd = runEnd == cols_ && cols_ == termCols_;
+  // Erasing leaves the cursor at the start of the run: count the move past it.
+  if (caps_.eraseLine && toLineEnd && span > 3) return {cols_ - c, true};
+  if (caps_.eraseChars && span > CsiCost(span) + 4) return {span, false};
+  return {};
 }
 
 void TerminalRenderer::AfterGlyph(int next) {
@@ -501,7 +596,7 @@ int TerminalRenderer::PutText(int row, int c, int end, std::string& out) {
     const Look standIn = Pack(cell);
     MoveTo(row, c + 1, out);
     SetPen(static_cast<int>(standIn >> 8), out);
-    PutGlyph(static_cast<std::uint8_t>(standIn), out);
+    PutGlyphs(&standIn, 1, out);
     front[c] = standIn;
     AfterGlyph(c + 1);
     return c + 1;
@@ -530,14 +625,11 @@ int TerminalRenderer::PutText(int row, int c, int end, std::string& out) {
   return c + (wide ? 2 : 1);
 }
 
-void TerminalRenderer::PutGlyph(std::uint8_t ch, std::string& out) {
-  const Glyph& g = glyphs_[ch];
-  // A space is a space in either character set.
-  if (g.acs != acs_ && ch != ' ') {
-    out += g.acs ? caps_.acsOn : caps_.acsOff;
-    acs_ = g.acs;
-  }
-  out.append(g.bytes, g.size);
+void TerminalRenderer::PutGlyphs(const Look* cells, int count, std::string& out) {
+  GlyphRun glyphs(*this, out);
+  for (int i = 0; i < count; ++i)
+    glyphs.Put(static_cast<std::uint8_t>(cells[i]));
+  glyphs.End();
 }
 
 int TerminalRenderer::BridgeCost(int row, int fromCol, int toCol, int limit) const {
@@ -556,8 +648,7 @@ int TerminalRenderer::BridgeCost(int row, int fromCol, int toCol, int limit) con
   return cost < limit ? cost : kNever;
 }
 
-void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
-  if (curRow_ == row && curCol_ == col) return;
+void TerminalRenderer::MoveCursor(int row, int col, std::string& out) {
   const CursorMove move = PlanMove(row, col);
   if (move.absolute) {
     AppendCup(out, row, col);
@@ -569,8 +660,8 @@ void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
   curCol_ = col;
 }
 
-// The steps of MoveTo are inline, as it was when whole: it runs for every
-// run of cells drawn.
+// The steps of MoveCursor are inline, as it was when whole: it runs for
+// every cursor move.
 inline TerminalRenderer::CursorMove TerminalRenderer::PlanMove(int row, int col) const {
   CursorMove move;
   // From an unknown row only the absolute move gets there.
@@ -642,8 +733,7 @@ inline void TerminalRenderer::EmitColumnMove(Horizontal how, int row, int col, s
       break;
     case Horizontal::kBridge: {
       const Look* packed = packed_.data() + static_cast<size_t>(row - 1) * cols_;
-      for (int c = curCol_; c < col; ++c)
-        PutGlyph(static_cast<std::uint8_t>(packed[c - 1]), out);
+      PutGlyphs(packed + curCol_ - 1, col - curCol_, out);
       break;
     }
     case Horizontal::kRight:
@@ -668,8 +758,7 @@ inline void TerminalRenderer::EmitColumnMove(Horizontal how, int row, int col, s
   }
 }
 
-void TerminalRenderer::SetPen(int attr, std::string& out) {
-  if (pen_ == attr) return;
+void TerminalRenderer::ChangePen(int attr, std::string& out) {
   if (!caps_.sgr) {
     pen_ = attr;
     return;
@@ -678,27 +767,19 @@ void TerminalRenderer::SetPen(int attr, std::string& out) {
   const CellLook from = pen_ < 0 ? CellLook{} : looks_[pen_];
   // From an unknown pen, and to take bold or reverse away, reset first.
   const bool reset = pen_ < 0 || (from.bold && !to.bold) || (from.reverse && !to.reverse);
-  out += reset ? "\x1b[0" : "\x1b[";
+  Sequence seq;
+  seq << (reset ? "\x1b[0" : "\x1b[");
   bool first = !reset;
-  const auto parameter = [&](int n) {
-    if (!first) out += ';';
+  const auto parameter = [&](std::string_view text) {
+    if (!first) seq << ';';
     first = false;
-    AppendNumber(out, n);
+    seq << text;
   };
-  if (to.bold && (reset || !from.bold)) parameter(1);
-  if (to.reverse && (reset || !from.reverse)) parameter(7);
-  const auto colour = [&](int index, int normal, int bright, int indexed) {
-    if (caps_.indexedColors) {
-      parameter(indexed);
-      out += ";5;";
-      AppendNumber(out, index);
-    } else {
-      parameter(index < 8 ? normal + index : bright + index - 8);
-    }
-  };
-  if (to.fg >= 0 && (reset || to.fg != from.fg)) colour(to.fg, 30, 90, 38);
-  if (to.bg >= 0 && (reset || to.bg != from.bg)) colour(to.bg, 40, 100, 48);
-  out += 'm';
+  if (to.bold && (reset || !from.bold)) parameter("1");
+  if (to.reverse && (reset || !from.reverse)) parameter("7");
+  if (to.fg >= 0 && (reset || to.fg != from.fg)) parameter(sgrColours_[to.fg].fg);
+  if (to.bg >= 0 && (reset || to.bg != from.bg)) parameter(sgrColours_[to.bg].bg);
+  (seq << 'm').AppendTo(out);
   pen_ = attr;
   // An alternate set that is an SGR font ends with SGR 0.
   if (reset && acsBySgr_) acs_ = false;
@@ -713,9 +794,7 @@ void TerminalRenderer::PlaceCursor(const Screen& screen, std::string& out) {
   // Below half a cell the cursor is an underline, otherwise a block.
   const int shape = screen.CursorHeight() < 50 ? 4 : 2;
   if (caps_.cursorShape && cursorShape_ != shape) {
-    out += "\x1b[";
-    AppendNumber(out, shape);
-    out += " q";
+    (Sequence() << "\x1b[" << shape << " q").AppendTo(out);
     cursorShape_ = shape;
   }
   MoveTo(screen.CursorRow(), screen.CursorCol(), out);

@@ -114,19 +114,25 @@ class TerminalRenderer {
   // column, so the marks after a base there land on the next row. Such a
   // cluster shows its stand-in.
   bool SplitsAtEdge(char32_t text, int end) const;
-  // Fills packed_ and differ_ from the screen's changed rows; returns the
-  // rows that differ.
+  // The columns [first, last) of a row.
+  struct Span {
+    int first = 0, last = 0;
+  };
+  // Fills packed_, differ_ and drawn_ from the screen's changed rows; returns
+  // the rows that differ.
   int PackScreen(const Screen& screen);
+  // The columns from the first to the last cell in which a screen row differs
+  // from the same row as packed; empty when it does not.
+  Span ChangedColumns(const Cell* now, const Cell* before) const;
   // Scrolls a band of rows on the terminal when the screen shows the band's
   // lines moved up or down and that is cheaper than drawing them again.
   void ScrollIfCheaper(std::string& out);
-  // Brings backHash_ and frontHash_ up to date for every row.
-  void HashRows();
   // Marks in candidateShift_ the shifts that bring some changed row its new
   // content; false when there is none.
   bool MarkCandidateShifts();
   // Whether the screen's row backRow shows what the terminal's frontRow does.
   bool SameRow(int backRow, int frontRow) const;
+  std::uint64_t RowSum(const Look* row) const;
   // The cells of a screen row that differ from a scrolled-in line of blank.
   int DifferFromBlank(int row, Look blank);
   // The scroll that saves the most bytes among the candidate shifts.
@@ -136,14 +142,27 @@ class TerminalRenderer {
   void EmitScroll(const ScrollChoice& scroll, std::string& out);
   // Makes the front buffer and differ_ follow the scroll.
   void ScrollFront(const ScrollChoice& scroll, Look blank);
-  std::uint64_t RowHash(const Look* row) const;
+  // Draws the cells of drawn_[row] that differ from the front buffer.
   void RenderRow(int row, std::string& out);
+  // An erase of the changed blanks from column c (0-based) of a row on: to
+  // the line's end or of so many cells; 0 cells where writing them costs no
+  // more, or an erase would not show the blank.
+  struct Erase {
+    int cells = 0;
+    bool toLineEnd = false;
+  };
+  Erase PlanErase(const Look* back, const Look* front, int c) const;
   // Sends the text cell at column c (0-based) of a row, both cells of a wide
   // pair; returns the column after what was sent.
   int PutText(int row, int c, int end, std::string& out);
   // Where the cursor is after a glyph ends before column next (0-based).
   void AfterGlyph(int next);
-  void MoveTo(int row, int col, std::string& out);
+  // Moves the cursor to (row, col). Mostly it is there already: that check is
+  // inline, the move is not.
+  void MoveTo(int row, int col, std::string& out) {
+    if (curRow_ != row || curCol_ != col) MoveCursor(row, col, out);
+  }
+  void MoveCursor(int row, int col, std::string& out);
   // The cheapest way from the cursor to (row, col), known or not.
   CursorMove PlanMove(int row, int col) const;
   RowMove PlanRowMove(int row) const;
@@ -153,8 +172,32 @@ class TerminalRenderer {
   // Bytes that re-send the cells fromCol..toCol-1 of a row to move the cursor
   // over them; kNever when that is not possible or not cheaper than limit.
   int BridgeCost(int row, int fromCol, int toCol, int limit) const;
-  void PutGlyph(std::uint8_t ch, std::string& out);
-  void SetPen(int attr, std::string& out);
+  // Glyphs gathered and appended to the frame in one piece (appended one by
+  // one they cost more than the glyphs), the character set switched on the
+  // way. The cursor and pen are set; one run at a time (they share
+  // glyphBytes_).
+  class GlyphRun {
+   public:
+    GlyphRun(TerminalRenderer& renderer, std::string& out) : renderer_(renderer), out_(out) {}
+    void Put(std::uint8_t ch);
+    // Appends what was gathered; due before anything else is appended.
+    void End() {
+      out_.append(renderer_.glyphBytes_.data(), used_);
+      used_ = 0;
+    }
+
+   private:
+    TerminalRenderer& renderer_;
+    std::string& out_;
+    std::size_t used_ = 0;
+  };
+  // Sends the glyphs of count packed cells; the cursor and pen are set.
+  void PutGlyphs(const Look* cells, int count, std::string& out);
+  // Sets the pen to the look attr; as with MoveTo, only the check is inline.
+  void SetPen(int attr, std::string& out) {
+    if (pen_ != attr) ChangePen(attr, out);
+  }
+  void ChangePen(int attr, std::string& out);
   // Whether an erase in the pen attr shows that attr's blank; without
   // background-colour erase only the terminal's default colours do.
   bool EraseShows(int attr) const;
@@ -171,6 +214,12 @@ class TerminalRenderer {
   // Per attribute: the lowest attribute that looks the same, and its look.
   std::array<std::uint8_t, 256> lookAttr_;
   std::array<CellLook, 256> looks_;
+  // Per palette colour, the SGR parameters that select it as the foreground
+  // and as the background.
+  struct SgrColour {
+    std::string fg, bg;
+  };
+  std::array<SgrColour, 16> sgrColours_;
   bool acsBySgr_ = false;  // the alternate set is an SGR font, which SGR 0 ends
   // The terminal wraps at the last column and moves the cursor at once, so
   // the bottom-right cell cannot be written without scrolling.
@@ -184,16 +233,24 @@ class TerminalRenderer {
   // Cells as the terminal shows them (their looks), kUnknown where the
   // terminal's content is not known.
   std::vector<Look> front_;
+  // Per row (1-based), the sums of the looks of the front buffer's row and of
+  // the packed one: rows whose sums differ differ.
+  std::vector<std::uint64_t> frontSum_, packedSum_;
   const Cell* cells_ = nullptr;  // the screen being rendered, during Render
-  // Work space kept to save allocations: the screen packed like the front
-  // buffer, and per row (1-based) the cells that differ from the front buffer
-  // and from a blank line (-1: not counted yet), and the rows' hashes.
+  // The screen packed like the front buffer; work space kept to save
+  // allocations: per row (1-based) the cells that differ from the front
+  // buffer and from a blank line (-1: not counted yet).
   std::vector<Look> packed_;
   std::vector<int> differ_, differFromBlank_;
-  std::vector<std::uint64_t> backHash_, frontHash_;
-  std::vector<bool> frontHashValid_;  // frontHash_ still matches the front buffer's row
+  // Per row (1-based), the columns to draw this frame: those packed anew, or
+  // all of a row that a scroll moved.
+  std::vector<Span> drawn_;
   std::vector<bool> candidateShift_;  // by shift + rows
-  int curRow_ = 0;                    // 1-based terminal cursor; 0 when not known
+  // Where the one GlyphRun at a time gathers its bytes: outside the run, so
+  // that writing them cannot touch the run's count, which then stays in a
+  // register.
+  std::array<char, 64> glyphBytes_;
+  int curRow_ = 0;  // 1-based terminal cursor; 0 when not known
   int curCol_ = 0;
   int pen_ = -1;      // look attr of the terminal's pen, -1 when not known
   bool acs_ = false;  // the alternate character set is on
@@ -202,6 +259,8 @@ class TerminalRenderer {
   // Per row (1-based), the screen's row stamp when the row was last packed:
   // while it is the same, packed_ and front_ still hold the row. 0: none.
   std::vector<std::uint64_t> packedStamp_;
+  // The screen's cells as last packed.
+  std::vector<Cell> packedCells_;
 };
 
 }  // namespace tarvana
