@@ -1,6 +1,7 @@
 #include "console/console.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -47,6 +48,11 @@ PostHub& Hub() {
   return hub;
 }
 
+std::uint64_t NextSerial() {
+  static std::atomic<std::uint64_t> next{1};
+  return next++;
+}
+
 struct PendingTimer {
   int id;
   double dueMs;
@@ -80,6 +86,7 @@ struct ConsoleState {
   std::vector<PendingTimer> timers;
   // The thread that took the console: the only one that may draw or read.
   std::thread::id owner = std::this_thread::get_id();
+  std::uint64_t serial = NextSerial();
 };
 
 constexpr std::uint64_t kRandomStart = 0x2545F4914F6CDD1DULL;
@@ -92,11 +99,17 @@ std::unique_ptr<ConsoleState>& StateSlot() {
 // The console state, taking the terminal over when no device is held yet. Only
 // routines that draw or read input come here; the clock and the random numbers
 // do not, so that a program using only them leaves the terminal alone.
+// The console state this thread was last found to own, by serial number: the
+// check on every call is then one thread-local compare.
+thread_local std::uint64_t ownedSerial = 0;
+
 void CheckOwner(const ConsoleState& s) {
+  if (s.serial == ownedSerial) return;
   if (s.owner != std::this_thread::get_id())
     throw std::logic_error(
         "tarvana: the console was used from a thread other than the one that took it; draw and "
         "read input on that thread, and wake it from others with PostEvent");
+  ownedSerial = s.serial;
 }
 
 ConsoleState& State() {
