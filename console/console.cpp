@@ -81,7 +81,8 @@ struct ConsoleState {
   bool installed;  // false: the terminal, taken by the console itself
   bool fullScreen = false;
   double lastPresentMs = -1e9;
-  int textInput = 0;  // open TextInputScopes
+  int textInput = 0;   // open TextInputScopes
+  int wheelInput = 0;  // open WheelInputScopes
   bool ctrlCInterrupts = false;
   std::vector<PendingTimer> timers;
   // The thread that took the console: the only one that may draw or read.
@@ -223,6 +224,15 @@ InputEvent TakeEvent(ConsoleState& s, bool withResize) {
       return e;
     }
     if (record.kind == InputRecord::Kind::kUnshowable) s.backend->Beep();
+    if (record.kind == InputRecord::Kind::kMouse && record.mouse.wheel &&
+        (withResize || s.wheelInput > 0)) {
+      InputEvent e;
+      e.kind = InputEvent::Kind::kWheel;
+      e.wheel = record.mouse.wheelUp ? -1 : 1;
+      e.row = record.mouse.row + 1;
+      e.col = record.mouse.col + 1;
+      return e;
+    }
     // The terminal's size change is the record of no other kind.
     if (withResize && record.kind == InputRecord::Kind::kOther) {
       InputEvent e;
@@ -564,6 +574,14 @@ double Rnd() {
 
 TextInputScope::TextInputScope() {
   ++State().textInput;
+}
+
+WheelInputScope::WheelInputScope() {
+  ++State().wheelInput;
+}
+
+WheelInputScope::~WheelInputScope() {
+  if (StateSlot() && StateSlot()->wheelInput > 0) --StateSlot()->wheelInput;
 }
 
 TextInputScope::~TextInputScope() {

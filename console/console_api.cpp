@@ -180,7 +180,9 @@ InputRecord MapConsoleMouseEvent(const ConsoleMouseEvent& event) {
   m.col = event.x;
   m.moved = event.eventFlags & kMouseMoved;
   m.doubleClick = event.eventFlags & kDoubleClick;
-  m.wheel = event.eventFlags & (kMouseWheeled | kMouseHWheeled);
+  // A turn sideways (kMouseHWheeled) is no wheel record: nothing reads it.
+  m.wheel = event.eventFlags & kMouseWheeled;
+  m.wheelUp = m.wheel && static_cast<std::int16_t>(event.buttonState >> 16) > 0;
   m.alt = event.controlKeyState & (kLeftAlt | kRightAlt);
   m.ctrl = event.controlKeyState & (kLeftCtrl | kRightCtrl);
   m.shift = event.controlKeyState & kShift;

@@ -130,6 +130,9 @@ std::string InputEvent::Name() const {
       return "posted " + std::to_string(id);
     case Kind::kTimer:
       return "timer " + std::to_string(id);
+    case Kind::kWheel:
+      return std::string(wheel < 0 ? "wheel up" : "wheel down") + " at " + std::to_string(row) +
+             "," + std::to_string(col);
   }
   return "";
 }

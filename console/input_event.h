@@ -12,7 +12,19 @@ namespace tarvana {
 
 struct InputEvent {
   // kPosted: PostEvent from any thread; kTimer: a timer set by SetTimer ran out.
-  enum class Kind { kNone, kKey, kPress, kRelease, kDoubleClick, kMove, kResize, kPosted, kTimer };
+  // kWheel: the mouse wheel turned (wheel) with the pointer on the cell.
+  enum class Kind {
+    kNone,
+    kKey,
+    kPress,
+    kRelease,
+    kDoubleClick,
+    kMove,
+    kResize,
+    kPosted,
+    kTimer,
+    kWheel
+  };
   Kind kind = Kind::kNone;
   // The KeyCode the low-level layer reads: the key, or the mouse KeyCode.
   KeyCode key;
@@ -25,6 +37,8 @@ struct InputEvent {
   int col = 0;
   // kPosted and kTimer: the number the poster or the timer gave.
   int id = 0;
+  // kWheel: -1 a turn up (away from the user), +1 a turn down.
+  int wheel = 0;
 
   bool IsMouse() const {
     return kind == Kind::kPress || kind == Kind::kRelease || kind == Kind::kDoubleClick ||

@@ -26,6 +26,7 @@ struct MouseRecord {
   bool moved = false;
   bool doubleClick = false;
   bool wheel = false;
+  bool wheelUp = false;  // a wheel record: turned up (away from the user), else down
   bool alt = false;
   bool ctrl = false;
   bool shift = false;

@@ -14,4 +14,16 @@ class TextInputScope {
   TextInputScope& operator=(const TextInputScope&) = delete;
 };
 
+// The mouse wheel for the lists, menus and the viewer: while a scope lives,
+// the event readers give each turn of the wheel as a kWheel event (WaitEvent
+// and PollEvent always do); without one the turns are passed over, as the
+// loops that know no such event expect.
+class WheelInputScope {
+ public:
+  WheelInputScope();
+  ~WheelInputScope();
+  WheelInputScope(const WheelInputScope&) = delete;
+  WheelInputScope& operator=(const WheelInputScope&) = delete;
+};
+
 }  // namespace tarvana

@@ -4,6 +4,7 @@
 
 #include "console/console.h"
 #include "console/screen_save.h"
+#include "console/text_input.h"
 #include "console/unicode_text.h"
 #include "runtime/cp437_case.h"
 #include "window/screen_cells.h"
@@ -204,6 +205,7 @@ int RunMenuCycle(MenuUnit& unit, const MenuItems& items, std::uint8_t& choice,
                  const std::function<MenuAction(const InputEvent&)>& readAction) {
   ScreenSave save = SaveScreen();
   draw();
+  const WheelInputScope wheel;
   int result = -2;
   if (unit.drawn && StartMenu(unit, items, choice)) {
     HighlightMenuEntry(unit, items, unit.current);
@@ -223,6 +225,10 @@ MenuAction ReadMenuAction(const InputEvent& event, const MenuKeys& keys,
                           const std::function<MenuAction(int row, int col)>& leftClick) {
   const KeyCode& key = event.key;
   MenuAction action;
+  if (event.kind == InputEvent::Kind::kWheel) {
+    action.kind = event.wheel < 0 ? MenuAction::kPrevious : MenuAction::kNext;
+    return action;
+  }
   if (key.size() == 2 && key[0] == '\0') {
     const auto in = [&](const std::vector<std::uint8_t>& codes) {
       return std::find(codes.begin(), codes.end(), static_cast<std::uint8_t>(key[1])) !=

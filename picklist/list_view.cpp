@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <optional>
 
 #include "console/console.h"
+#include "console/text_input.h"
 #include "console/unicode_text.h"
 #include "runtime/cp437_case.h"
 #include "runtime/unicode/case_folding.h"
@@ -456,6 +458,11 @@ ListInput ReadListInput(const ListView& v, const KeyCode& key, bool withMouse) {
 ListInput ReadListInput(const ListView& v, const InputEvent& event, bool withMouse) {
   const KeyCode& key = event.key;
   ListInput in;
+  if (event.kind == InputEvent::Kind::kWheel) {
+    if (withMouse) in.action = event.wheel < 0 ? ListAction::kUp : ListAction::kDown;
+    in.endsSearch = withMouse;
+    return in;
+  }
   if (key.size() == 2 && key[0] == '\0') {
     in.action = ExtendedAction(static_cast<std::uint8_t>(key[1]));
     in.endsSearch = true;
@@ -545,6 +552,8 @@ ListStep StepList(ListView& v, const ListInput& in, std::int32_t& chosen) {
 }
 
 std::int32_t RunList(ListView& v, bool withMouse) {
+  std::optional<WheelInputScope> wheel;
+  if (withMouse) wheel.emplace();
   for (;;) {
     std::int32_t chosen = -1;
     switch (StepList(v, ReadListInput(v, WaitKeyEvent(), withMouse), chosen)) {

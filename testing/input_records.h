@@ -18,6 +18,7 @@ enum : unsigned {
   kMoved = 32,
   kDouble = 64,
   kWheel = 128,
+  kWheelUp = 256,  // with kWheel: turned up
 };
 
 // A key record: character, scan code and flags.
@@ -45,6 +46,7 @@ inline InputRecord M(int buttons, int row, int col, unsigned flags = 0) {
   m.moved = flags & kMoved;
   m.doubleClick = flags & kDouble;
   m.wheel = flags & kWheel;
+  m.wheelUp = flags & kWheelUp;
   return InputRecord::Mouse(m);
 }
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "console/console.h"
+#include "console/text_input.h"
 #include "runtime/number_format.h"
 #include "text/file_viewer_state.h"
 #include "text/view_utf8.h"
@@ -12,6 +14,9 @@
 
 namespace tarvana {
 namespace {
+
+// Lines a turn of the mouse wheel scrolls, as terminals and browsers do.
+constexpr int kWheelLines = 3;
 
 constexpr std::uint8_t kAltL = 38;
 constexpr std::string_view kLinePrompt = "Line number? ";
@@ -133,6 +138,8 @@ int RunFileView(std::string_view fileName, const WindowRec& window, int tabWidth
   FileView view;
   const int opened = OpenFileView(view, fileName, window, tabWidth, scrollBar, mouse);
   if (opened != 0) return opened;
+  std::optional<WheelInputScope> wheel;
+  if (mouse) wheel.emplace();
   while (StepFileView(view, WaitKeyEvent()) != ViewStep::kClosed) {
   }
   return 0;
@@ -179,6 +186,11 @@ ViewStep StepFileView(FileView& view, const InputEvent& event) {
   if (!view.save.Live()) return ViewStep::kClosed;
   if (view.lineNumber) return StepLineNumber(view, key);
   if (key == "\x1b") return Close(view);
+  if (event.kind == InputEvent::Kind::kWheel) {
+    if (!view.mouse) return Refuse();
+    view.topLine += kWheelLines * event.wheel;
+    return Redraw(view);
+  }
   if (IsMouseKey(key)) return StepMouse(view, event);
   if (key.size() == 2 && key[0] == '\0')
     return StepExtendedKey(view, static_cast<std::uint8_t>(key[1]));

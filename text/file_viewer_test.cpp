@@ -348,6 +348,26 @@ TEST_F(FileViewerTest, ClicksOnTheScrollBarPage) {
   EXPECT_EQ(Click(12, 12, mouse::kRight), ViewStep::kClosed);
 }
 
+TEST_F(FileViewerTest, TheWheelScrollsThreeLinesATurn) {
+  ASSERT_EQ(Open(files.Write("long.txt", NumberedLines(1000))), 0);
+  const auto turn = [&](int wheel) {
+    InputEvent e;
+    e.kind = InputEvent::Kind::kWheel;
+    e.wheel = wheel;
+    return StepFileView(*view, e);
+  };
+  EXPECT_EQ(turn(1), ViewStep::kDrawn);
+  EXPECT_EQ(turn(1), ViewStep::kDrawn);
+  EXPECT_EQ(PageRow(1), LineText(7));
+  turn(-1);
+  EXPECT_EQ(PageRow(1), LineText(4));
+  turn(-1);
+  turn(-1);
+  EXPECT_EQ(PageRow(1), LineText(1)) << "held at the first line";
+  ASSERT_EQ(Open(files.Write("long.txt", NumberedLines(1000)), 8, false), 0);
+  EXPECT_EQ(turn(1), ViewStep::kRefused) << "KeyViewFile knows no mouse";
+}
+
 TEST_F(FileViewerTest, EscAndTheRightButtonCloseAndRestoreTheScreen) {
   const std::string path = files.Write("long.txt", NumberedLines(1000));
   for (int row = 1; row <= 25; ++row) {

@@ -36,6 +36,7 @@ class ListCore {
 
  private:
   TextInputScope typing_;
+  WheelInputScope wheel_;
   BasedArray<std::int16_t> flags_;
   tarvana::internal::ListView view_;
   CellString title_;

@@ -11,6 +11,8 @@
 #include "console/console.h"
 #include "console/screen_save.h"
 #include "testing/headless_test_support.h"
+#include "testing/input_records.h"
+#include "ui/menus.h"
 #include "ui/text.h"
 
 namespace tarvana::ui {
@@ -66,6 +68,30 @@ TEST_F(ListTest, AChecklistKeptOnTheScreenGivesItsMarks) {
   EXPECT_EQ(moved.Handle(WaitKeyEvent()), ListResult::kHandled);
   EXPECT_EQ(moved.Handle(WaitKeyEvent()), ListResult::kChosen);
   EXPECT_EQ(moved.Marked(), (std::vector<std::size_t>{0, 1}));
+}
+
+// A turn of the wheel moves the highlight of the lists and menus, and the
+// loops that know no wheel never see it.
+TEST_F(ListTest, TheWheelMovesListsAndMenusAndNothingElse) {
+  const auto wheel = [&](bool up) {
+    console->QueueRecord(
+        test_support::M(0, 10, 40, test_support::kWheel | (up ? test_support::kWheelUp : 0)));
+  };
+  wheel(false);
+  wheel(false);
+  wheel(true);
+  console->QueueKeys("Enter");
+  EXPECT_EQ(PickOne({"a", "b", "c", "d"}), 1u);
+  wheel(false);
+  console->QueueKeys("Enter");
+  EXPECT_EQ(ShowMenu({{"Open", 'O'}, {"Save", 'S'}, {"Quit", 'Q'}}), 1u);
+  wheel(false);
+  console->QueueKeys("Enter");
+  EXPECT_EQ(WaitKey(), "\r") << "the low-level reader passes over the wheel";
+  EXPECT_EQ(console->Beeps(), 0);
+  wheel(true);
+  const InputEvent e = WaitEvent();
+  EXPECT_EQ(e.Name(), "wheel up at 11,41");
 }
 
 }  // namespace

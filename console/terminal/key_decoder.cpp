@@ -707,9 +707,10 @@ bool KeyDecoder::MouseReport(int b, int row, int col, bool release, double nowMs
   const int low = b & 3;
   // SGR's low bits: 0 left, 1 middle, 2 right, 3 none.
   const int bit = low == 0 ? 1 : low == 1 ? 4 : low == 2 ? 2 : 0;
-  if (b & 64) {  // wheel: no button changes
-    if (release) return false;
+  if (b & 64) {                            // wheel: no button changes
+    if (release || low > 1) return false;  // 66 and 67 turn it sideways
     m.wheel = true;
+    m.wheelUp = low == 0;
     m.buttons = buttons_;
     return true;
   }

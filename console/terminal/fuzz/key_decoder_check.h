@@ -72,7 +72,7 @@ inline std::string Describe(const InputRecord& r) {
       s << "mouse(buttons=" << m.buttons << " row=" << m.row << " col=" << m.col;
       if (m.moved) s << " moved";
       if (m.doubleClick) s << " double";
-      if (m.wheel) s << " wheel";
+      if (m.wheel) s << (m.wheelUp ? " wheel up" : " wheel down");
       if (m.shift) s << " shift";
       if (m.ctrl) s << " ctrl";
       if (m.alt) s << " alt";
