@@ -243,6 +243,13 @@ InputEvent TakeEvent(ConsoleState& s, bool withResize) {
   return {};
 }
 
+// The timer that runs out first; end() without one.
+std::vector<PendingTimer>::iterator SoonestTimer(ConsoleState& s) {
+  return std::min_element(
+      s.timers.begin(), s.timers.end(),
+      [](const PendingTimer& a, const PendingTimer& b) { return a.dueMs < b.dueMs; });
+}
+
 // A posted event, or the timer that ran out first; kNone when neither.
 InputEvent TakePostedOrTimer(ConsoleState& s) {
   InputEvent e;
@@ -255,9 +262,7 @@ InputEvent TakePostedOrTimer(ConsoleState& s) {
       return e;
     }
   }
-  const auto due = std::min_element(
-      s.timers.begin(), s.timers.end(),
-      [](const PendingTimer& a, const PendingTimer& b) { return a.dueMs < b.dueMs; });
+  const auto due = SoonestTimer(s);
   if (due != s.timers.end() && due->dueMs <= s.backend->MonotonicMs()) {
     e.kind = InputEvent::Kind::kTimer;
     e.id = due->id;
@@ -267,12 +272,10 @@ InputEvent TakePostedOrTimer(ConsoleState& s) {
 }
 
 // How long a wait may last before the next timer runs out: -1 without one.
-int WaitMs(const ConsoleState& s) {
-  if (s.timers.empty()) return -1;
-  double due = s.timers.front().dueMs;
-  for (const PendingTimer& t : s.timers)
-    due = std::min(due, t.dueMs);
-  return static_cast<int>(std::max(0.0, std::ceil(due - s.backend->MonotonicMs())));
+int WaitMs(ConsoleState& s) {
+  const auto due = SoonestTimer(s);
+  if (due == s.timers.end()) return -1;
+  return static_cast<int>(std::max(0.0, std::ceil(due->dueMs - s.backend->MonotonicMs())));
 }
 
 // Waits for the next event; posted events and timers only for the readers

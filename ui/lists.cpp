@@ -225,7 +225,6 @@ std::vector<std::size_t> List::Marked() const {
 }
 
 std::optional<std::size_t> PickOne(ListOf<std::string> items, const ListOptions& options) {
-  const internal::ShowOnReturn shown;
   internal::ListCore list(items, options, std::nullopt, "PickOne");
   if (!internal::RunToEnd(list)) return std::nullopt;
   return list.Current();
@@ -234,7 +233,7 @@ std::optional<std::size_t> PickOne(ListOf<std::string> items, const ListOptions&
 std::optional<std::vector<std::size_t>> PickMany(ListOf<std::string> items,
                                                  ListOf<std::size_t> marked,
                                                  const ListOptions& options) {
-  const internal::ShowOnReturn shown;
+  // The list's end shows the screen put back, whichever way it ends.
   internal::ListCore list(items, options, marked.span(), "PickMany");
   if (!internal::RunToEnd(list)) return std::nullopt;
   return list.Marked();

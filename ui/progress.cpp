@@ -22,11 +22,14 @@ int GaugeWidth(const std::vector<CellString>& lines, const ProgressOptions& opti
 }  // namespace
 
 Progress::Progress(std::string_view text, const ProgressOptions& options)
-    : lines_(internal::Lines(text).size()),
-      popup_(static_cast<int>(lines_) + 2, GaugeWidth(internal::Lines(text), options),
-             options.title, options.scheme, options.row, options.col) {
+    : Progress(internal::Lines(text), options) {}
+
+Progress::Progress(const std::vector<CellString>& lines, const ProgressOptions& options)
+    : lines_(lines.size()),
+      popup_(static_cast<int>(lines_) + 2, GaugeWidth(lines, options), options.title,
+             options.scheme, options.row, options.col) {
   const Batch batch;
-  DrawText(internal::Lines(text));
+  DrawText(lines);
   DrawBar();
 }
 

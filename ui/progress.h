@@ -47,6 +47,7 @@ class Progress {
   bool Cancelled();
 
  private:
+  Progress(const std::vector<CellString>& lines, const ProgressOptions& options);
   void DrawText(const std::vector<CellString>& lines);
   void DrawBar();
 

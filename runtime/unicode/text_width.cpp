@@ -54,7 +54,11 @@ class ShownClusters {
     if (role_ == ScalarRole::kNarrow || role_ == ScalarRole::kWide) {
       const int plain = role_ == ScalarRole::kWide ? 2 : 1;
       pos_ = next_;
-      if (pos_ == utf8_.size() || (Decode(), ahead_ = true, role_ != ScalarRole::kJoins)) {
+      // The scalar after it, decoded once: it is the next cluster's start
+      // unless it joins this one.
+      ahead_ = pos_ < utf8_.size();
+      if (ahead_) Decode();
+      if (!ahead_ || role_ != ScalarRole::kJoins) {
         end = pos_;
         cells = plain;
         return true;
