@@ -18,6 +18,8 @@ class ConsoleBackend {
 
   // Size of the device's screen when the console starts.
   virtual void InitialSize(int& cols, int& rows) = 0;
+  // Size of the device's screen now, for a screen that follows it.
+  virtual void CurrentSize(int& cols, int& rows) { InitialSize(cols, rows); }
   // Shows the screen model (on a terminal: only the cells that changed).
   virtual void Present(const Screen& screen) = 0;
   // Appends the input records that arrive: timeoutMs 0 takes only what is

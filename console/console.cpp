@@ -17,6 +17,7 @@
 #include "console/cp437.h"
 #include "console/input_event.h"
 #include "console/key_translate.h"
+#include "console/resize_hooks.h"
 #include "console/terminal_backend.h"
 #include "console/text_input.h"
 #include "console/unicode_text.h"
@@ -84,6 +85,10 @@ struct ConsoleState {
   int textInput = 0;   // open TextInputScopes
   int wheelInput = 0;  // open WheelInputScopes
   bool ctrlCInterrupts = false;
+  // The screen takes the device's size as it changes (SetFollowTerminalSize);
+  // resized: a change the readers have not reported yet.
+  bool following = false;
+  bool resized = false;
   std::vector<PendingTimer> timers;
   // The thread that took the console: the only one that may draw or read.
   std::thread::id owner = std::this_thread::get_id();
@@ -154,6 +159,33 @@ Screen& FullScr() {
   return s.screen;
 }
 
+tarvana::internal::ResizeHooks& Hooks() {
+  static tarvana::internal::ResizeHooks hooks;
+  return hooks;
+}
+
+// While following, gives the screen the device's size when that changed,
+// letting the layer above put its boxes away before and draw them after.
+// Called only where no drawing is under way: the readers and Refresh.
+void FollowDevice(ConsoleState& s) {
+  if (!s.following) return;
+  int cols = s.screen.Width(), rows = s.screen.Height();
+  s.backend->CurrentSize(cols, rows);
+  cols = std::clamp(cols, 1, kMaxDeviceCols);
+  rows = std::clamp(rows, 1, kMaxDeviceRows);
+  if (cols == s.screen.Width() && rows == s.screen.Height()) return;
+  static bool inHooks = false;
+  if (inHooks) return;
+  inHooks = true;
+  struct Leave {
+    ~Leave() { inHooks = false; }
+  } leave;
+  if (Hooks().before) Hooks().before();
+  s.screen.Resize(cols, rows);
+  if (Hooks().after) Hooks().after();
+  s.resized = true;
+}
+
 void PresentNow(ConsoleState& s) {
   if (s.fullScreen) s.backend->Present(s.screen);
   s.lastPresentMs = s.backend->MonotonicMs();
@@ -214,6 +246,12 @@ void ReadDevice(ConsoleState& s, int timeoutMs) {
 // The next event in the queue: a size change, or a record's KeyCode with the
 // mouse cell it leaves; kNone when the queue holds neither.
 InputEvent TakeEvent(ConsoleState& s, bool withResize) {
+  if (withResize && s.resized) {
+    s.resized = false;
+    InputEvent e;
+    e.kind = InputEvent::Kind::kResize;
+    return e;
+  }
   while (!s.queue.empty()) {
     const InputRecord record = s.queue.front();
     s.queue.pop_front();
@@ -234,7 +272,9 @@ InputEvent TakeEvent(ConsoleState& s, bool withResize) {
       return e;
     }
     // The terminal's size change is the record of no other kind.
+    if (record.kind == InputRecord::Kind::kOther) FollowDevice(s);
     if (withResize && record.kind == InputRecord::Kind::kOther) {
+      s.resized = false;
       InputEvent e;
       e.kind = InputEvent::Kind::kResize;
       return e;
@@ -288,6 +328,8 @@ InputEvent WaitForEvent(bool everyKind) {
     InputEvent e = TakeEvent(s, everyKind);
     if (e.kind == InputEvent::Kind::kNone && everyKind) e = TakePostedOrTimer(s);
     if (e.kind != InputEvent::Kind::kNone) return e;
+    FollowDevice(s);
+    if (everyKind && s.resized) continue;
     PresentNow(s);
     ReadDevice(s, everyKind ? WaitMs(s) : -1);
   }
@@ -401,6 +443,7 @@ void SetCursor(int mode) {
 
 void SetConsoleSize(int cols, int rows) {
   if (cols < 1 || rows < 1 || cols > 9999 || rows > 9999) return;
+  State().following = false;  // a size asked for is kept
   Screen& sc = FullScr();
   sc.Resize(cols, rows);
   State().backend->RequestSize(cols, rows);
@@ -443,7 +486,25 @@ bool CtrlCInterrupts() {
 }
 
 void Refresh() {
-  if (ConsoleState* s = ExistingState()) PresentNow(*s);
+  if (ConsoleState* s = ExistingState()) {
+    FollowDevice(*s);
+    PresentNow(*s);
+  }
+}
+
+void internal::SetResizeHooks(ResizeHooks hooks) {
+  Hooks() = hooks;
+}
+
+void SetFollowTerminalSize(bool on) {
+  ConsoleState& s = State();
+  s.following = on;
+  FollowDevice(s);
+}
+
+bool FollowsTerminalSize() {
+  const ConsoleState* s = ExistingState();
+  return s && s->following;
 }
 
 void Pause(int ms) {
@@ -490,6 +551,7 @@ InputEvent PollEvent() {
   ConsoleState& s = State();
   PresentIfFrameDue(s);
   ReadDevice(s, 0);
+  FollowDevice(s);
   const InputEvent e = TakeEvent(s, true);
   return e.kind != InputEvent::Kind::kNone ? e : TakePostedOrTimer(s);
 }

@@ -40,7 +40,15 @@ int CursorCol();
 // height in percent (10-99) and shows it.
 void SetCursor(int mode);
 // Makes the screen cols by rows; a value above 9999 (or below 1) does nothing.
+// The screen then keeps that size: it stops following the terminal.
 void SetConsoleSize(int cols, int rows);
+// On (as a Session makes it unless asked not to): the screen takes the
+// terminal's size whenever that changes, up to 2048 by 1024; the event readers
+// then give a kResize event, and what the modern layer keeps on the screen is
+// drawn again. Off (as the console starts): the screen keeps its size, and a
+// terminal smaller than it shows a notice asking for room.
+void SetFollowTerminalSize(bool on);
+bool FollowsTerminalSize();
 // The whole screen, or a rectangle, as a row-by-row cell buffer; neither moves
 // the cursor nor changes the current colour.
 void ReadScreenBlock(std::vector<Cell>& buffer);

@@ -157,8 +157,28 @@ void HeadlessConsole::ReadInput(std::deque<InputRecord>& queue, int timeoutMs) {
     return;
   }
   emptyPolls_ = 0;
-  queue.insert(queue.end(), input_.begin(), input_.end());
-  input_.clear();
+  // Records up to the next size change; the change itself only once the
+  // console has taken what came before it, as a terminal's would come.
+  while (!input_.empty()) {
+    if (!sizes_.empty() && sizes_.front().at == handed_) {
+      if (!queue.empty()) return;
+      cols_ = sizes_.front().cols;
+      rows_ = sizes_.front().rows;
+      sizes_.pop_front();
+      queue.push_back(input_.front());
+      input_.pop_front();
+      ++handed_;
+      continue;
+    }
+    queue.push_back(input_.front());
+    input_.pop_front();
+    ++handed_;
+  }
+}
+
+void HeadlessConsole::QueueResize(int cols, int rows) {
+  sizes_.push_back({handed_ + input_.size(), cols, rows});
+  input_.push_back(InputRecord{});
 }
 
 void HeadlessConsole::Sleep(int ms) {

@@ -35,6 +35,9 @@ class HeadlessConsole : public ConsoleBackend {
   // 1-based screen position.
   void QueueClick(int row, int col, int button = 1);
   void QueueRecord(const InputRecord& record);
+  // Queues a change of the device's size to cols by rows, made when the
+  // console reads it, as a terminal's resize arrives.
+  void QueueResize(int cols, int rows);
   size_t Queued() const { return input_.size(); }
 
   int Beeps() const { return beeps_; }
@@ -56,6 +59,7 @@ class HeadlessConsole : public ConsoleBackend {
   const std::string& Stream() const { return stream_; }
 
   void InitialSize(int& cols, int& rows) override;
+  void CurrentSize(int& cols, int& rows) override { InitialSize(cols, rows); }
   void Present(const Screen&) override { ++presents_; }
   void ReadInput(std::deque<InputRecord>& queue, int timeoutMs) override;
   void Beep() override { ++beeps_; }
@@ -72,6 +76,12 @@ class HeadlessConsole : public ConsoleBackend {
  private:
   int cols_, rows_;
   std::deque<InputRecord> input_;
+  struct SizeChange {
+    std::size_t at;  // the record's place among all handed to the console
+    int cols, rows;
+  };
+  std::deque<SizeChange> sizes_;
+  std::size_t handed_ = 0;
   int beeps_ = 0;
   int presents_ = 0;
   int interrupts_ = 0;

@@ -20,6 +20,8 @@ Session::Session(SessionOptions options) : mouse_(options.mouse && depth == 0) {
   EnterFullScreen();
   ctrlCBefore_ = CtrlCInterrupts();
   SetCtrlCInterrupts(options.ctrlCInterrupts);
+  followBefore_ = FollowsTerminalSize();
+  SetFollowTerminalSize(options.followSize);
   if (mouse_) {
     // Clicks as the widgets read them: releases of the left and right buttons.
     SetMouse(mouse::kLeft | mouse::kRight, mouse::kReleased);
@@ -29,6 +31,7 @@ Session::Session(SessionOptions options) : mouse_(options.mouse && depth == 0) {
 
 Session::~Session() {
   SetCtrlCInterrupts(ctrlCBefore_);
+  SetFollowTerminalSize(followBefore_);
   if (--depth > 0) return;
   if (mouse_) SetMouse(false);
   LeaveFullScreen();

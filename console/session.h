@@ -13,6 +13,10 @@ struct SessionOptions {
   // Ctrl+C ends the program as an interrupt does (SetCtrlCInterrupts); false
   // reads it as a key. An inner session may change it for its own life.
   bool ctrlCInterrupts = true;
+  // The screen follows the terminal's size (SetFollowTerminalSize); false
+  // keeps the size the console has. An inner session may change it for its
+  // own life.
+  bool followSize = true;
 };
 
 // Takes the terminal over (raw keys, the full screen, the mouse when asked) and
@@ -31,6 +35,7 @@ class Session {
  private:
   bool mouse_;
   bool ctrlCBefore_ = false;
+  bool followBefore_ = false;
 };
 
 }  // namespace tarvana

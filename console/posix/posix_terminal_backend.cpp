@@ -107,6 +107,11 @@ class PosixTerminalBackend final : public ConsoleBackend {
     rows = termRows_;
   }
 
+  void CurrentSize(int& cols, int& rows) override {
+    if (TakeResizeSignal() && QuerySize()) redrawDue_ = true;
+    InitialSize(cols, rows);
+  }
+
   void Present(const Screen& screen) override {
     if (!fullScreen_) return;
     StopHold hold;

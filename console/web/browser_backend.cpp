@@ -92,6 +92,7 @@ class BrowserBackend final : public ConsoleBackend {
     cols = tv_cols();
     rows = tv_rows();
   }
+  void CurrentSize(int& cols, int& rows) override { InitialSize(cols, rows); }
 
   void Present(const Screen& screen) override {
     if (!fullScreen_) return;
