@@ -43,6 +43,7 @@
 #include "console/input_event.h"
 #include "ui/scheme.h"
 #include "ui/text.h"
+#include "ui/screen_size.h"
 #include "ui/popup.h"
 #include "ui/menus.h"
 #include "ui/lists.h"

@@ -348,6 +348,7 @@ bool OpenList(ListView& v, ListItems items, const WindowRec& window, const CellS
     v.win.Right = static_cast<std::uint8_t>(right);
   }
   v.width = std::max(0, v.win.Right - v.win.Left - 1);
+  v.longest = items.longest;
   v.cut = items.longest > static_cast<size_t>(v.width);
   v.order = std::move(items.order);
   v.firstUpper = std::move(items.firstUpper);
@@ -567,6 +568,35 @@ std::int32_t RunList(ListView& v, bool withMouse) {
         return -1;
     }
   }
+}
+
+void HideList(ListView& v) {
+  UseColor(v.barColor);
+  RestoreScreen(v.save);
+}
+
+bool PlaceList(ListView& v, const WindowRec& window, const CellString& title) {
+  if (window.Right == 0 || !ListWindowFits(window)) return false;
+  v.win = window;
+  v.width = std::max(0, v.win.Right - v.win.Left - 1);
+  v.cut = v.longest > static_cast<size_t>(v.width);
+  v.pageSize = static_cast<int>(std::min<Pos>(v.Count(), v.win.Bottom - v.win.Top - 1));
+  // The highlight keeps its row where the new page allows.
+  const Pos lastTop = v.last - v.pageSize + 1;
+  v.top = std::clamp<Pos>(v.current - std::min(v.row, v.pageSize) + 1, v.first, lastTop);
+  v.row = static_cast<int>(v.current - v.top + 1);
+  v.prefix.clear();
+  v.typed.clear();
+  v.typing = false;
+  v.shownPrefix = 0;
+  OpenWindow(v.win, title, v.save);
+  v.frameChar =
+      static_cast<std::uint8_t>(ReadCell(v.win.Bottom, std::max(v.win.Right - 3, v.win.Left + 1)));
+  DrawView(v);
+  Highlight(v);
+  DrawArrows(v);
+  DrawListScrollBar(v);
+  return true;
 }
 
 }  // namespace tarvana::internal

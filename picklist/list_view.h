@@ -75,6 +75,7 @@ struct ListView {
   WindowRec win{};          // the list's own copy, Right computed
   int width = 0;            // W: interior columns
   bool cut = false;         // some item is longer than W (fixed width)
+  std::size_t longest = 0;  // cells of the longest item
   int pageSize = 0;         // V: rows that show items
   Pos top = 0;              // T: display position on the first row
   Pos current = 0;          // C: the highlighted display position
@@ -155,6 +156,14 @@ bool OpenList(ListView& view, ListItems items, const WindowRec& window, const Ce
 void ShowItem(ListView& view, Pos k);
 // Leaves the bar colour current, restores the screen and releases the arrays.
 void CloseList(ListView& view);
+// Puts back the screen under an open list, keeping its items and highlight,
+// for PlaceList to show it again.
+void HideList(ListView& view);
+// Shows a list HideList put away in a new window (Right fixed): W, V and the
+// first row shown follow it, the highlighted item stays highlighted and in
+// view, a type-ahead search ends. False (nothing drawn) when the window does
+// not fit (ListWindowFits).
+bool PlaceList(ListView& view, const WindowRec& window, const CellString& title);
 
 // Drawing pieces: the rows of the view, the highlight bar, the arrows on the
 // bottom frame and the scroll bar on the right frame.

@@ -15,11 +15,12 @@
 #include "console/text_input.h"
 #include "picklist/list_view.h"
 #include "runtime/based_array.h"
+#include "ui/layers.h"
 #include "ui/list.h"
 
 namespace tarvana::ui::internal {
 
-class ListCore {
+class ListCore final : public Layer {
  public:
   // Opens the list over items, which must outlive it; marked given makes it
   // a checklist. Throws std::invalid_argument naming the routine's argument.
@@ -35,11 +36,16 @@ class ListCore {
   std::vector<std::size_t> Marked() const;
 
  private:
+  void Hide() override;
+  void Show() override;
+
   TextInputScope typing_;
   WheelInputScope wheel_;
   BasedArray<std::int16_t> flags_;
   tarvana::internal::ListView view_;
   CellString title_;
+  ListOptions options_;
+  std::string routine_;
 };
 
 // Runs the list until it ends: PickOne's and PickMany's loop. False on Esc.

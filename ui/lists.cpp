@@ -61,22 +61,21 @@ tarvana::internal::ListItems Items(std::span<const std::string> items, SortOrder
   return list;
 }
 
-// The pick list's window for the items, and whether a scroll bar is needed.
-WindowRec ListWindow(const tarvana::internal::ListItems& items, const ListOptions& options,
+// The pick list's window for count items, the longest `longest` cells wide,
+// and whether a scroll bar is needed.
+WindowRec ListWindow(std::int64_t count, std::size_t longest, const ListOptions& options,
                      std::string_view routine, std::uint8_t& scrollBar) {
-  if (items.count == 0) internal::Refuse(routine, "items is empty");
+  if (count == 0) internal::Refuse(routine, "items is empty");
   if (options.rows < 0) internal::Refuse(routine, "options.rows is negative");
-  if (items.count > INT32_MAX)
+  if (count > INT32_MAX)
     internal::Refuse(routine, "items holds more than " + std::to_string(INT32_MAX) + " items");
-  const int count = static_cast<int>(items.count);
   const int room = std::max(1, ScreenHeight() - 2);
   const int wanted = options.rows > 0 ? options.rows : std::min(kDefaultRows, room);
-  const int shown = std::min(wanted, count);
+  const int shown = std::min<std::int64_t>(wanted, count);
   scrollBar = shown < count ? 1 : 0;
   // Wide enough for the title on the frame too.
   const std::size_t cols = std::min<std::size_t>(
-      std::max<std::size_t>(items.longest + 4,
-                            static_cast<std::size_t>(TextWidth(options.title)) + 6),
+      std::max<std::size_t>(longest + 4, static_cast<std::size_t>(TextWidth(options.title)) + 6),
       std::max(ScreenWidth(), 5));
   return internal::PlaceWindow(options.scheme, options.row, options.col,
                                static_cast<std::size_t>(shown) + 2, std::max<std::size_t>(cols, 5),
@@ -95,10 +94,10 @@ namespace internal {
 
 ListCore::ListCore(std::span<const std::string> items, const ListOptions& options,
                    std::optional<std::span<const std::size_t>> marked, std::string_view routine)
-    : title_(CellString::FromUtf8(options.title)) {
+    : title_(CellString::FromUtf8(options.title)), options_(options), routine_(routine) {
   tarvana::internal::ListItems list = Items(items, options.order);
   std::uint8_t scrollBar = 0;
-  const WindowRec window = ListWindow(list, options, routine, scrollBar);
+  const WindowRec window = ListWindow(list.count, list.longest, options, routine, scrollBar);
   CheckHighlighted(items.size(), options, routine);
   if (marked) {
     flags_ = BasedArray<std::int16_t>(0, static_cast<int>(items.size()) - 1);
@@ -122,15 +121,37 @@ ListCore::ListCore(std::span<const std::string> items, const ListOptions& option
   tarvana::internal::OpenList(view_, std::move(list), window, title_, scrollBar,
                               options.scheme.bar);
   tarvana::internal::ShowItem(view_, view_.first + shown);
+  Follow();
   ShowDrawn();
 }
 
 ListCore::~ListCore() {
-  tarvana::internal::CloseList(view_);
+  StopFollowing();
+  if (Shown()) tarvana::internal::CloseList(view_);
   ShowDrawn();
 }
 
+void ListCore::Hide() {
+  tarvana::internal::HideList(view_);
+}
+
+void ListCore::Show() {
+  // A list placed by the caller moves up and left as far as it must to fit.
+  ListOptions placed = options_;
+  const int rows = static_cast<int>(std::min<std::int64_t>(
+                       options_.rows > 0 ? options_.rows : kDefaultRows, view_.Count())) +
+                   2;
+  placed.row = FitCorner(options_.row, rows, ScreenHeight());
+  placed.col = FitCorner(options_.col, view_.win.Right - view_.win.Left + 1, ScreenWidth());
+  std::uint8_t scrollBar = 0;
+  const WindowRec window = ListWindow(view_.Count(), view_.longest, placed, routine_, scrollBar);
+  view_.scrollStyle = scrollBar;
+  if (!tarvana::internal::PlaceList(view_, window, title_))
+    Refuse(routine_, "the list does not fit on the screen");
+}
+
 void ListCore::Draw() {
+  if (!Shown()) return;
   DrawFrame(view_.win, title_);
   tarvana::internal::DrawView(view_);
   tarvana::internal::Highlight(view_);
@@ -140,6 +161,11 @@ void ListCore::Draw() {
 }
 
 ListResult ListCore::Handle(const InputEvent& event) {
+  // Off a screen too small for it, only Esc reaches it.
+  if (!Shown())
+    return event.kind == InputEvent::Kind::kKey && event.key == KeyCode(1, '\x1b')
+               ? ListResult::kCancelled
+               : ListResult::kNotForTheList;
   const tarvana::internal::ListInput in = tarvana::internal::ReadListInput(view_, event, true);
   using tarvana::internal::ListAction;
   if (in.action == ListAction::kOther || in.action == ListAction::kIgnore)

@@ -36,6 +36,11 @@ WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, 
   return w;
 }
 
+int FitCorner(int corner, int extent, int screen) {
+  if (corner <= 0) return corner;
+  return std::max(1, std::min(corner, screen - extent + 1));
+}
+
 void Refuse(std::string_view routine, const std::string& message) {
   throw std::invalid_argument(std::string(routine) + ": " + message);
 }

@@ -22,6 +22,10 @@ namespace tarvana::ui::internal {
 // on the screen.
 WindowRec PlaceWindow(const Scheme& scheme, int row, int col, std::size_t rows, std::size_t cols,
                       std::string_view what, std::string_view title);
+// A window's corner given by the caller (0: centred, kept) after the screen
+// changed size: moved back as far as it must for `extent` cells to fit in
+// `screen`, but not before the first cell.
+int FitCorner(int corner, int extent, int screen);
 // Throws std::invalid_argument with "routine: message".
 [[noreturn]] void Refuse(std::string_view routine, const std::string& message);
 // The lines of UTF-8 text, cut at each '\n', as cells.

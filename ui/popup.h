@@ -4,12 +4,18 @@
 
 #include <string_view>
 
+#include <string>
+#include <vector>
+
 #include "console/screen_save.h"
+#include "ui/layers.h"
 #include "ui/scheme.h"
 
 namespace tarvana::ui {
 
-class Popup {
+// When the screen changes size the window is placed again (centred again
+// where it was centred) with what was printed in it.
+class Popup : private internal::Layer {
  public:
   // A framed window with rows by cols interior cells, its frame's top-left
   // corner at (row, col) (1-based), or centred for a coordinate of 0. Throws
@@ -33,9 +39,17 @@ class Popup {
   int Left() const { return window_.Left + 1; }
 
  private:
+  void Hide() override;
+  void Show() override;
+  void Place(int row, int col);
+
   int rows_, cols_;
+  int row_, col_;
+  std::string title_;
+  Scheme scheme_;
   WindowRec window_;
   ScreenSave save_;
+  std::vector<Cell> interior_;  // what was printed, while the window is put away
 };
 
 }  // namespace tarvana::ui

@@ -107,8 +107,9 @@ class PosixTerminalBackend final : public ConsoleBackend {
     rows = termRows_;
   }
 
+  // The console follows the change itself: no record is needed for it.
   void CurrentSize(int& cols, int& rows) override {
-    if (TakeResizeSignal() && QuerySize()) redrawDue_ = true;
+    if (TakeResizeSignal()) QuerySize();
     InitialSize(cols, rows);
   }
 
@@ -116,7 +117,9 @@ class PosixTerminalBackend final : public ConsoleBackend {
     if (!fullScreen_) return;
     StopHold hold;
     Resume();
-    if (TakeResizeSignal()) QuerySize();
+    // A change noticed here still wakes the reader, so that a screen that
+    // follows the terminal takes the new size at once.
+    if (TakeResizeSignal() && QuerySize()) redrawDue_ = true;
     if (termCols_ < screen.Width() || termRows_ < screen.Height()) {
       ShowSizeNotice(screen.Width(), screen.Height());
       return;

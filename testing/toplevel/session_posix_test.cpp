@@ -7,10 +7,12 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "testing/pty_terminal_posix.h"
 
@@ -69,6 +71,40 @@ TEST(SessionTest, AnEventPostedByAnotherThreadWakesTheWait) {
   ASSERT_TRUE(term.Started());
   ASSERT_TRUE(term.WaitForExit());
   EXPECT_EQ(term.ExitStatus(), 0) << "9: the wait gave another event";
+}
+
+// The row and column of a text on the terminal's screen; {0, 0} when absent.
+std::pair<int, int> Find(const PtyTerminal& term, std::string_view text, int rows) {
+  for (int row = 1; row <= rows; ++row) {
+    const std::string line = term.Screen().RowText(row);
+    if (const std::size_t at = line.find(text); at != std::string::npos)
+      return {row, static_cast<int>(at) + 1};
+  }
+  return {0, 0};
+}
+
+// The terminal grows and shrinks under an open list: the list is centred on
+// each size at once, with no notice asking for room.
+TEST(SessionTest, AnOpenListFollowsTheTerminalsSize) {
+  PtyTerminal term({kProgram, "resize"}, TARVANA_SOURCE_DIR);
+  ASSERT_TRUE(term.Started());
+  ASSERT_TRUE(term.WaitForText("green"));
+  const auto [row, col] = Find(term, "green", 25);
+  const struct { int cols, rows; } sizes[] = {{120, 40}, {50, 12}, {80, 25}};
+  for (const auto& s : sizes) {
+    term.Resize(s.cols, s.rows);
+    const std::pair<int, int> expected{row + (s.rows - 25) / 2, col + (s.cols - 80) / 2};
+    EXPECT_TRUE(term.WaitUntil([&] {
+      const auto at = Find(term, "green", s.rows);
+      return std::abs(at.first - expected.first) <= 1 && at.second == expected.second;
+    })) << s.cols
+        << "x" << s.rows << "\n"
+        << term.Screen().Text();
+    EXPECT_EQ(term.Screen().Text().find("enlarge"), std::string::npos) << term.Screen().Text();
+  }
+  term.SendKeys("\x1b");
+  ASSERT_TRUE(term.WaitForExit());
+  EXPECT_EQ(term.ExitStatus(), 10);
 }
 
 // answer=$(program) and program < file: the list is drawn on the controlling

@@ -93,6 +93,13 @@ int Posted() {
   return event.kind == InputEvent::Kind::kPosted && event.id == 42 ? 0 : 9;
 }
 
+// A list open while the terminal changes size: it is centred on each size.
+int Resized() {
+  using namespace tarvana;
+  Session session;
+  return ui::PickOne({"red", "green", "blue"}, {.title = "Colour"}) ? 0 : 10;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,5 +110,6 @@ int main(int argc, char** argv) {
   if (mode == "answer") return Answer();
   if (mode == "interrupt") return Interrupted();
   if (mode == "post") return Posted();
+  if (mode == "resize") return Resized();
   return 1;
 }
