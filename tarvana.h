@@ -52,4 +52,5 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/progress.h"
+#include "ui/button_row.h"
 #include "ui/showing.h"
