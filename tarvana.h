@@ -53,4 +53,5 @@
 #include "ui/form.h"
 #include "ui/progress.h"
 #include "ui/button_row.h"
+#include "ui/button_box.h"
 #include "ui/showing.h"

@@ -216,36 +216,6 @@ std::string Refusal(const Slot& slot) {
   return slot.field->validator ? slot.field->validator(value) : "";
 }
 
-// The message's lines of at most width cells (width above 0), broken at
-// blanks and at '\n'; a word wider than a line is cut over several lines
-// between its clusters.
-std::vector<std::string> MessageLines(std::string_view text, int width) {
-  std::vector<std::string> lines(1);
-  for (std::size_t start = 0;;) {
-    const std::size_t end = std::min(text.find_first_of(" \n", start), text.size());
-    for (std::string_view word = text.substr(start, end - start); !word.empty();) {
-      std::string& line = lines.back();
-      if (line.empty() && TextWidth(word) > width) {
-        std::string_view part = CutToWidth(word, width);
-        if (part.empty()) part = word.substr(0, NextClusterEnd(word, 0));  // wider than a line
-        line = part;
-        word.remove_prefix(part.size());
-        lines.emplace_back();
-      } else if (line.empty() || TextWidth(line) + 1 + TextWidth(word) <= width) {
-        line += (line.empty() ? "" : " ") + std::string(word);
-        break;
-      } else {
-        lines.emplace_back();
-      }
-    }
-    if (end == text.size()) break;
-    if (text[end] == '\n') lines.emplace_back();
-    start = end + 1;
-  }
-  if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
-  return lines;
-}
-
 // The form on the screen: its window, the fields' working copies and the
 // message rows below a blank row; it grows when a message needs more rows.
 class FormWindow {
@@ -285,7 +255,7 @@ class FormWindow {
   void ShowMessage(const std::string& error) {
     const int cells = width_ - 2;
     std::vector<std::string> lines =
-        error.empty() ? std::vector<std::string>{kHint} : MessageLines(error, cells);
+        error.empty() ? std::vector<std::string>{kHint} : internal::WrapLines(error, cells);
     const int room = std::max(messageRows_, std::min(ScreenHeight(), 255) - 2 - (n_ + 1));
     if (static_cast<int>(lines.size()) > room) lines.resize(static_cast<std::size_t>(room));
     if (static_cast<int>(lines.size()) > messageRows_) Grow(static_cast<int>(lines.size()));

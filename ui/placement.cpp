@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/unicode_text.h"
+#include "runtime/unicode/grapheme.h"
 
 namespace tarvana::ui::internal {
 
@@ -53,6 +55,33 @@ std::vector<CellString> Lines(std::string_view text) {
     if (end == std::string_view::npos) return lines;
     text.remove_prefix(end + 1);
   }
+}
+
+std::vector<std::string> WrapLines(std::string_view text, int width) {
+  std::vector<std::string> lines(1);
+  for (std::size_t start = 0;;) {
+    const std::size_t end = std::min(text.find_first_of(" \n", start), text.size());
+    for (std::string_view word = text.substr(start, end - start); !word.empty();) {
+      std::string& line = lines.back();
+      if (line.empty() && TextWidth(word) > width) {
+        std::string_view part = CutToWidth(word, width);
+        if (part.empty()) part = word.substr(0, NextClusterEnd(word, 0));  // wider than a line
+        line = part;
+        word.remove_prefix(part.size());
+        lines.emplace_back();
+      } else if (line.empty() || TextWidth(line) + 1 + TextWidth(word) <= width) {
+        line += (line.empty() ? "" : " ") + std::string(word);
+        break;
+      } else {
+        lines.emplace_back();
+      }
+    }
+    if (end == text.size()) break;
+    if (text[end] == '\n') lines.emplace_back();
+    start = end + 1;
+  }
+  if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
+  return lines;
 }
 
 int Widest(std::span<const CellString> texts) {

@@ -30,6 +30,10 @@ int FitCorner(int corner, int extent, int screen);
 [[noreturn]] void Refuse(std::string_view routine, const std::string& message);
 // The lines of UTF-8 text, cut at each '\n', as cells.
 std::vector<CellString> Lines(std::string_view text);
+// The UTF-8 text in lines of at most width cells (width above 0), broken at
+// blanks and at '\n'; a word wider than a line is cut over several lines
+// between its clusters.
+std::vector<std::string> WrapLines(std::string_view text, int width);
 // The widest of the texts, in cells.
 int Widest(std::span<const CellString> texts);
 
