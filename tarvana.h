@@ -54,4 +54,5 @@
 #include "ui/progress.h"
 #include "ui/button_row.h"
 #include "ui/button_box.h"
+#include "ui/input_box.h"
 #include "ui/showing.h"

@@ -38,7 +38,7 @@ class BoxCore : public Layer {
  public:
   BoxCore(std::string_view text, std::vector<std::string> buttons, const BoxOptions& options,
           std::size_t button, std::string_view routine, int partRows = 0, int partCols = 0);
-  ~BoxCore();
+  virtual ~BoxCore();
 
   // Draws frame, text, rule and buttons, then the part.
   void Draw();
